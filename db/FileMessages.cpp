@@ -1,0 +1,32 @@
+#include "db/FileMessages.h"
+
+namespace kv {
+
+const char kOpenFailedText[] =
+    "Can't open the source file for reading.\n"
+    "Please select a different file, or create a new file, from the Editor window.";
+const char kWriteFailedText[] = "Error writing to file";
+const char kReadFailedText[] = "Error reading file";
+const char kDamagedFileText[] = "The file is damaged and cannot be read.";
+const char kUnknownDataTypeText[] = "Unknown data type in file.";
+
+std::string FileErrorMessage(const std::string& what, const std::string& systemText,
+                             const std::string& fileName) {
+    std::string cleaned;
+    cleaned.reserve(systemText.size());
+    for (const char c : systemText) {
+        if (c == '\n') {
+            cleaned += ' ';
+        } else if (c != '\r') {
+            cleaned += c;
+        }
+    }
+    return "Error: " + what + "\n\n\n" + cleaned + "\n\nFilename: " + fileName;
+}
+
+std::string InvalidVersionMessage(const std::string& filePath) {
+    return "\nInvalid version number in file:\n\n" + filePath +
+           "\n\nYou may need a newer version of this utility to read this password file.";
+}
+
+}  // namespace kv

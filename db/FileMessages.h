@@ -1,0 +1,22 @@
+// The texts with which the password file layer reports failures.
+#pragma once
+
+#include <string>
+
+namespace kv {
+
+extern const char kOpenFailedText[];
+extern const char kWriteFailedText[];
+extern const char kReadFailedText[];
+extern const char kDamagedFileText[];
+extern const char kUnknownDataTypeText[];
+
+// "Error: %s\n\n\n%s\n\nFilename: %s", with line feeds in the system's text
+// turned into spaces and carriage returns removed.
+std::string FileErrorMessage(const std::string& what, const std::string& systemText,
+                             const std::string& fileName);
+
+// The message for a version text that this program cannot read.
+std::string InvalidVersionMessage(const std::string& filePath);
+
+}  // namespace kv

@@ -1,0 +1,272 @@
+// Reading a password file: the current layout and the older ones, with every
+// item checked against the bytes that are actually there.
+#include <cstring>
+
+#include "db/ByteStream.h"
+#include "db/FileMessages.h"
+#include "db/FileUi.h"
+#include "db/PasswordFile.h"
+#include "db/SecureWipe.h"
+#include "platform/FileSystem.h"
+
+namespace kv {
+namespace {
+
+const char* const kKnownVersions[] = {"3", "4", "5", "6", "7"};
+
+bool IsKnownVersion(const std::string& version) {
+    for (const char* known : kKnownVersions) {
+        if (version == known) return true;
+    }
+    return false;
+}
+
+const char kItemCutShort[] = "The file ends inside an item.";
+
+}  // namespace
+
+CPasswordFile::CPasswordFile(PasswordDatabase& db, FileUi& ui, FileSystem& files, const Locale& locale)
+    : db_(db), ui_(ui), files_(files), locale_(locale) {}
+
+bool CPasswordFile::LoadFile() {
+    LoadResult result = LoadOnce();
+    while (result == LoadResult::ChooseAgain) {
+        // Another file was chosen at the password prompt: read that one instead.
+        db_.SearchFolderHistory.clear();
+        db_.SearchItemHistory.clear();
+        result = LoadOnce();
+    }
+    ui_.SetWaitCursor(false);
+    return result == LoadResult::Loaded;
+}
+
+CPasswordFile::LoadResult CPasswordFile::LoadOnce() {
+    db_.Folders.clear();
+    db_.IgnoredSites.clear();
+    db_.EncryptFiles = 0;
+    db_.FileLoaded = 0;
+    version_.clear();
+    if (db_.FilePath.empty()) return LoadResult::Failed;
+
+    std::vector<unsigned char> contents;
+    switch (files_.ReadAll(db_.FilePath, contents)) {
+        case ReadResult::Read: break;
+        case ReadResult::OpenFailed:
+            ui_.ShowMessage(FileErrorMessage(kOpenFailedText, files_.LastErrorText(), db_.FilePath));
+            return LoadResult::Failed;
+        case ReadResult::ReadFailed:
+            ui_.ShowMessage(FileErrorMessage(kReadFailedText, files_.LastErrorText(), db_.FilePath));
+            return LoadResult::Failed;
+    }
+    ByteReader in(contents.data(), contents.size());
+    FileCipher cipher(db_, keying_);
+    const LoadResult result = ReadItems(in, cipher);
+    // Decrypted strings were written over the file's bytes in place.
+    SecureWipe(contents);
+    return result;
+}
+
+CPasswordFile::LoadResult CPasswordFile::ReadItems(ByteReader& in, FileCipher& cipher) {
+    for (;;) {
+        if (in.AtEnd()) break;
+        std::int32_t tag = 0;
+        if (!ReadInt32(in, tag)) return LoadResult::Failed;
+        if (tag == kTagEnd) break;
+        switch (tag) {
+            case kTagVersion: {
+                const unsigned char* bytes = TakeBytes(in, 4);
+                if (bytes == nullptr) return LoadResult::Failed;
+                version_ = TextOf(bytes, 4);
+                if (!IsKnownVersion(version_)) {
+                    ui_.ShowMessage(InvalidVersionMessage(db_.FilePath));
+                    return LoadResult::Failed;
+                }
+                break;
+            }
+            case kTagReminder: {
+                const unsigned char* bytes = TakeBytes(in, kReminderSize);
+                if (bytes == nullptr) return LoadResult::Failed;
+                db_.ReminderPhrase = TextOf(bytes, kReminderSize);
+                break;
+            }
+            case kTagVerifier: {
+                const unsigned char* bytes = TakeBytes(in, kVerifierSize);
+                if (bytes == nullptr) return LoadResult::Failed;
+                Verifier stored;
+                std::memcpy(stored.data(), bytes, stored.size());
+                const LoadResult checked = CheckVerifier(stored);
+                if (checked != LoadResult::Loaded) {
+                    SecureWipe(db_.MasterPassword);
+                    db_.ReminderPhrase.clear();
+                    return checked;
+                }
+                db_.EncryptFiles = 1;
+                break;
+            }
+            case kTagSearchFolders:
+            case kTagSearchItems: {
+                unsigned char* bytes = TakeBytes(in, kHistoryEntrySize);
+                if (bytes == nullptr) return LoadResult::Failed;
+                cipher.CryptFileData(bytes, kHistoryEntrySize, false);
+                auto& history = tag == kTagSearchFolders ? db_.SearchFolderHistory : db_.SearchItemHistory;
+                history.push_back(TextOf(bytes, kHistoryEntrySize));
+                break;
+            }
+            case kTagIgnoredSite: {
+                std::string site;
+                if (!ReadString(in, cipher, site)) return LoadResult::Failed;
+                db_.IgnoredSites.push_back(std::move(site));
+                break;
+            }
+            case kTagFolder:
+                if (!ReadFolder(in, cipher)) return LoadResult::Failed;
+                break;
+            case kTagRecord: {
+                // Without a folder the record is not read: its first bytes are
+                // taken as the next tag.
+                if (db_.Folders.empty()) break;
+                std::vector<Record>& records = db_.Folders.back().records;
+                records.emplace_back();
+                if (!ReadRecord(in, cipher, records.back())) return LoadResult::Failed;
+                break;
+            }
+            case kTagDataForm: {
+                WaitCursor wait(ui_);
+                if (!ReadFormData(in, cipher)) return LoadResult::Failed;
+                break;
+            }
+            default:
+                ui_.ShowMessage(kUnknownDataTypeText);
+                return LoadResult::Failed;
+        }
+    }
+    db_.FileLoaded = 1;
+    return LoadResult::Loaded;
+}
+
+CPasswordFile::LoadResult CPasswordFile::CheckVerifier(const Verifier& stored) {
+    if (IsBlankVerifier(stored)) return LoadResult::Loaded;
+    if (VerifierMatches(stored, db_.MasterPassword)) return LoadResult::Loaded;
+    PasswordPrompt prompt;
+    prompt.fileName = FileNameOf(db_.FilePath);
+    prompt.reminder = db_.ReminderPhrase;
+    prompt.verifier = stored;
+    PasswordAnswer answer = ui_.AskPassword(prompt);
+    switch (answer.outcome) {
+        case PasswordAnswer::Outcome::Accepted:
+            SecureWipe(db_.MasterPassword);
+            db_.MasterPassword = answer.password;
+            SecureWipe(answer.password);
+            return LoadResult::Loaded;
+        case PasswordAnswer::Outcome::OtherFile:
+            db_.FilePath = answer.path;
+            return LoadResult::ChooseAgain;
+        case PasswordAnswer::Outcome::Cancelled:
+            break;
+    }
+    SecureWipe(answer.password);
+    return LoadResult::Failed;
+}
+
+bool CPasswordFile::ReadInt32(ByteReader& in, std::int32_t& value) {
+    if (in.ReadInt32(value)) return true;
+    Damaged(kItemCutShort);
+    return false;
+}
+
+unsigned char* CPasswordFile::TakeBytes(ByteReader& in, std::size_t size) {
+    unsigned char* bytes = in.Take(size);
+    if (bytes == nullptr) Damaged(kItemCutShort);
+    return bytes;
+}
+
+bool CPasswordFile::ReadString(ByteReader& in, FileCipher& cipher, std::string& target) {
+    std::int32_t length = 0;
+    if (!ReadInt32(in, length)) return false;
+    if (length == 0) return true;  // the target keeps its value
+    if (length < 0 || static_cast<std::size_t>(length) > in.Remaining()) {
+        Damaged("A string claims " + std::to_string(length) + " bytes, but " +
+                std::to_string(in.Remaining()) + " bytes are left in the file.");
+        return false;
+    }
+    unsigned char* bytes = in.Take(static_cast<std::size_t>(length));
+    cipher.CryptFileData(bytes, static_cast<std::size_t>(length), false);
+    target = TextOf(bytes, static_cast<std::size_t>(length));
+    return true;
+}
+
+bool CPasswordFile::ReadFolder(ByteReader& in, FileCipher& cipher) {
+    Folder folder;
+    if (version_ < "6") {
+        unsigned char* block = TakeBytes(in, kLegacyFolderSize);
+        if (block == nullptr) return false;
+        folder.path = TextOf(block, kMaxPathLength);  // byte 259 counts as a zero
+        ByteReader category(block + kMaxPathLength + 1, 4);
+        category.ReadInt32(folder.category);
+    } else if (!ReadString(in, cipher, folder.path) || !ReadInt32(in, folder.category)) {
+        return false;
+    }
+    db_.Folders.push_back(std::move(folder));
+    return true;
+}
+
+bool CPasswordFile::ReadRecord(ByteReader& in, FileCipher& cipher, Record& record) {
+    if (version_ < "5") return ReadLegacyRecord(in, cipher, record);
+    std::int32_t count = 0;
+    if (!ReadInt32(in, count)) return false;
+    if (count != kRecordFieldCount) {
+        Damaged("A record has " + std::to_string(count) + " fields instead of 14.");
+        return false;
+    }
+    const bool datesAsText = version_ < "7";
+    for (int field = 0; field < kFieldCount; ++field) {
+        if (field == kDateAssigned || field == kDateExpires) {
+            if (datesAsText) {
+                std::string dropped;
+                if (!ReadString(in, cipher, dropped)) return false;
+                continue;
+            }
+            const unsigned char* bytes = TakeBytes(in, sizeof(SystemTime));
+            if (bytes == nullptr) return false;
+            SystemTime& date = field == kDateAssigned ? record.dateAssigned : record.dateExpires;
+            std::memcpy(&date, bytes, sizeof date);
+            continue;
+        }
+        if (!ReadString(in, cipher, record.fields[static_cast<std::size_t>(field)])) return false;
+    }
+    return true;
+}
+
+bool CPasswordFile::ReadFormData(ByteReader& in, FileCipher& cipher) {
+    std::int32_t count = 0;
+    if (!ReadInt32(in, count)) return false;
+    if (count < 0) {
+        Damaged("A form data item has a negative count.");
+        return false;
+    }
+    std::vector<FormField>* target = nullptr;
+    if (!db_.Folders.empty() && !db_.Folders.back().records.empty()) {
+        target = &db_.Folders.back().records.back().formData;
+    }
+    for (std::int32_t i = 0; i < count; ++i) {
+        FormField field;
+        if (!ReadFormField(in, cipher, field)) return false;
+        if (target != nullptr) target->push_back(std::move(field));
+    }
+    return true;
+}
+
+bool CPasswordFile::ReadFormField(ByteReader& in, FileCipher& cipher, FormField& field) {
+    return ReadInt32(in, field.type) && ReadString(in, cipher, field.name) &&
+           ReadString(in, cipher, field.value) && ReadInt32(in, field.checkState) &&
+           ReadInt32(in, field.formIndex) && ReadInt32(in, field.submittedForm) &&
+           ReadString(in, cipher, field.reserved2) && ReadInt32(in, field.autoSubmit) &&
+           ReadInt32(in, field.column);
+}
+
+CPasswordFile::LoadResult CPasswordFile::Damaged(const std::string& detail) {
+    ui_.ShowMessage(FileErrorMessage(kDamagedFileText, detail, db_.FilePath));
+    return LoadResult::Failed;
+}
+
+}  // namespace kv

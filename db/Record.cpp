@@ -1,0 +1,38 @@
+#include "db/Record.h"
+
+namespace kv {
+
+bool HasEmptyFields(const Record& record) {
+    for (const std::string& field : record.fields) {
+        if (!field.empty()) return false;
+    }
+    return true;
+}
+
+const char* DefaultFieldName(int field) {
+    static const char* const kNames[kFieldCount] = {
+        "Description", "Username", "Password", "Title", "Serial #", "Credit card #", "Bank",
+        "Account", "Phone", "Date assigned", "Date expires", "Email", "URL", "Notes",
+    };
+    return field >= 0 && field < kFieldCount ? kNames[field] : "";
+}
+
+const char* DefaultCategoryName(Category category) {
+    switch (category) {
+        case kDefaultCategory: return "Default";
+        case kInternetCategory: return "Internet";
+        case kBankingCategory: return "Banking";
+        case kSoftwareCategory: return "Software";
+        default: return "INVALID COLUMN";
+    }
+}
+
+Category EffectiveCategory(Category stored) {
+    return stored >= kDefaultCategory && stored <= kSoftwareCategory ? stored : kDefaultCategory;
+}
+
+bool IsExpired(const SystemTime& date, const SystemTime& now) {
+    return IsValidDateTime(date) && IsValidDateTime(now) && CompareDateTimes(now, date) > 0;
+}
+
+}  // namespace kv

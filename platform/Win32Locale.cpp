@@ -1,0 +1,106 @@
+// The locale of Windows: the thread's short date format, the ANSI code page.
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/Locale.h"
+
+namespace kv {
+namespace {
+
+SYSTEMTIME ToWin32(const SystemTime& t) {
+    SYSTEMTIME s{};
+    s.wYear = t.wYear;
+    s.wMonth = t.wMonth;
+    s.wDayOfWeek = t.wDayOfWeek;
+    s.wDay = t.wDay;
+    s.wHour = t.wHour;
+    s.wMinute = t.wMinute;
+    s.wSecond = t.wSecond;
+    s.wMilliseconds = t.wMilliseconds;
+    return s;
+}
+
+std::optional<std::wstring> Widen(UINT codePage, DWORD flags, std::string_view text) {
+    if (text.empty()) return std::wstring();
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(codePage, flags, text.data(), size, nullptr, 0);
+    if (length <= 0) return std::nullopt;
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, flags, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+class Win32Locale : public Locale {
+public:
+    std::string FormatShortDate(const SystemTime& date) const override {
+        if (!IsDateSet(date)) return {};
+        char format[80] = {};
+        if (GetLocaleInfoA(GetThreadLocale(), LOCALE_SSHORTDATE, format, sizeof format) == 0) {
+            return {};
+        }
+        const SYSTEMTIME s = ToWin32(date);
+        char text[128] = {};
+        if (GetDateFormatA(GetThreadLocale(), 0, &s, format, text, sizeof text) == 0) return {};
+        return text;
+    }
+
+    int CompareNoCase(std::string_view a, std::string_view b) const override {
+        if (a.empty() || b.empty()) return a.size() == b.size() ? 0 : (a.empty() ? -1 : 1);
+        const int result = CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(),
+                                          static_cast<int>(a.size()), b.data(),
+                                          static_cast<int>(b.size()));
+        return result == 0 ? 0 : result - CSTR_EQUAL;
+    }
+
+    SystemTime LocalNow() const override {
+        SYSTEMTIME s{};
+        GetLocalTime(&s);
+        SystemTime t;
+        t.wYear = s.wYear;
+        t.wMonth = s.wMonth;
+        t.wDayOfWeek = s.wDayOfWeek;
+        t.wDay = s.wDay;
+        t.wHour = s.wHour;
+        t.wMinute = s.wMinute;
+        t.wSecond = s.wSecond;
+        t.wMilliseconds = s.wMilliseconds;
+        return t;
+    }
+
+    std::optional<std::string> AnsiToUtf8(std::string_view ansi) const override {
+        const std::optional<std::wstring> wide = Widen(CP_ACP, 0, ansi);
+        if (!wide) return std::nullopt;
+        return Narrow(CP_UTF8, *wide, false);
+    }
+
+    std::optional<std::string> Utf8ToAnsi(std::string_view utf8) const override {
+        const std::optional<std::wstring> wide = Widen(CP_UTF8, MB_ERR_INVALID_CHARS, utf8);
+        if (!wide) return std::nullopt;
+        return Narrow(CP_ACP, *wide, true);
+    }
+
+private:
+    static std::optional<std::string> Narrow(UINT codePage, const std::wstring& wide, bool exact) {
+        if (wide.empty()) return std::string();
+        const int size = static_cast<int>(wide.size());
+        const DWORD flags = exact ? WC_NO_BEST_FIT_CHARS : 0;
+        BOOL usedDefault = FALSE;
+        BOOL* usedDefaultOut = exact ? &usedDefault : nullptr;
+        const int length =
+            WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, usedDefaultOut);
+        if (length <= 0 || usedDefault) return std::nullopt;
+        std::string text(static_cast<std::size_t>(length), '\0');
+        WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(), length, nullptr, nullptr);
+        return text;
+    }
+};
+
+}  // namespace
+
+const Locale& SystemLocale() {
+    static const Win32Locale locale;
+    return locale;
+}
+
+}  // namespace kv

@@ -1,0 +1,110 @@
+// The platform's own file system and locale, natively and under Windows.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "db/PasswordFile.h"
+#include "platform/FileSystem.h"
+#include "platform/Locale.h"
+#include "tests/support/ScriptedFileUi.h"
+
+namespace kv {
+namespace {
+
+class SystemPlatformTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("kelvandor-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+
+    std::filesystem::path dir_;
+};
+
+TEST_F(SystemPlatformTest, SaveReplacesAnExistingFileOnDisk) {
+    const std::string path = PathOf("Secrets.kv");
+    { std::ofstream(path, std::ios::binary) << "old contents that are longer than the new ones......"; }
+    PasswordDatabase db;
+    db.FilePath = path;
+    db.FileLoaded = 1;
+    db.EncryptFiles = 1;
+    db.MasterPassword = "disk";
+    AddFolder(db, "On disk", 2);
+    test::ScriptedFileUi ui;
+    CPasswordFile writer(db, ui, SystemFileSystem(), SystemLocale());
+    ASSERT_TRUE(writer.SaveFile(FoldersInArrayOrder(db)));
+    EXPECT_EQ(std::filesystem::file_size(path), 8u + 120u + 20u);
+    EXPECT_FALSE(std::filesystem::exists(path + ".saving"));
+
+    PasswordDatabase loaded;
+    loaded.FilePath = path;
+    loaded.MasterPassword = "disk";
+    CPasswordFile reader(loaded, ui, SystemFileSystem(), SystemLocale());
+    ASSERT_TRUE(reader.LoadFile());
+    EXPECT_EQ(loaded.Folders[0].path, "On disk");
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SystemPlatformTest, SaveIntoAMissingFolderFailsWithAMessage) {
+    PasswordDatabase db;
+    db.FilePath = PathOf("missing-folder/Secrets.kv");
+    db.FileLoaded = 1;
+    test::ScriptedFileUi ui;
+    CPasswordFile writer(db, ui, SystemFileSystem(), SystemLocale());
+    EXPECT_FALSE(writer.SaveFile(FoldersInArrayOrder(db)));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].rfind("Error: Can't open the source file for reading.", 0), 0u);
+    EXPECT_EQ(ui.messages[0].find('\r'), std::string::npos);
+}
+
+TEST_F(SystemPlatformTest, ReadingAFolderOrAMissingFileFails) {
+    std::vector<unsigned char> contents;
+    EXPECT_EQ(SystemFileSystem().ReadAll(PathOf("none.kv"), contents), ReadResult::OpenFailed);
+    EXPECT_FALSE(SystemFileSystem().LastErrorText().empty());
+    EXPECT_NE(SystemFileSystem().ReadAll(dir_.string(), contents), ReadResult::Read);
+}
+
+TEST(SystemLocaleTest, UnsetAndImpossibleDatesShowNothing) {
+    EXPECT_EQ(SystemLocale().FormatShortDate(SystemTime{}), "");
+    EXPECT_EQ(SystemLocale().FormatShortDate(SystemTime{2001, 5, 0, 0, 0, 0, 0, 0}), "");
+    EXPECT_EQ(SystemLocale().FormatShortDate(SystemTime{2001, 2, 0, 30, 0, 0, 0, 0}), "");
+    const std::string shown = SystemLocale().FormatShortDate(SystemTime{2001, 5, 3, 9, 0, 0, 0, 0});
+    EXPECT_NE(shown.find("2001"), std::string::npos);
+    EXPECT_NE(shown.find('5'), std::string::npos);
+    EXPECT_NE(shown.find('9'), std::string::npos);
+}
+
+TEST(SystemLocaleTest, CompareIgnoresCase) {
+    const Locale& locale = SystemLocale();
+    EXPECT_EQ(locale.CompareNoCase("Banking", "bANKING"), 0);
+    EXPECT_LT(locale.CompareNoCase("apple", "Banana"), 0);
+    EXPECT_GT(locale.CompareNoCase("b", "A"), 0);
+    EXPECT_LT(locale.CompareNoCase("", "a"), 0);
+    EXPECT_EQ(locale.CompareNoCase("", ""), 0);
+    EXPECT_EQ(locale.CompareNoCase("\xC9t\xE9", "\xE9T\xC9"), 0);
+}
+
+TEST(SystemLocaleTest, AnsiCodePageRoundTrip) {
+    const Locale& locale = SystemLocale();
+    const std::optional<std::string> utf8 = locale.AnsiToUtf8("caf\xE9 \x80");
+    ASSERT_TRUE(utf8.has_value());
+    EXPECT_EQ(*utf8, "caf\xC3\xA9 \xE2\x82\xAC");
+    EXPECT_EQ(locale.Utf8ToAnsi(*utf8), std::optional<std::string>("caf\xE9 \x80"));
+    EXPECT_FALSE(locale.Utf8ToAnsi("\xE4\xB8\xAD").has_value());
+}
+
+TEST(SystemLocaleTest, NowIsAValidDateTime) {
+    const SystemTime now = SystemLocale().LocalNow();
+    EXPECT_TRUE(IsValidDateTime(now));
+    EXPECT_GE(now.wYear, 2024);
+}
+
+}  // namespace
+}  // namespace kv

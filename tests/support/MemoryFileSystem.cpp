@@ -1,0 +1,76 @@
+#include "tests/support/MemoryFileSystem.h"
+
+namespace kv::test {
+
+class MemoryOutputFile : public OutputFile {
+public:
+    MemoryOutputFile(MemoryFileSystem& owner, std::string path) : owner_(owner), path_(std::move(path)) {}
+
+    bool Write(const void* data, std::size_t size) override {
+        std::vector<unsigned char>& file = owner_.files[path_];
+        const auto* bytes = static_cast<const unsigned char*>(data);
+        const std::size_t room =
+            owner_.failWriteAfter > file.size() ? owner_.failWriteAfter - file.size() : 0;
+        const std::size_t accepted = size < room ? size : room;
+        file.insert(file.end(), bytes, bytes + accepted);
+        if (accepted < size) owner_.lastError_ = owner_.failureText;
+        return accepted == size;
+    }
+
+    bool FlushAndClose() override {
+        if (owner_.failFlush) owner_.lastError_ = owner_.failureText;
+        return !owner_.failFlush;
+    }
+
+private:
+    MemoryFileSystem& owner_;
+    std::string path_;
+};
+
+ReadResult MemoryFileSystem::ReadAll(const std::string& path, std::vector<unsigned char>& contents) {
+    contents.clear();
+    const auto found = files.find(path);
+    if (found == files.end()) {
+        lastError_ = "The system cannot find the file specified.\r\n";
+        return ReadResult::OpenFailed;
+    }
+    if (failRead) {
+        lastError_ = failureText;
+        return ReadResult::ReadFailed;
+    }
+    contents = found->second;
+    return ReadResult::Read;
+}
+
+std::unique_ptr<OutputFile> MemoryFileSystem::Create(const std::string& path) {
+    if (failCreate) {
+        lastError_ = failureText;
+        return nullptr;
+    }
+    files[path].clear();
+    return std::make_unique<MemoryOutputFile>(*this, path);
+}
+
+bool MemoryFileSystem::Replace(const std::string& from, const std::string& to) {
+    const auto found = files.find(from);
+    if (failReplace || found == files.end()) {
+        lastError_ = failureText;
+        return false;
+    }
+    std::vector<unsigned char> contents = std::move(found->second);
+    files.erase(found);
+    files[to] = std::move(contents);
+    return true;
+}
+
+bool MemoryFileSystem::Remove(const std::string& path) { return files.erase(path) == 1; }
+
+bool MemoryFileSystem::Exists(const std::string& path) { return files.count(path) == 1; }
+
+std::string MemoryFileSystem::Text(const std::string& path) const {
+    const auto found = files.find(path);
+    if (found == files.end()) return {};
+    return std::string(found->second.begin(), found->second.end());
+}
+
+}  // namespace kv::test

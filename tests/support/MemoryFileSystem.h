@@ -1,0 +1,39 @@
+// An in-memory file system whose operations can be made to fail, for tests
+// of how the file layer handles failures.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace kv::test {
+
+class MemoryFileSystem : public FileSystem {
+public:
+    std::map<std::string, std::vector<unsigned char>> files;
+
+    // Failure injection: every operation that matches fails with `failureText`.
+    bool failCreate = false;
+    bool failRead = false;
+    bool failReplace = false;
+    bool failFlush = false;
+    std::size_t failWriteAfter = static_cast<std::size_t>(-1);  // bytes accepted before failing
+    std::string failureText = "Injected failure";
+
+    ReadResult ReadAll(const std::string& path, std::vector<unsigned char>& contents) override;
+    std::unique_ptr<OutputFile> Create(const std::string& path) override;
+    bool Replace(const std::string& from, const std::string& to) override;
+    bool Remove(const std::string& path) override;
+    bool Exists(const std::string& path) override;
+    std::string LastErrorText() override { return lastError_; }
+
+    std::string Text(const std::string& path) const;
+
+private:
+    friend class MemoryOutputFile;
+    std::string lastError_;
+};
+
+}  // namespace kv::test

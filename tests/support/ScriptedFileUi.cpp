@@ -1,0 +1,42 @@
+#include "tests/support/ScriptedFileUi.h"
+
+namespace kv::test {
+
+void ScriptedFileUi::SetWaitCursor(bool waiting) {
+    if (waiting) {
+        ++waitDepth;
+        if (waitDepth > maxWaitDepth) maxWaitDepth = waitDepth;
+    } else if (waitDepth > 0) {
+        --waitDepth;
+    }
+}
+
+PasswordAnswer ScriptedFileUi::AskPassword(const PasswordPrompt& prompt) {
+    asked.push_back(prompt);
+    PasswordAnswer answer;
+    if (prompts.empty()) return answer;  // nobody there: Cancel
+    const PromptScript script = prompts.front();
+    prompts.pop_front();
+    PasswordAttempts attempts(prompt.verifier);
+    for (const std::string& typed : script.typed) {
+        switch (attempts.Check(typed)) {
+            case PasswordAttempts::Result::Accepted:
+                answer.outcome = PasswordAnswer::Outcome::Accepted;
+                answer.password = typed;
+                return answer;
+            case PasswordAttempts::Result::TryAgain:
+                errorLines.push_back("Incorrect password");
+                break;
+            case PasswordAttempts::Result::NoAttemptsLeft:
+                messages.push_back("Incorrect password and this was your last attempt.");
+                return answer;
+        }
+    }
+    if (!script.chooseFile.empty()) {
+        answer.outcome = PasswordAnswer::Outcome::OtherFile;
+        answer.path = script.chooseFile;
+    }
+    return answer;
+}
+
+}  // namespace kv::test
