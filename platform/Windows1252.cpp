@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/Utf8.h"
+
 namespace kv::windows1252 {
 namespace {
 
@@ -25,65 +27,21 @@ std::optional<unsigned char> ByteOf(char32_t cp) {
     return std::nullopt;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 sequence at `pos`; nothing when it is malformed or overlong.
-std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& pos) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    int extra = 0;
-    char32_t cp = 0;
-    if (lead < 0x80) {
-        cp = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        cp = lead & 0x07;
-    } else {
-        return std::nullopt;
-    }
-    if (text.size() - pos <= static_cast<std::size_t>(extra)) return std::nullopt;
-    for (int i = 1; i <= extra; ++i) {
-        const auto next = static_cast<unsigned char>(text[pos + static_cast<std::size_t>(i)]);
-        if ((next & 0xC0) != 0x80) return std::nullopt;
-        cp = (cp << 6) | (next & 0x3F);
-    }
-    static const char32_t kSmallest[4] = {0, 0x80, 0x800, 0x10000};
-    if (cp < kSmallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
-    pos += static_cast<std::size_t>(extra) + 1;
-    return cp;
-}
-
 }  // namespace
 
 std::string ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (const char c : text) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
+    for (const char c : text) utf8::Append(out, CodePointOf(static_cast<unsigned char>(c)));
     return out;
 }
 
-std::optional<std::string> FromUtf8(std::string_view utf8) {
+std::optional<std::string> FromUtf8(std::string_view text) {
     std::string out;
-    out.reserve(utf8.size());
+    out.reserve(text.size());
     std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        const std::optional<char32_t> cp = DecodeUtf8(utf8, pos);
+    while (pos < text.size()) {
+        const std::optional<char32_t> cp = utf8::Decode(text, pos);
         if (!cp) return std::nullopt;
         const std::optional<unsigned char> byte = ByteOf(*cp);
         if (!byte) return std::nullopt;

@@ -12,7 +12,7 @@ namespace kv::windows1252 {
 std::string ToUtf8(std::string_view text);
 
 // Nothing when the UTF-8 is malformed or names a character outside the code page.
-std::optional<std::string> FromUtf8(std::string_view utf8);
+std::optional<std::string> FromUtf8(std::string_view text);
 
 // The upper-case form of one byte of the code page.
 unsigned char ToUpper(unsigned char c);

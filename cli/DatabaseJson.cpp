@@ -1,0 +1,297 @@
+#include "cli/DatabaseJson.h"
+
+#include <limits>
+
+#include "db/PasswordFile.h"
+#include "platform/Locale.h"
+
+namespace kv {
+namespace {
+
+using json::Value;
+
+class ToJson {
+public:
+    explicit ToJson(const Locale& locale) : locale_(locale) {}
+
+    Value Text(const std::string& ansi) const {
+        // Every byte of the ANSI code page has a UTF-8 form; a system code page
+        // that refuses one still shows the byte rather than losing the text.
+        std::optional<std::string> utf8 = locale_.AnsiToUtf8(ansi);
+        return Value::String(utf8 ? *utf8 : ansi);
+    }
+
+    Value Texts(const std::vector<std::string>& texts) const {
+        Value array = Value::Array();
+        for (const std::string& text : texts) array.Add(Text(text));
+        return array;
+    }
+
+    static Value Date(const SystemTime& t) {
+        Value array = Value::Array();
+        for (const std::uint16_t word : {t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute,
+                                         t.wSecond, t.wMilliseconds}) {
+            array.Add(Value::Integer(word));
+        }
+        return array;
+    }
+
+    Value Field(const FormField& f) const {
+        Value object = Value::Object();
+        object.Add("type", Value::Integer(f.type));
+        object.Add("name", Text(f.name));
+        object.Add("value", Text(f.value));
+        object.Add("checkState", Value::Integer(f.checkState));
+        object.Add("column", Value::Integer(f.column));
+        object.Add("formIndex", Value::Integer(f.formIndex));
+        object.Add("submittedForm", Value::Integer(f.submittedForm));
+        object.Add("reserved2", Text(f.reserved2));
+        object.Add("autoSubmit", Value::Integer(f.autoSubmit));
+        return object;
+    }
+
+    Value Record(const kv::Record& r) const {
+        Value fields = Value::Array();
+        for (const std::string& field : r.fields) fields.Add(Text(field));
+        Value formData = Value::Array();
+        for (const FormField& f : r.formData) formData.Add(Field(f));
+        Value object = Value::Object();
+        object.Add("fields", std::move(fields));
+        object.Add("dateAssigned", Date(r.dateAssigned));
+        object.Add("dateExpires", Date(r.dateExpires));
+        object.Add("formData", std::move(formData));
+        return object;
+    }
+
+    Value Folder(const kv::Folder& f) const {
+        Value records = Value::Array();
+        for (const kv::Record& r : f.records) records.Add(Record(r));
+        Value object = Value::Object();
+        object.Add("path", Text(f.path));
+        object.Add("category", Value::Integer(f.category));
+        object.Add("records", std::move(records));
+        return object;
+    }
+
+private:
+    const Locale& locale_;
+};
+
+// Reads a document against the schema, naming the place of the first problem.
+class FromJson {
+public:
+    FromJson(const Locale& locale, std::string& error) : locale_(locale), error_(error) {}
+
+    bool Fail(const std::string& where, const std::string& what) {
+        error_ = where + ": " + what;
+        return false;
+    }
+
+    bool Expect(const Value& v, Value::Kind kind, const std::string& where) {
+        if (v.kind() == kind) return true;
+        return Fail(where, std::string("expected ") + json::KindName(kind) + ", found " + json::KindName(v.kind()));
+    }
+
+    bool OnlyKnownMembers(const Value& object, std::initializer_list<const char*> known, const std::string& where) {
+        for (const Value::Member& member : object.members()) {
+            bool found = false;
+            for (const char* name : known) found = found || member.first == name;
+            if (!found) return Fail(where, "unknown member \"" + member.first + "\"");
+        }
+        return true;
+    }
+
+    bool Text(const Value& v, const std::string& where, std::string& out) {
+        if (!Expect(v, Value::Kind::String, where)) return false;
+        std::optional<std::string> ansi = locale_.Utf8ToAnsi(v.string());
+        if (!ansi) return Fail(where, "the text cannot be written in the ANSI code page");
+        if (ansi->find('\0') != std::string::npos) return Fail(where, "the text contains a zero character");
+        out = std::move(*ansi);
+        return true;
+    }
+
+    bool Int32(const Value& v, const std::string& where, std::int32_t& out) {
+        if (!Expect(v, Value::Kind::Integer, where)) return false;
+        if (v.integer() < std::numeric_limits<std::int32_t>::min() ||
+            v.integer() > std::numeric_limits<std::int32_t>::max()) {
+            return Fail(where, "the number does not fit in 32 bits");
+        }
+        out = static_cast<std::int32_t>(v.integer());
+        return true;
+    }
+
+    bool Texts(const Value* v, const std::string& where, std::vector<std::string>& out) {
+        if (v == nullptr) return true;
+        if (!Expect(*v, Value::Kind::Array, where)) return false;
+        for (std::size_t i = 0; i < v->items().size(); ++i) {
+            out.emplace_back();
+            if (!Text(v->items()[i], where + "[" + std::to_string(i) + "]", out.back())) return false;
+        }
+        return true;
+    }
+
+    bool History(const Value* v, const std::string& where, std::vector<std::string>& out) {
+        if (!Texts(v, where, out)) return false;
+        if (out.size() > kSavedHistoryEntries) return Fail(where, "a file keeps at most 5 entries");
+        for (const std::string& entry : out) {
+            if (entry.size() > kHistoryEntrySize) return Fail(where, "an entry has at most 16 characters");
+        }
+        return true;
+    }
+
+    bool Date(const Value* v, const std::string& where, SystemTime& out) {
+        if (v == nullptr) return true;
+        if (!Expect(*v, Value::Kind::Array, where)) return false;
+        if (v->items().size() != 8) return Fail(where, "a date has eight numbers");
+        std::uint16_t* words[8] = {&out.wYear, &out.wMonth, &out.wDayOfWeek, &out.wDay,
+                                   &out.wHour, &out.wMinute, &out.wSecond, &out.wMilliseconds};
+        for (std::size_t i = 0; i < 8; ++i) {
+            const Value& item = v->items()[i];
+            if (!Expect(item, Value::Kind::Integer, where)) return false;
+            if (item.integer() < 0 || item.integer() > 65535) return Fail(where, "a date number lies outside 0 to 65535");
+            *words[i] = static_cast<std::uint16_t>(item.integer());
+        }
+        return true;
+    }
+
+    bool Field(const Value& v, const std::string& where, FormField& f) {
+        if (!Expect(v, Value::Kind::Object, where)) return false;
+        if (!OnlyKnownMembers(v, {"type", "name", "value", "checkState", "column", "formIndex",
+                                  "submittedForm", "reserved2", "autoSubmit"},
+                              where)) {
+            return false;
+        }
+        const struct {
+            const char* name;
+            std::int32_t* target;
+        } numbers[] = {{"type", &f.type},           {"checkState", &f.checkState},
+                       {"column", &f.column},       {"formIndex", &f.formIndex},
+                       {"submittedForm", &f.submittedForm}, {"autoSubmit", &f.autoSubmit}};
+        for (const auto& n : numbers) {
+            const Value* member = v.Find(n.name);
+            if (member != nullptr && !Int32(*member, where + "." + n.name, *n.target)) return false;
+        }
+        const struct {
+            const char* name;
+            std::string* target;
+        } texts[] = {{"name", &f.name}, {"value", &f.value}, {"reserved2", &f.reserved2}};
+        for (const auto& t : texts) {
+            const Value* member = v.Find(t.name);
+            if (member != nullptr && !Text(*member, where + "." + t.name, *t.target)) return false;
+        }
+        return true;
+    }
+
+    bool Record(const Value& v, const std::string& where, kv::Record& r) {
+        if (!Expect(v, Value::Kind::Object, where)) return false;
+        if (!OnlyKnownMembers(v, {"fields", "dateAssigned", "dateExpires", "formData"}, where)) return false;
+        if (const Value* fields = v.Find("fields")) {
+            if (!Expect(*fields, Value::Kind::Array, where + ".fields")) return false;
+            if (fields->items().size() != kFieldCount) return Fail(where + ".fields", "a record has 14 fields");
+            for (std::size_t i = 0; i < r.fields.size(); ++i) {
+                if (!Text(fields->items()[i], where + ".fields[" + std::to_string(i) + "]", r.fields[i])) return false;
+            }
+        }
+        if (!Date(v.Find("dateAssigned"), where + ".dateAssigned", r.dateAssigned)) return false;
+        if (!Date(v.Find("dateExpires"), where + ".dateExpires", r.dateExpires)) return false;
+        if (const Value* formData = v.Find("formData")) {
+            if (!Expect(*formData, Value::Kind::Array, where + ".formData")) return false;
+            r.formData.resize(formData->items().size());
+            for (std::size_t i = 0; i < r.formData.size(); ++i) {
+                if (!Field(formData->items()[i], where + ".formData[" + std::to_string(i) + "]", r.formData[i])) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    bool Folder(const Value& v, const std::string& where, kv::Folder& f) {
+        if (!Expect(v, Value::Kind::Object, where)) return false;
+        if (!OnlyKnownMembers(v, {"path", "category", "records"}, where)) return false;
+        const Value* path = v.Find("path");
+        if (path == nullptr) return Fail(where, "a folder needs a \"path\"");
+        if (!Text(*path, where + ".path", f.path)) return false;
+        if (f.path.empty()) return Fail(where + ".path", "a folder path is not empty");
+        if (f.path.size() > kMaxPathLength) return Fail(where + ".path", "a folder path has at most 259 characters");
+        if (const Value* category = v.Find("category")) {
+            if (!Int32(*category, where + ".category", f.category)) return false;
+        }
+        if (const Value* records = v.Find("records")) {
+            if (!Expect(*records, Value::Kind::Array, where + ".records")) return false;
+            f.records.resize(records->items().size());
+            for (std::size_t i = 0; i < f.records.size(); ++i) {
+                if (!Record(records->items()[i], where + ".records[" + std::to_string(i) + "]", f.records[i])) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+private:
+    const Locale& locale_;
+    std::string& error_;
+};
+
+}  // namespace
+
+json::Value DatabaseToJson(const PasswordDatabase& db, const std::string& version, const Locale& locale) {
+    const ToJson to(locale);
+    Value folders = Value::Array();
+    for (const kv::Folder& folder : db.Folders) {
+        if (folder.present != 0) folders.Add(to.Folder(folder));
+    }
+    Value document = Value::Object();
+    document.Add("version", Value::String(version));
+    document.Add("protected", Value::Bool(db.EncryptFiles != 0));
+    document.Add("reminder", to.Text(db.ReminderPhrase));
+    document.Add("searchFolderHistory", to.Texts(db.SearchFolderHistory));
+    document.Add("searchItemHistory", to.Texts(db.SearchItemHistory));
+    document.Add("ignoredSites", to.Texts(db.IgnoredSites));
+    document.Add("folders", std::move(folders));
+    return document;
+}
+
+bool DatabaseFromJson(const json::Value& document, const Locale& locale, PasswordDatabase& db,
+                      bool& protect, std::string& error) {
+    FromJson from(locale, error);
+    if (!from.Expect(document, Value::Kind::Object, "document")) return false;
+    if (!from.OnlyKnownMembers(document, {"version", "protected", "reminder", "searchFolderHistory",
+                                          "searchItemHistory", "ignoredSites", "folders"},
+                               "document")) {
+        return false;
+    }
+    if (const Value* version = document.Find("version")) {
+        if (!from.Expect(*version, Value::Kind::String, "version")) return false;
+        if (version->string() != kCurrentVersion) {
+            return from.Fail("version", std::string("only version \"") + kCurrentVersion + "\" is written");
+        }
+    }
+    protect = false;
+    if (const Value* flag = document.Find("protected")) {
+        if (!from.Expect(*flag, Value::Kind::Bool, "protected")) return false;
+        protect = flag->boolean();
+    }
+    if (const Value* reminder = document.Find("reminder")) {
+        if (!from.Text(*reminder, "reminder", db.ReminderPhrase)) return false;
+        if (db.ReminderPhrase.size() > kMaxReminderLength) {
+            return from.Fail("reminder", "a reminder phrase has at most 31 characters");
+        }
+    }
+    if (!from.History(document.Find("searchFolderHistory"), "searchFolderHistory", db.SearchFolderHistory) ||
+        !from.History(document.Find("searchItemHistory"), "searchItemHistory", db.SearchItemHistory) ||
+        !from.Texts(document.Find("ignoredSites"), "ignoredSites", db.IgnoredSites)) {
+        return false;
+    }
+    if (const Value* folders = document.Find("folders")) {
+        if (!from.Expect(*folders, Value::Kind::Array, "folders")) return false;
+        db.Folders.resize(folders->items().size());
+        for (std::size_t i = 0; i < db.Folders.size(); ++i) {
+            if (!from.Folder(folders->items()[i], "folders[" + std::to_string(i) + "]", db.Folders[i])) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace kv

@@ -1,0 +1,244 @@
+// kelvandor-cli: reads and writes password files from scripts and backups.
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/CliUi.h"
+#include "cli/DatabaseJson.h"
+#include "db/PasswordFile.h"
+#include "db/SecureWipe.h"
+#include "platform/FileSystem.h"
+#include "platform/Locale.h"
+
+namespace kv {
+namespace {
+
+const char kUsage[] =
+    "Usage: kelvandor-cli COMMAND [options] FILE\n"
+    "\n"
+    "Commands:\n"
+    "  info FILE                  version, protection, reminder, numbers of folders and records\n"
+    "  dump FILE                  the whole file as JSON on standard output\n"
+    "  create --json IN FILE      writes a version-7 file from such JSON (IN may be - for\n"
+    "                             standard input); an existing FILE is replaced only with --force\n"
+    "  verify FILE                reads the file whole; exit status 0 only when that succeeded\n"
+    "\n"
+    "Options:\n"
+    "  --password-stdin           read the master password as one line from standard input\n"
+    "  --json IN                  the JSON document to create the file from\n"
+    "  --force                    let create replace an existing file\n"
+    "  --help                     this text\n"
+    "\n"
+    "Texts are UTF-8 here and in the ANSI code page in the file. The file keeps the two\n"
+    "dates of a record, not the texts in its fields 9 and 10.\n";
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+struct Options {
+    std::string command;
+    std::string file;
+    std::string jsonInput;
+    bool passwordFromStdin = false;
+    bool force = false;
+    bool help = false;
+};
+
+int Error(const std::string& message) {
+    std::cerr << "kelvandor-cli: " << message << "\n";
+    return kExitFailure;
+}
+
+int UsageError(const std::string& message) {
+    std::cerr << "kelvandor-cli: " << message << "\n" << "Try 'kelvandor-cli --help'.\n";
+    return kExitUsage;
+}
+
+// Options may stand anywhere; the first other word is the command, the second the file.
+bool ParseArguments(const std::vector<std::string>& args, Options& options, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--password-stdin") {
+            options.passwordFromStdin = true;
+        } else if (arg == "--force") {
+            options.force = true;
+        } else if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--json") {
+            if (i + 1 >= args.size()) {
+                error = "--json needs a file name";
+                return false;
+            }
+            options.jsonInput = args[++i];
+        } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+            error = "unknown option " + arg;
+            return false;
+        } else if (options.command.empty()) {
+            options.command = arg;
+        } else if (options.file.empty()) {
+            options.file = arg;
+        } else {
+            error = "unexpected argument " + arg;
+            return false;
+        }
+    }
+    if (options.help) return true;
+    if (options.command.empty()) {
+        error = "no command given";
+        return false;
+    }
+    if (options.command != "info" && options.command != "dump" && options.command != "create" &&
+        options.command != "verify") {
+        error = "unknown command " + options.command;
+        return false;
+    }
+    if (options.file.empty()) {
+        error = "no password file given";
+        return false;
+    }
+    if (options.command == "create" && options.jsonInput.empty()) {
+        error = "create needs --json IN";
+        return false;
+    }
+    if (options.command != "create" && !options.jsonInput.empty()) {
+        error = "--json belongs to create";
+        return false;
+    }
+    if (options.passwordFromStdin && options.jsonInput == "-") {
+        error = "the password and the JSON cannot both come from standard input";
+        return false;
+    }
+    return true;
+}
+
+// The master password: one line of UTF-8 from standard input.
+bool ReadPassword(std::string& password, std::string& error) {
+    SecretString line;
+    if (!std::getline(std::cin, line.get())) {
+        error = "no password on standard input";
+        return false;
+    }
+    if (!line.get().empty() && line.get().back() == '\r') line.get().pop_back();
+    std::optional<std::string> ansi = SystemLocale().Utf8ToAnsi(line.get());
+    if (!ansi) {
+        error = "the password cannot be written in the ANSI code page";
+        return false;
+    }
+    password = std::move(*ansi);
+    SecureWipe(*ansi);
+    return true;
+}
+
+struct LoadedFile {
+    PasswordDatabase db;
+    std::string version;
+};
+
+bool Load(const Options& options, LoadedFile& loaded, std::string& error) {
+    loaded.db.FilePath = options.file;
+    if (options.passwordFromStdin && !ReadPassword(loaded.db.MasterPassword, error)) return false;
+    CliUi ui(options.passwordFromStdin);
+    CPasswordFile file(loaded.db, ui, SystemFileSystem(), SystemLocale());
+    const bool ok = file.LoadFile();
+    loaded.version = file.Version();
+    SecureWipe(loaded.db.MasterPassword);
+    if (!ok) error = ui.error().empty() ? options.file + ": the file could not be read" : ui.error();
+    return ok;
+}
+
+int Info(const LoadedFile& loaded) {
+    std::size_t folders = 0;
+    std::size_t records = 0;
+    for (const Folder& folder : loaded.db.Folders) {
+        if (folder.present == 0) continue;
+        ++folders;
+        records += folder.records.size();
+    }
+    const std::optional<std::string> reminder = SystemLocale().AnsiToUtf8(loaded.db.ReminderPhrase);
+    std::cout << "version: " << (loaded.version.empty() ? "(none)" : loaded.version) << "\n"
+              << "protected: " << (loaded.db.EncryptFiles != 0 ? "yes" : "no") << "\n"
+              << "reminder: " << reminder.value_or(loaded.db.ReminderPhrase) << "\n"
+              << "folders: " << folders << "\n"
+              << "records: " << records << "\n";
+    return kExitOk;
+}
+
+bool ReadInput(const std::string& name, std::string& text, std::string& error) {
+    if (name == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        return true;
+    }
+    std::ifstream in(name, std::ios::binary);
+    if (!in) {
+        error = name + ": cannot be opened";
+        return false;
+    }
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        error = name + ": cannot be read";
+        return false;
+    }
+    return true;
+}
+
+int Create(const Options& options) {
+    std::string error;
+    std::string text;
+    if (!ReadInput(options.jsonInput, text, error)) return Error(error);
+    std::optional<json::Value> document = json::Parse(text, error);
+    if (!document) return Error(options.jsonInput + ": " + error);
+    PasswordDatabase db;
+    bool protect = false;
+    if (!DatabaseFromJson(*document, SystemLocale(), db, protect, error)) {
+        return Error(options.jsonInput + ": " + error);
+    }
+    if (protect && !options.passwordFromStdin) return Error("a protected file needs --password-stdin");
+    if (!protect && options.passwordFromStdin) return Error("the document is not protected: leave out --password-stdin");
+    if (protect) {
+        if (!ReadPassword(db.MasterPassword, error)) return Error(error);
+        if (db.MasterPassword.empty()) return Error("a protected file needs a password that is not empty");
+    }
+    if (!options.force && SystemFileSystem().Exists(options.file)) {
+        return Error(options.file + " already exists: use --force to replace it");
+    }
+    db.FilePath = options.file;
+    db.FileLoaded = 1;
+    db.EncryptFiles = protect ? 1 : 0;
+    CliUi ui(false);
+    CPasswordFile file(db, ui, SystemFileSystem(), SystemLocale());
+    const bool saved = file.SaveFile(FoldersInArrayOrder(db));
+    SecureWipe(db.MasterPassword);
+    if (!saved) return Error(ui.error().empty() ? options.file + ": not written" : ui.error());
+    return kExitOk;
+}
+
+int Run(const std::vector<std::string>& args) {
+    Options options;
+    std::string error;
+    if (!ParseArguments(args, options, error)) return UsageError(error);
+    if (options.help) {
+        std::cout << kUsage;
+        return kExitOk;
+    }
+    if (options.command == "create") return Create(options);
+    LoadedFile loaded;
+    if (!Load(options, loaded, error)) return Error(error);
+    if (options.command == "info") return Info(loaded);
+    if (options.command == "dump") {
+        std::cout << json::Write(DatabaseToJson(loaded.db, loaded.version, SystemLocale()));
+        return kExitOk;
+    }
+    std::cout << options.file << ": OK\n";
+    return kExitOk;
+}
+
+}  // namespace
+}  // namespace kv
+
+int main(int argc, char** argv) {
+    return kv::Run(std::vector<std::string>(argv + 1, argv + argc));
+}

@@ -1,0 +1,16 @@
+// Encoding and decoding of UTF-8 sequences.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kv::utf8 {
+
+void Append(std::string& out, char32_t cp);
+
+// Decodes the sequence at `pos` and moves past it; nothing when it is
+// malformed, overlong, a surrogate or beyond U+10FFFF.
+std::optional<char32_t> Decode(std::string_view text, std::size_t& pos);
+
+}  // namespace kv::utf8

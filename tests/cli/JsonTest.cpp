@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "cli/Json.h"
+
+namespace kv::json {
+namespace {
+
+TEST(JsonTest, WriteThenParseGivesTheSameDocument) {
+    Value document = Value::Object();
+    document.Add("text", Value::String("quote \" backslash \\ newline \n tab \t bell \x07 euro \xE2\x82\xAC"));
+    document.Add("numbers", Value::Array().Add(Value::Integer(-1)).Add(Value::Integer(65535)));
+    document.Add("flags", Value::Array().Add(Value::Bool(true)).Add(Value()));
+    document.Add("empty", Value::Object());
+    const std::string text = Write(document);
+    EXPECT_NE(text.find("[-1, 65535]"), std::string::npos);
+    EXPECT_NE(text.find("\\u0007"), std::string::npos);
+    std::string error;
+    const std::optional<Value> parsed = Parse(text, error);
+    ASSERT_TRUE(parsed.has_value()) << error;
+    EXPECT_EQ(Write(*parsed), text);
+}
+
+TEST(JsonTest, EscapesAndSurrogatePairs) {
+    std::string error;
+    const std::optional<Value> v = Parse(R"(["\u00e9\/\b", "\ud83d\udd11"])", error);
+    ASSERT_TRUE(v.has_value()) << error;
+    EXPECT_EQ(v->items()[0].string(), "\xC3\xA9/\b");
+    EXPECT_EQ(v->items()[1].string(), "\xF0\x9F\x94\x91");
+}
+
+TEST(JsonTest, MalformedDocumentsAreRefusedWithAPlace) {
+    const char* const kBad[] = {
+        "",       "{",          "[1,]",          "{\"a\" 1}",       "{\"a\":1,\"a\":2}", "01",
+        "1.5",    "1e3",        "\"\\ud800\"",   "\"\\x\"",         "\"open",            "[1] 2",
+        "tru",    "\"a\nb\"",   "99999999999999999999",
+    };
+    for (const char* text : kBad) {
+        std::string error;
+        EXPECT_FALSE(Parse(text, error).has_value()) << text;
+        EXPECT_EQ(error.rfind("line ", 0), 0u) << text;
+    }
+    std::string error;
+    EXPECT_FALSE(Parse("[\n  1,\n  x]", error).has_value());
+    EXPECT_EQ(error, "line 3, column 3: expected a value");
+}
+
+TEST(JsonTest, DeepNestingIsRefusedInsteadOfOverflowingTheStack) {
+    std::string error;
+    EXPECT_FALSE(Parse(std::string(100000, '['), error).has_value());
+    EXPECT_NE(error.find("nested too deeply"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kv::json
