@@ -120,18 +120,21 @@ public:
         return true;
     }
 
-    bool Texts(const Value* v, const std::string& where, std::vector<std::string>& out) {
+    // Reads every item of an optional array member with `read`.
+    template <typename T>
+    bool Items(const Value* v, const std::string& where, std::vector<T>& out,
+               bool (FromJson::*read)(const Value&, const std::string&, T&)) {
         if (v == nullptr) return true;
         if (!Expect(*v, Value::Kind::Array, where)) return false;
-        for (std::size_t i = 0; i < v->items().size(); ++i) {
-            out.emplace_back();
-            if (!Text(v->items()[i], where + "[" + std::to_string(i) + "]", out.back())) return false;
+        out.resize(v->items().size());
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            if (!(this->*read)(v->items()[i], where + "[" + std::to_string(i) + "]", out[i])) return false;
         }
         return true;
     }
 
     bool History(const Value* v, const std::string& where, std::vector<std::string>& out) {
-        if (!Texts(v, where, out)) return false;
+        if (!Items(v, where, out, &FromJson::Text)) return false;
         if (out.size() > kSavedHistoryEntries) return Fail(where, "a file keeps at most 5 entries");
         for (const std::string& entry : out) {
             if (entry.size() > kHistoryEntrySize) return Fail(where, "an entry has at most 16 characters");
@@ -194,16 +197,7 @@ public:
         }
         if (!Date(v.Find("dateAssigned"), where + ".dateAssigned", r.dateAssigned)) return false;
         if (!Date(v.Find("dateExpires"), where + ".dateExpires", r.dateExpires)) return false;
-        if (const Value* formData = v.Find("formData")) {
-            if (!Expect(*formData, Value::Kind::Array, where + ".formData")) return false;
-            r.formData.resize(formData->items().size());
-            for (std::size_t i = 0; i < r.formData.size(); ++i) {
-                if (!Field(formData->items()[i], where + ".formData[" + std::to_string(i) + "]", r.formData[i])) {
-                    return false;
-                }
-            }
-        }
-        return true;
+        return Items(v.Find("formData"), where + ".formData", r.formData, &FromJson::Field);
     }
 
     bool Folder(const Value& v, const std::string& where, kv::Folder& f) {
@@ -212,21 +206,12 @@ public:
         const Value* path = v.Find("path");
         if (path == nullptr) return Fail(where, "a folder needs a \"path\"");
         if (!Text(*path, where + ".path", f.path)) return false;
-        if (f.path.empty()) return Fail(where + ".path", "a folder path is not empty");
+        if (f.path.empty()) return Fail(where + ".path", "a folder path may not be empty");
         if (f.path.size() > kMaxPathLength) return Fail(where + ".path", "a folder path has at most 259 characters");
         if (const Value* category = v.Find("category")) {
             if (!Int32(*category, where + ".category", f.category)) return false;
         }
-        if (const Value* records = v.Find("records")) {
-            if (!Expect(*records, Value::Kind::Array, where + ".records")) return false;
-            f.records.resize(records->items().size());
-            for (std::size_t i = 0; i < f.records.size(); ++i) {
-                if (!Record(records->items()[i], where + ".records[" + std::to_string(i) + "]", f.records[i])) {
-                    return false;
-                }
-            }
-        }
-        return true;
+        return Items(v.Find("records"), where + ".records", f.records, &FromJson::Record);
     }
 
 private:
@@ -281,17 +266,10 @@ bool DatabaseFromJson(const json::Value& document, const Locale& locale, Passwor
     }
     if (!from.History(document.Find("searchFolderHistory"), "searchFolderHistory", db.SearchFolderHistory) ||
         !from.History(document.Find("searchItemHistory"), "searchItemHistory", db.SearchItemHistory) ||
-        !from.Texts(document.Find("ignoredSites"), "ignoredSites", db.IgnoredSites)) {
+        !from.Items(document.Find("ignoredSites"), "ignoredSites", db.IgnoredSites, &FromJson::Text)) {
         return false;
     }
-    if (const Value* folders = document.Find("folders")) {
-        if (!from.Expect(*folders, Value::Kind::Array, "folders")) return false;
-        db.Folders.resize(folders->items().size());
-        for (std::size_t i = 0; i < db.Folders.size(); ++i) {
-            if (!from.Folder(folders->items()[i], "folders[" + std::to_string(i) + "]", db.Folders[i])) return false;
-        }
-    }
-    return true;
+    return from.Items(document.Find("folders"), "folders", db.Folders, &FromJson::Folder);
 }
 
 }  // namespace kv

@@ -95,25 +95,23 @@ void CBlowfish::DecryptBlock(std::uint32_t& left, std::uint32_t& right) const {
 }
 
 bool CBlowfish::EncryptBuffer(unsigned char* buffer, std::size_t length) const {
-    for (std::size_t offset = 0; offset + kBlockSize <= length; offset += kBlockSize) {
-        std::uint32_t left = LoadBigEndian(buffer + offset);
-        std::uint32_t right = LoadBigEndian(buffer + offset + 4);
-        EncryptBlock(left, right);
-        StoreBigEndian(buffer + offset, left);
-        StoreBigEndian(buffer + offset + 4, right);
-    }
+    WalkBlocks(buffer, length, &CBlowfish::EncryptBlock);
     return true;
 }
 
 bool CBlowfish::DecryptBuffer(unsigned char* buffer, std::size_t length) const {
+    WalkBlocks(buffer, length, &CBlowfish::DecryptBlock);
+    return true;
+}
+
+void CBlowfish::WalkBlocks(unsigned char* buffer, std::size_t length, BlockTransform transform) const {
     for (std::size_t offset = 0; offset + kBlockSize <= length; offset += kBlockSize) {
         std::uint32_t left = LoadBigEndian(buffer + offset);
         std::uint32_t right = LoadBigEndian(buffer + offset + 4);
-        DecryptBlock(left, right);
+        (this->*transform)(left, right);
         StoreBigEndian(buffer + offset, left);
         StoreBigEndian(buffer + offset + 4, right);
     }
-    return true;
 }
 
 }  // namespace kv

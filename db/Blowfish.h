@@ -38,6 +38,9 @@ public:
     bool DecryptBuffer(unsigned char* buffer, std::size_t length) const;
 
 private:
+    using BlockTransform = void (CBlowfish::*)(std::uint32_t&, std::uint32_t&) const;
+    void WalkBlocks(unsigned char* buffer, std::size_t length, BlockTransform transform) const;
+
     std::uint32_t F(std::uint32_t x) const {
         return ((S[0][x >> 24] + S[1][(x >> 16) & 0xFF]) ^ S[2][(x >> 8) & 0xFF]) + S[3][x & 0xFF];
     }

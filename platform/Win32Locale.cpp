@@ -1,7 +1,7 @@
 // The locale of Windows: the thread's short date format, the ANSI code page.
 #include <windows.h>
 
-#include <vector>
+#include <cstring>
 
 #include "platform/Locale.h"
 
@@ -10,14 +10,8 @@ namespace {
 
 SYSTEMTIME ToWin32(const SystemTime& t) {
     SYSTEMTIME s{};
-    s.wYear = t.wYear;
-    s.wMonth = t.wMonth;
-    s.wDayOfWeek = t.wDayOfWeek;
-    s.wDay = t.wDay;
-    s.wHour = t.wHour;
-    s.wMinute = t.wMinute;
-    s.wSecond = t.wSecond;
-    s.wMilliseconds = t.wMilliseconds;
+    static_assert(sizeof t == sizeof s, "SystemTime mirrors SYSTEMTIME");
+    std::memcpy(&s, &t, sizeof s);
     return s;
 }
 
@@ -57,14 +51,8 @@ public:
         SYSTEMTIME s{};
         GetLocalTime(&s);
         SystemTime t;
-        t.wYear = s.wYear;
-        t.wMonth = s.wMonth;
-        t.wDayOfWeek = s.wDayOfWeek;
-        t.wDay = s.wDay;
-        t.wHour = s.wHour;
-        t.wMinute = s.wMinute;
-        t.wSecond = s.wSecond;
-        t.wMilliseconds = s.wMilliseconds;
+        static_assert(sizeof t == sizeof s, "SystemTime mirrors SYSTEMTIME");
+        std::memcpy(static_cast<void*>(&t), &s, sizeof t);
         return t;
     }
 

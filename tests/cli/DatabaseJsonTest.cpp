@@ -63,7 +63,7 @@ TEST(DatabaseJsonTest, DocumentsThatDescribeNoFileAreRefused) {
         {R"({"searchItemHistory": ["1","2","3","4","5","6"]})", "searchItemHistory: a file keeps at most 5 entries"},
         {R"({"searchItemHistory": ["12345678901234567"]})", "searchItemHistory: an entry has at most 16 characters"},
         {R"({"folders": [{"category": 1}]})", "folders[0]: a folder needs a \"path\""},
-        {R"({"folders": [{"path": ""}]})", "folders[0].path: a folder path is not empty"},
+        {R"({"folders": [{"path": ""}]})", "folders[0].path: a folder path may not be empty"},
         {R"({"folders": [{"path": "a", "category": 4294967296}]})", "folders[0].category: the number does not fit in 32 bits"},
         {R"({"folders": [{"path": "a", "records": [{"fields": ["x"]}]}]})", "folders[0].records[0].fields: a record has 14 fields"},
         {R"({"folders": [{"path": "a", "records": [{"dateAssigned": [1,2,3]}]}]})", "folders[0].records[0].dateAssigned: a date has eight numbers"},
