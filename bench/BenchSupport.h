@@ -36,6 +36,7 @@ public:
         std::abort();
     }
     void SetWaitCursor(bool) override {}
+    Answer Ask(const std::string&, bool) override { return Answer::No; }
     PasswordAnswer AskPassword(const PasswordPrompt&) override { return PasswordAnswer{}; }
 };
 

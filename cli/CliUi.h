@@ -14,6 +14,8 @@ public:
 
     void ShowMessage(const std::string& text) override;
     void SetWaitCursor(bool) override {}
+    // The companion never asks: nothing is saved behind the user's back.
+    Answer Ask(const std::string&, bool) override { return Answer::No; }
     // There is nobody to ask: a wrong or missing password ends the load.
     PasswordAnswer AskPassword(const PasswordPrompt& prompt) override;
 

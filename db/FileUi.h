@@ -25,10 +25,15 @@ struct PasswordAnswer {
     std::string path;
 };
 
+// The user's answer to a question.
+enum class Answer { Yes, No, Cancel };
+
 class FileUi {
 public:
     virtual ~FileUi() = default;
     virtual void ShowMessage(const std::string& text) = 0;
+    // A question with Yes and No, and Cancel when `allowCancel`.
+    virtual Answer Ask(const std::string& question, bool allowCancel) = 0;
     virtual void SetWaitCursor(bool waiting) = 0;
     virtual PasswordAnswer AskPassword(const PasswordPrompt& prompt) = 0;
 };

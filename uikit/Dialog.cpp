@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "uikit/MessageLoop.h"
 #include "uikit/Module.h"
 
 namespace ui {
@@ -16,8 +17,10 @@ INT_PTR Dialog::DoModal(HWND parent) {
 
 bool Dialog::CreateModeless(HWND parent) {
     modal_ = false;
-    return CreateDialogParamA(Instance(), MAKEINTRESOURCEA(templateId_), parent, DialogProc,
-                              reinterpret_cast<LPARAM>(this)) != nullptr;
+    HWND dialog = CreateDialogParamA(Instance(), MAKEINTRESOURCEA(templateId_), parent, DialogProc,
+                                     reinterpret_cast<LPARAM>(this));
+    if (dialog != nullptr) AddModelessDialog(dialog);
+    return dialog != nullptr;
 }
 
 void Dialog::EndDialog(INT_PTR result) {
@@ -86,6 +89,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     LRESULT result = 0;
     const bool handled = dialog->Route(message, wParam, lParam, result);
     if (message == WM_NCDESTROY) {
+        RemoveModelessDialog(hwnd);
         dialog->Unbind();
         dialog->OnDestroyed();
     }

@@ -11,6 +11,14 @@ void ScriptedFileUi::SetWaitCursor(bool waiting) {
     }
 }
 
+Answer ScriptedFileUi::Ask(const std::string& question, bool allowCancel) {
+    questions.push_back(question + (allowCancel ? " [Yes/No/Cancel]" : " [Yes/No]"));
+    if (answers.empty()) return Answer::No;
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
 PasswordAnswer ScriptedFileUi::AskPassword(const PasswordPrompt& prompt) {
     asked.push_back(prompt);
     PasswordAnswer answer;

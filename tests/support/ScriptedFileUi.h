@@ -19,6 +19,8 @@ struct PromptScript {
 class ScriptedFileUi : public FileUi {
 public:
     std::deque<PromptScript> prompts;
+    std::deque<Answer> answers;           // to the questions, in turn; No when none is left
+    std::vector<std::string> questions;
     std::vector<std::string> messages;
     std::vector<PasswordPrompt> asked;
     std::vector<std::string> errorLines;  // what the prompt's error line showed
@@ -26,6 +28,7 @@ public:
     int maxWaitDepth = 0;
 
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    Answer Ask(const std::string& question, bool allowCancel) override;
     void SetWaitCursor(bool waiting) override;
     PasswordAnswer AskPassword(const PasswordPrompt& prompt) override;
 };

@@ -1,0 +1,236 @@
+#include "app/PasswordApp.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "app/LegacyMigration.h"
+#include "app/MessageBox.h"
+#include "app/RegisteredMessages.h"
+#include "app/Settings.h"
+#include "app/StartRequest.h"
+#include "db/SecureWipe.h"
+#include "editor/EditorDlg.h"
+#include "platform/FileSystem.h"
+#include "platform/Locale.h"
+#include "resources/resource.h"
+#include "uikit/MessageLoop.h"
+#include "uikit/Module.h"
+
+namespace kv {
+namespace {
+
+CPasswordApp* theApp = nullptr;
+
+const char kInstanceMutexName[] = "Kelvandor";
+const char kDefaultFileName[] = "Kelvandor.kv";
+
+// The program's folder with a trailing backslash.
+std::string ProgramFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+std::string ClassNameOf(HWND window) {
+    char name[81] = {};
+    if (window != nullptr) GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+}  // namespace
+
+CPasswordApp& App() { return *theApp; }
+
+CPasswordApp::CPasswordApp() {
+    theApp = this;
+    Database.EncryptFiles = 1;  // also the setting, whose default is on
+}
+
+CPasswordApp::~CPasswordApp() {
+    Release();
+    if (theApp == this) theApp = nullptr;
+}
+
+bool CPasswordApp::InitInstance(const std::string& commandLine) {
+    HWND foreground = GetForegroundWindow();
+    const bool browserStart = IsBrowserWindowClass(ClassNameOf(foreground));
+    HWND browser = browserStart ? foreground : nullptr;
+
+    instanceMutex_ = CreateMutexA(nullptr, FALSE, kInstanceMutexName);
+    if (instanceMutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+        if (!StartSecondInstance(commandLine, browser)) return false;
+    }
+
+    MigrateLegacySettings(storage_.location());
+    oleInitialised_ = SUCCEEDED(OleInitialize(nullptr));
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES |
+                                                       ICC_HOTKEY_CLASS | ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    ResetColumnSets(Settings);
+    ResetColumnNames(Settings);
+    ResetCategoryNames(Settings);
+    LoadRecentFiles(storage_, Settings, [](const std::string& path) { return SystemFileSystem().Exists(path); });
+    sharedBlock_.Create();
+    ReadSystemVersion();
+    LoadAppSettings();
+    skinBrush_ = CreateSolidBrush(RGB(240, 240, 248));
+
+    if (Settings.Init != 0) {
+        Settings.CategoryNames[0] = "Email";
+        SaveCategoryNames(storage_, Settings);
+        if (SystemFileSystem().Exists(ProgramFolder() + kDefaultFileName)) Settings.Init = 0;
+    }
+
+    if (!tray_.Create()) {
+        ShowMessage("Can't create system tray window", MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    if (Settings.SysTrayIcon != 0) tray_.AddIcon();
+
+    richEditLibrary_ = LoadLibraryA("Riched20.dll");
+    for (const char* className : {"RICHEDIT", "RichEdit20A"}) {
+        if (richEdit_ == nullptr && richEditLibrary_ != nullptr) {
+            richEdit_ = CreateWindowExA(0, className, "KelvandorRichEdit", WS_CHILD | ES_MULTILINE, 0, 0, 0, 0,
+                                        tray_.hwnd(), nullptr, ui::Instance(), nullptr);
+        }
+    }
+    if (richEdit_ == nullptr) {
+        ShowMessage("Unable to create RichEdit window.  Please see requirements.", MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    messageWindow_ = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "KelvandorDlg", 0, 0, 0, 0, 0, nullptr, nullptr,
+                                     ui::Instance(), nullptr);
+    ShowStartView(commandLine, browser);
+    return true;
+}
+
+bool CPasswordApp::StartSecondInstance(const std::string& commandLine, HWND browser) {
+    // The first instance's tray window: titled "Kelvandor", of our class (an
+    // editor window may carry the same title for a moment).
+    HWND first = FindWindowA(CTrayWnd::kClassName, "Kelvandor");
+    if (first == nullptr) return false;
+    switch (DecideSecondStart(browser != nullptr, commandLine)) {
+        case SecondStart::BrowserMenu:
+            PostMessageA(first, messages::IePopup, reinterpret_cast<WPARAM>(browser), 0);
+            return false;
+        case SecondStart::ShowEditor:
+            // Let the first instance take the foreground for its editor.
+            AllowSetForegroundWindow(ASFW_ANY);
+            PostMessageA(first, messages::ShowDlg, 0, 0);
+            return false;
+        case SecondStart::TakeOver:
+            SendMessageA(first, messages::Shutdown, 0, 0);
+            return true;
+    }
+    return false;
+}
+
+void CPasswordApp::ReadSystemVersion() {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (!GetVersionExA(&version)) return;
+#pragma GCC diagnostic pop
+    IsNT = version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+    IsWin95 = version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && version.dwMinorVersion == 0;
+}
+
+void CPasswordApp::ShowStartView(const std::string& commandLine, HWND browser) {
+    const StartRequest request = ParseCommandLine(commandLine, Settings.SysTrayIcon != 0);
+    if (request.namesFile) Settings.LastFile = request.file;
+    Database.FilePath = Settings.LastFile;
+    switch (DecideStartView(Settings.LastFile, request.trayOnly, browser != nullptr)) {
+        case StartView::Editor:
+            ShowEditor();
+            break;
+        case StartView::IconAndBrowserMenu:
+            if (!tray_.IconShown()) tray_.AddIcon();
+            tray_.Post(messages::IePopup, reinterpret_cast<WPARAM>(browser), 0);
+            break;
+        case StartView::IconOnly:
+            if (!tray_.IconShown()) tray_.AddIcon();
+            break;
+    }
+}
+
+void CPasswordApp::LoadAppSettings() { LoadSettings(storage_, Settings, Database.EncryptFiles); }
+
+void CPasswordApp::SaveAppSettings() {
+    if (SaveSettings(storage_, Settings, Database.EncryptFiles) || reportedSaveFailure_) return;
+    reportedSaveFailure_ = true;
+    ShowMessage("Unable to save changes to the registry.");
+}
+
+void CPasswordApp::ShowEditor() {
+    // Locking comes with the tray issue: an unlocked database needs no prompt.
+    if (editor_ && editor_->hwnd() != nullptr) {
+        editor_->Show(SW_SHOW);
+        editor_->Show(SW_RESTORE);
+        BringWindowToTop(editor_->hwnd());
+    } else {
+        if (editor_) return;  // its window was destroyed: the program is ending
+        editor_ = std::make_unique<CEditorDlg>();
+        if (!editor_->CreateModeless(GetDesktopWindow())) return;
+        HICON small = ui::LoadIconAt(IDI_KELVANDOR, 16);
+        HICON large = ui::LoadIconAt(IDI_KELVANDOR, 32);
+        editor_->Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+        editor_->Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
+        const LONG_PTR exStyle = GetWindowLongPtrA(editor_->hwnd(), GWL_EXSTYLE);
+        SetWindowLongPtrA(editor_->hwnd(), GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_TOOLWINDOW));
+        const LONG_PTR style = GetWindowLongPtrA(editor_->hwnd(), GWL_STYLE);
+        SetWindowLongPtrA(editor_->hwnd(), GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_POPUP));
+        editor_->Show(SW_SHOWNORMAL);
+    }
+    SetForegroundWindow(editor_->hwnd());
+}
+
+bool CPasswordApp::Exit(bool askedByOtherInstance) {
+    Exiting = true;
+    const bool editorShown = editor_ && editor_->hwnd() != nullptr;
+    if (editorShown || Database.Modified) {
+        if (!editorShown) ShowEditor();
+        if (editor_ && editor_->SaveChanges(!askedByOtherInstance) == SaveOutcome::Cancelled) {
+            Exiting = false;
+            return false;
+        }
+    }
+    if (editor_ && editor_->hwnd() != nullptr) editor_->Destroy();
+    PostQuitMessage(0);
+    return true;
+}
+
+int CPasswordApp::Run() {
+    const int code = ui::RunMessageLoop();
+    Release();
+    return code;
+}
+
+void CPasswordApp::Release() {
+    if (released_) return;
+    released_ = true;
+    if (skinBrush_ != nullptr) DeleteObject(skinBrush_);
+    if (tray_.hwnd() != nullptr) tray_.Destroy();  // with it the rich edit window, its child
+    richEdit_ = nullptr;
+    if (richEditLibrary_ != nullptr) FreeLibrary(richEditLibrary_);
+    if (messageWindow_ != nullptr) DestroyWindow(messageWindow_);
+    if (instanceMutex_ != nullptr) CloseHandle(instanceMutex_);
+    editor_.reset();
+    sharedBlock_.Close();
+    for (Folder& folder : Database.Folders) {
+        for (Record& record : folder.records) {
+            for (std::string& field : record.fields) SecureWipe(field);
+        }
+    }
+    Database.Folders.clear();
+    SecureWipe(Database.MasterPassword);
+    if (oleInitialised_) OleUninitialize();
+    skinBrush_ = nullptr;
+    richEditLibrary_ = nullptr;
+    messageWindow_ = nullptr;
+    instanceMutex_ = nullptr;
+}
+
+}  // namespace kv

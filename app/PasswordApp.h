@@ -1,0 +1,85 @@
+// The application object: lives for the whole process and owns what the
+// parts share: settings, database, the hidden windows and the shared block.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/AppFileUi.h"
+#include "app/AppSettings.h"
+#include "app/RegistrySettings.h"
+#include "app/SharedMemoryBlock.h"
+#include "app/TrayWnd.h"
+#include "db/Database.h"
+
+namespace kv {
+
+class CEditorDlg;
+
+class CPasswordApp {
+public:
+    CPasswordApp();
+    ~CPasswordApp();
+    CPasswordApp(const CPasswordApp&) = delete;
+    CPasswordApp& operator=(const CPasswordApp&) = delete;
+
+    // Start-up; false ends the process at once (another instance serves).
+    bool InitInstance(const std::string& commandLine);
+    // The message loop, then the release of everything in order.
+    int Run();
+
+    // Unlocks if needed, then shows (creating it once) the editor window.
+    void ShowEditor();
+    // The orderly shutdown; false when the user cancelled it.
+    bool Exit(bool askedByOtherInstance);
+
+    void LoadAppSettings();
+    // Saves the settings; a key that cannot be created is reported once a run.
+    void SaveAppSettings();
+
+    // Points the settings at another key (tests); before InitInstance.
+    void UseSettingsLocation(const SettingsLocation& location) { storage_ = RegistrySettings(location); }
+    RegistrySettings& Storage() { return storage_; }
+
+    CTrayWnd& Tray() { return tray_; }
+    CEditorDlg* Editor() { return editor_.get(); }
+    HWND RichEdit() const { return richEdit_; }
+    HWND MessageWindow() const { return messageWindow_; }
+    const SharedMemoryBlock& SharedBlock() const { return sharedBlock_; }
+    FileUi& FileInterface() { return fileUi_; }
+    HBRUSH SkinBrush() const { return skinBrush_; }
+
+    AppSettings Settings;
+    PasswordDatabase Database;
+    bool Locked = false;
+    bool Exiting = false;
+    bool IsNT = false;
+    bool IsWin95 = false;
+
+private:
+    bool StartSecondInstance(const std::string& commandLine, HWND browser);
+    void ReadSystemVersion();
+    void ShowStartView(const std::string& commandLine, HWND browser);
+    void Release();
+
+    RegistrySettings storage_{SettingsLocation{}};
+    AppFileUi fileUi_;
+    CTrayWnd tray_;
+    std::unique_ptr<CEditorDlg> editor_;
+    SharedMemoryBlock sharedBlock_;
+    HANDLE instanceMutex_ = nullptr;
+    HMODULE richEditLibrary_ = nullptr;
+    HWND richEdit_ = nullptr;
+    HWND messageWindow_ = nullptr;
+    HBRUSH skinBrush_ = nullptr;
+    bool oleInitialised_ = false;
+    bool reportedSaveFailure_ = false;
+    bool released_ = false;
+};
+
+// The one application object of the process.
+CPasswordApp& App();
+
+}  // namespace kv

@@ -1,0 +1,16 @@
+// The registered window messages of the program, registered by name when
+// the program loads; other instances and the browser helper use the same names.
+#pragma once
+
+#include <windows.h>
+
+namespace kv::messages {
+
+extern const UINT ShowDlg;       // "PASSWORDShowDlgMsg": a second start asks to show the editor
+extern const UINT Shutdown;      // "PASSWORDShutdownMsg": a second start with a file asks to quit
+extern const UINT IePopup;       // "PASSWORDIePopupMsg": show the web-form menu for a browser
+extern const UINT Taskbar;       // "PASSWORDTaskbarMsg": the notification icon's callback
+extern const UINT OnInit;        // "PASSWORDOnInitMsg": the editor's first paint is done
+extern const UINT Spin;          // "PASSWORDSpinMsg": the generator dialog
+
+}  // namespace kv::messages
