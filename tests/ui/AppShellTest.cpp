@@ -1,0 +1,204 @@
+// The application object in this process: start-up, the tray window's
+// messages, the editor's close flow, the message box, the shared block.
+#include <gtest/gtest.h>
+
+#include "app/MessageBox.h"
+#include "app/PasswordApp.h"
+#include "app/RegisteredMessages.h"
+#include "app/SharedMemoryBlock.h"
+#include "editor/EditorDlg.h"
+#include "tests/ui/support/UiHarness.h"
+
+namespace kv {
+namespace {
+
+using namespace uitest;
+
+const char kTestRoot[] = "Software\\Corvale Software\\Kelvandor Tests";
+
+struct ScriptedAnswer {
+    std::string text;
+    UINT flags;
+};
+
+// One application object per test, with its settings in a test key and its
+// messages answered from a script.
+class AppShellTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kTestRoot);
+        SettingsLocation location;
+        location.key = std::string(kTestRoot) + "\\Settings";
+        location.legacyKey = std::string(kTestRoot) + "\\Legacy";
+        app_ = std::make_unique<CPasswordApp>();
+        app_->UseSettingsLocation(location);
+        SetMessageScript([this](const std::string& text, UINT flags) {
+            shown_.push_back(ScriptedAnswer{text, flags});
+            if (answers_.empty()) return IDOK;
+            const int answer = answers_.front();
+            answers_.erase(answers_.begin());
+            return answer;
+        });
+    }
+    void TearDown() override {
+        SetMessageScript(nullptr);
+        app_.reset();
+        MSG message{};
+        while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+        RegDeleteTreeA(HKEY_CURRENT_USER, kTestRoot);
+    }
+
+    void RememberFile(const char* path) {
+        HKEY key = nullptr;
+        RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kTestRoot) + "\\Settings").c_str(), 0, nullptr, 0,
+                        KEY_ALL_ACCESS, nullptr, &key, nullptr);
+        RegSetValueExA(key, "LastFile", 0, REG_SZ, reinterpret_cast<const BYTE*>(path),
+                       static_cast<DWORD>(strlen(path) + 1));
+        RegCloseKey(key);
+    }
+
+    static bool QuitPosted() {
+        MSG message{};
+        return PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
+    }
+
+    std::unique_ptr<CPasswordApp> app_;
+    std::vector<int> answers_;
+    std::vector<ScriptedAnswer> shown_;
+};
+
+TEST_F(AppShellTest, TrayStartCreatesTheHiddenWindowsAndTheIcon) {
+    RememberFile("C:\\Data\\Secrets.kv");
+    ASSERT_TRUE(app_->InitInstance("Systray"));
+    HWND tray = app_->Tray().hwnd();
+    ASSERT_NE(tray, nullptr);
+    EXPECT_EQ(TextOf(tray), "Kelvandor");
+    EXPECT_EQ(ClassOf(tray), "Kelvandor");
+    EXPECT_FALSE(IsWindowVisible(tray));
+    EXPECT_TRUE(GetWindowLongPtrA(tray, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_TRUE(app_->Tray().IconShown());
+    EXPECT_EQ(app_->Editor(), nullptr);
+    EXPECT_EQ(TextOf(app_->RichEdit()), "KelvandorRichEdit");
+    EXPECT_EQ(GetParent(app_->RichEdit()), tray);
+    EXPECT_EQ(TextOf(app_->MessageWindow()), "KelvandorDlg");
+    EXPECT_TRUE(app_->SharedBlock().IsOpen());
+    EXPECT_EQ(app_->Database.FilePath, "C:\\Data\\Secrets.kv");
+    EXPECT_TRUE(app_->IsNT);
+}
+
+TEST_F(AppShellTest, FirstRunRenamesTheFirstCategoryAndStoresIt) {
+    ASSERT_TRUE(app_->InitInstance("systray"));
+    EXPECT_EQ(app_->Settings.Init, 1u);
+    EXPECT_EQ(app_->Settings.CategoryNames[0], "Email");
+    std::unique_ptr<SettingsStore> store = app_->Storage().OpenExisting();
+    ASSERT_TRUE(store);
+    EXPECT_EQ(store->ReadText("CategoryName0", 256).value_or(""), "Email");
+}
+
+TEST_F(AppShellTest, ShowRequestOpensTheEditorAndShutdownQuits) {
+    RememberFile("C:\\Data\\Secrets.kv");
+    ASSERT_TRUE(app_->InitInstance("systray"));
+    EXPECT_EQ(app_->Tray().Send(messages::ShowDlg), 1);
+    ASSERT_NE(app_->Editor(), nullptr);
+    EXPECT_TRUE(app_->Editor()->IsVisible());
+    EXPECT_EQ(app_->Editor()->Text(), "Secrets.kv - Kelvandor");
+    EXPECT_EQ(app_->Tray().Send(messages::Shutdown), 0);
+    EXPECT_TRUE(app_->Exiting);
+    EXPECT_EQ(app_->Editor()->hwnd(), nullptr);
+    EXPECT_TRUE(QuitPosted());
+}
+
+TEST_F(AppShellTest, ShutdownAsksToSaveWithYesAndNoOnly) {
+    RememberFile("C:\\Data\\Secrets.kv");
+    ASSERT_TRUE(app_->InitInstance("systray"));
+    app_->Database.FileLoaded = 1;
+    app_->Database.Modified = true;
+    answers_ = {IDNO};
+    app_->Tray().Send(messages::Shutdown);
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(shown_[0].text, "Do you wish to save your changes to Secrets.kv?");
+    EXPECT_EQ(shown_[0].flags & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
+    EXPECT_TRUE(QuitPosted());
+}
+
+TEST_F(AppShellTest, UsersExitCanBeCancelled) {
+    RememberFile("C:\\Data\\Secrets.kv");
+    ASSERT_TRUE(app_->InitInstance("systray"));
+    app_->ShowEditor();
+    app_->Database.FileLoaded = 1;
+    app_->Database.Modified = true;
+    answers_ = {IDCANCEL};
+    EXPECT_FALSE(app_->Exit(false));
+    EXPECT_EQ(shown_[0].flags & MB_TYPEMASK, static_cast<UINT>(MB_YESNOCANCEL));
+    EXPECT_FALSE(app_->Exiting);
+    EXPECT_TRUE(app_->Editor()->IsVisible());
+    EXPECT_FALSE(QuitPosted());
+}
+
+TEST_F(AppShellTest, ClosingTheEditorHidesItWhileTheIconIsShown) {
+    RememberFile("C:\\Data\\Secrets.kv");
+    ASSERT_TRUE(app_->InitInstance("systray"));
+    app_->ShowEditor();
+    app_->Database.Modified = true;
+    answers_ = {IDCANCEL, IDNO};
+    app_->Editor()->Send(WM_CLOSE);
+    EXPECT_TRUE(app_->Editor()->IsVisible());
+    EXPECT_TRUE(app_->Database.Modified);
+    app_->Editor()->Send(WM_CLOSE);
+    EXPECT_FALSE(app_->Editor()->IsVisible());
+    EXPECT_FALSE(app_->Database.Modified);
+    EXPECT_EQ(shown_.size(), 2u);
+    EXPECT_EQ(shown_[0].text, "Do you wish to save your changes?");
+    EXPECT_EQ(shown_[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONQUESTION));
+    EXPECT_FALSE(QuitPosted());
+    std::unique_ptr<SettingsStore> store = app_->Storage().OpenExisting();
+    EXPECT_TRUE(store->ReadText("WindowPosition", 260).has_value());
+}
+
+TEST_F(AppShellTest, ClosingTheEditorWithoutIconEndsTheProgram) {
+    ASSERT_TRUE(app_->InitInstance(""));
+    ASSERT_NE(app_->Editor(), nullptr);
+    app_->Tray().RemoveIcon();
+    app_->Editor()->Send(WM_CLOSE);
+    EXPECT_TRUE(QuitPosted());
+}
+
+TEST_F(AppShellTest, EditorCannotShrinkBelowItsFirstSize) {
+    ASSERT_TRUE(app_->InitInstance(""));
+    HWND editor = app_->Editor()->hwnd();
+    MINMAXINFO info{};
+    SendMessageA(editor, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_GT(info.ptMinTrackSize.x, 100);
+    EXPECT_GT(info.ptMinTrackSize.y, 100);
+}
+
+TEST(EditorTitleTest, FileNameOrNoFileSelected) {
+    EXPECT_EQ(EditorTitle(""), "No file selected - Kelvandor");
+    EXPECT_EQ(EditorTitle("C:\\Data\\Secrets.kv"), "Secrets.kv - Kelvandor");
+}
+
+TEST(MessageBoxTest, RealBoxHasTheProgramCaptionAndReturnsTheButton) {
+    DialogAnswerer answerer;
+    answerer.Expect("Kelvandor", IDNO);
+    EXPECT_EQ(ShowMessage("Do you wish to save your changes?", MB_YESNO), IDNO);
+    ASSERT_EQ(answerer.seen().size(), 1u);
+    EXPECT_EQ(answerer.seen()[0].text, "Do you wish to save your changes?");
+}
+
+TEST(SharedMemoryBlockTest, SecondOpenerSharesTheBlock) {
+    SharedMemoryBlock first;
+    ASSERT_TRUE(first.Create());
+    EXPECT_TRUE(first.created());
+    first.data()[100] = 42;
+    SharedMemoryBlock second;
+    ASSERT_TRUE(second.Create());
+    EXPECT_FALSE(second.created());
+    EXPECT_EQ(second.data()[100], 42);
+    EXPECT_EQ(second.data()[kSharedBlockSize - 1], 0);
+    second.Close();
+    EXPECT_FALSE(second.IsOpen());
+}
+
+}  // namespace
+}  // namespace kv

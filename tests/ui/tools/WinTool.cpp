@@ -1,0 +1,71 @@
+// kelvandor-wintool: looks at and drives the windows of a Wine desktop for
+// the screenshot script.
+//   wintool list                 every top-level window: handle, visibility, rectangle, class, title
+//   wintool foreground           the title of the foreground window
+//   wintool rect TITLE           "left top width height" of the visible window with that title
+//   wintool press TITLE ID       presses button ID of the visible window with that title
+//   wintool wait TITLE [MS]      waits until a visible window with that title exists
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "tests/ui/support/UiHarness.h"
+
+namespace {
+
+using kv::uitest::FindWindowMatching;
+
+int Usage() {
+    std::fprintf(stderr, "usage: wintool list | foreground | rect TITLE | press TITLE ID | wait TITLE [MS]\n");
+    return 2;
+}
+
+BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    std::printf("%p %s %ld,%ld,%ld,%ld <%s> [%s]\n", static_cast<void*>(window),
+                IsWindowVisible(window) ? "visible" : "hidden ", r.left, r.top, r.right, r.bottom,
+                kv::uitest::ClassOf(window).c_str(), kv::uitest::TextOf(window).c_str());
+    return TRUE;
+}
+
+HWND Visible(const std::string& title) { return FindWindowMatching({0, title, "", true}); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return Usage();
+    const std::string command = argv[1];
+    if (command == "list") {
+        EnumWindows(PrintWindow, 0);
+        return 0;
+    }
+    if (command == "foreground") {
+        std::printf("%s\n", kv::uitest::TextOf(GetForegroundWindow()).c_str());
+        return 0;
+    }
+    if (argc < 3) return Usage();
+    const std::string title = argv[2];
+    if (command == "wait") {
+        const DWORD timeout = argc > 3 ? static_cast<DWORD>(std::atoi(argv[3])) : 10000;
+        return kv::uitest::WaitForWindow({0, title, "", true}, timeout) != nullptr ? 0 : 1;
+    }
+    HWND window = Visible(title);
+    if (window == nullptr) {
+        std::fprintf(stderr, "wintool: no visible window \"%s\"\n", title.c_str());
+        return 1;
+    }
+    if (command == "rect") {
+        RECT r{};
+        GetWindowRect(window, &r);
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    if (command == "press" && argc > 3) {
+        kv::uitest::PressButton(window, std::atoi(argv[3]));
+        return 0;
+    }
+    return Usage();
+}
