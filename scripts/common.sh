@@ -52,13 +52,19 @@ start_wine() {
         echo "Creating the Wine prefix in $WINEPREFIX"
         "$WINE64" wineboot --init >/dev/null 2>&1 || true
         "$WINESERVER" -w
-        "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-        "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-        "$WINESERVER" -w
         # The fonts that Wine brings (Marlett draws the caption buttons).
         cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     fi
     "$WINESERVER" -p >/dev/null 2>&1 || true
+    "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
+    "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f </dev/null >/dev/null 2>&1
+    # Start the prefix's services and its desktop now, with no terminal or
+    # pipe of ours: a test runner would otherwise wait for them to close it.
+    "$WINE64" cmd /c ver </dev/null >/dev/null 2>&1 || true
+    if [ -n "${DISPLAY:-}" ]; then
+        "$WINE64" explorer /desktop=Default,1024x768 </dev/null >/dev/null 2>&1 &
+        sleep 1
+    fi
 }
 
 stop_wine() {
