@@ -9,10 +9,6 @@
 
 namespace kv {
 
-std::string EditorTitle(const std::string& filePath) {
-    return (filePath.empty() ? std::string("No file selected") : FileNameOf(filePath)) + " - Kelvandor";
-}
-
 CEditorDlg::CEditorDlg() : Mapped(IDD_EDITOR) {}
 
 const ui::MessageMap<CEditorDlg>& CEditorDlg::Messages() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "db/SaveFlow.h"
+#include "editor/EditorText.h"
 #include "uikit/Dialog.h"
 #include "uikit/MessageMap.h"
 
@@ -32,8 +33,5 @@ private:
 
     SIZE minimumSize_{0, 0};
 };
-
-// The title of the editor for the open file's path.
-std::string EditorTitle(const std::string& filePath);
 
 }  // namespace kv
