@@ -26,5 +26,6 @@ int main(int argc, char** argv) {
     }
     std::printf("kelvandor-bench (files in %s)\n\n", options.folder.c_str());
     kv::bench::RunFileBenchmarks(options);
+    kv::bench::RunUndoBenchmarks(options);
     return 0;
 }

@@ -46,5 +46,6 @@ struct BenchOptions {
 };
 
 void RunFileBenchmarks(const BenchOptions& options);
+void RunUndoBenchmarks(const BenchOptions& options);
 
 }  // namespace kv::bench

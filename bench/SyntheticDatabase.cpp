@@ -77,7 +77,7 @@ PasswordDatabase MakeSyntheticDatabase(std::size_t records, std::uint32_t seed) 
         if (!sub) top = name;
         const int index = AddFolder(db, sub ? top + "~" + name : name, static_cast<Category>(1 + folder % 4));
         const std::size_t count = std::min(records - made, maker.Between(50, 150));
-        std::vector<Record>& target = db.Folders[static_cast<std::size_t>(index)].records;
+        std::vector<Record>& target = db.Folders[static_cast<std::size_t>(index)].records.write();
         target.reserve(count);
         for (std::size_t i = 0; i < count; ++i) target.push_back(MakeRecord(maker, made++));
     }

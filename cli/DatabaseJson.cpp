@@ -211,7 +211,7 @@ public:
         if (const Value* category = v.Find("category")) {
             if (!Int32(*category, where + ".category", f.category)) return false;
         }
-        return Items(v.Find("records"), where + ".records", f.records, &FromJson::Record);
+        return Items(v.Find("records"), where + ".records", f.records.write(), &FromJson::Record);
     }
 
 private:

@@ -19,7 +19,7 @@ void CreateDefaultFolders(PasswordDatabase& db) {
     for (const char* name : kNames) AddFolder(db, name, kDefaultCategory);
     for (int i = 0; i < 4; ++i) {
         db.Folders[static_cast<std::size_t>(i)].category = kCategories[i];
-        db.Folders[static_cast<std::size_t>(i)].records.emplace_back();
+        db.Folders[static_cast<std::size_t>(i)].records.write().emplace_back();
     }
     db.Modified = true;
 }

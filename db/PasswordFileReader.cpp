@@ -125,7 +125,7 @@ CPasswordFile::LoadResult CPasswordFile::ReadItems(ByteReader& in, FileCipher& c
                 // Without a folder the record is not read: its first bytes are
                 // taken as the next tag.
                 if (db_.Folders.empty()) break;
-                std::vector<Record>& records = db_.Folders.back().records;
+                std::vector<Record>& records = db_.Folders.back().records.write();
                 records.emplace_back();
                 if (!ReadRecord(in, cipher, records.back())) return LoadResult::Failed;
                 break;
@@ -246,7 +246,7 @@ bool CPasswordFile::ReadFormData(ByteReader& in, FileCipher& cipher) {
     }
     std::vector<FormField>* target = nullptr;
     if (!db_.Folders.empty() && !db_.Folders.back().records.empty()) {
-        target = &db_.Folders.back().records.back().formData;
+        target = &db_.Folders.back().records.write().back().formData;
     }
     for (std::int32_t i = 0; i < count; ++i) {
         FormField field;

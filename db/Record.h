@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "db/CowVector.h"
 #include "platform/SystemTime.h"
 
 namespace kv {
@@ -87,9 +88,11 @@ struct Record {
 constexpr char kPathSeparator = '~';
 constexpr std::size_t kMaxPathLength = 259;
 
+// Copies of a folder share its records until one of them changes them, which
+// keeps the undo snapshots of the whole folder array cheap.
 struct Folder {
     std::string path;
-    std::vector<Record> records;
+    CowVector<Record> records;
     Category category = kDefaultCategory;
     std::int32_t present = 1;
 

@@ -28,7 +28,7 @@ TEST(DatabaseJsonTest, DocumentRoundTripKeepsEveryMember) {
     field.column = 2;
     field.reserved2 = "r";
     record.formData = {field};
-    db.Folders[0].records = {record};
+    db.Folders[0].records.write() = {record};
     const std::string text = json::Write(DatabaseToJson(db, "7", test::FixedLocale()));
     EXPECT_NE(text.find("\"reminder\": \"caf\xC3\xA9\""), std::string::npos);
 

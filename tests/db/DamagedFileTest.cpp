@@ -86,7 +86,7 @@ TEST(DamagedFileTest, EveryTruncationIsEitherAnItemBoundaryOrRefused) {
     Record record;
     record.fields[kDescription] = "d";
     record.formData.resize(1);
-    h.db.Folders[0].records = {record};
+    h.db.Folders[0].records.write() = {record};
     ASSERT_TRUE(h.Save());
     const std::vector<unsigned char> whole = h.Bytes();
     int complete = 0;

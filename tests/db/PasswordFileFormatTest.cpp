@@ -21,7 +21,7 @@ Record MakeRecord(const std::string& description) {
 TEST(PasswordFileFormatTest, UnprotectedFileStartsWithTheDocumentedBytes) {
     FileHarness h;
     AddFolder(h.db, "Web", kInternetCategory);
-    h.db.Folders[0].records.push_back(MakeRecord("Bank"));
+    h.db.Folders[0].records.write().push_back(MakeRecord("Bank"));
     ASSERT_TRUE(h.Save());
     FileBytes expected;
     expected.Version("7").Tag('F').Int(8).Block("Web", 8).Int(2).Tag('R').Int(14).String("Bank");
@@ -37,7 +37,7 @@ TEST(PasswordFileFormatTest, RecordKeepsDatesRawAndDropsTheirTextSlots) {
     for (int i = 0; i < kFieldCount; ++i) record.fields[static_cast<std::size_t>(i)] = "f" + std::to_string(i);
     record.dateAssigned = {2024, 2, 4, 29, 10, 11, 12, 13};
     record.dateExpires = {2025, 3, 0, 1, 0, 0, 0, 0};
-    h.db.Folders[0].records.push_back(record);
+    h.db.Folders[0].records.write().push_back(record);
     ASSERT_TRUE(h.Save());
     FileBytes expected;
     expected.Version("7").Tag('F').String("A").Int(1).Tag('R').Int(14);
@@ -126,7 +126,7 @@ TEST(PasswordFileFormatTest, OnlyTheFirstEmptyRecordOfAFolderIsKept) {
     FileHarness h;
     for (const char* name : {"One", "Two"}) {
         const int index = AddFolder(h.db, name, 1);
-        h.db.Folders[static_cast<std::size_t>(index)].records.resize(3);
+        h.db.Folders[static_cast<std::size_t>(index)].records.write().resize(3);
     }
     Record datesOnly;
     datesOnly.dateAssigned = {2020, 1, 3, 1, 0, 0, 0, 0};
@@ -135,7 +135,7 @@ TEST(PasswordFileFormatTest, OnlyTheFirstEmptyRecordOfAFolderIsKept) {
     Record richButBlank;
     richButBlank.fields[kNotes] = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 \\par\n}";
     Record kept = MakeRecord("kept");
-    h.db.Folders[0].records = {kept, datesOnly, formOnly, richButBlank, kept};
+    h.db.Folders[0].records.write() = {kept, datesOnly, formOnly, richButBlank, kept};
     ASSERT_TRUE(h.Save());
     ASSERT_TRUE(h.Load());
     ASSERT_EQ(h.db.Folders.size(), 2u);
@@ -240,7 +240,7 @@ TEST(PasswordFileFormatTest, EveryKindOfItemSurvivesARoundTrip) {
         field.submittedForm = 3;
         field.autoSubmit = 1;
         full.formData = {field, FormField()};
-        h.db.Folders[1].records = {full, Record(), MakeRecord("second")};
+        h.db.Folders[1].records.write() = {full, Record(), MakeRecord("second")};
         const PasswordDatabase saved = h.db;
         ASSERT_TRUE(h.Save());
         ASSERT_TRUE(h.Load(saved.MasterPassword));
@@ -263,9 +263,8 @@ TEST(PasswordFileFormatTest, KeyingOnceGivesTheSameBytesAsKeyingEveryString) {
     h.db.SearchItemHistory = {"one", "two"};
     for (int f = 0; f < 3; ++f) {
         const int index = AddFolder(h.db, "F" + std::to_string(f), 1);
-        for (int r = 0; r < 4; ++r) {
-            h.db.Folders[static_cast<std::size_t>(index)].records.push_back(MakeRecord("r" + std::to_string(r)));
-        }
+        std::vector<Record>& records = h.db.Folders[static_cast<std::size_t>(index)].records.write();
+        for (int r = 0; r < 4; ++r) records.push_back(MakeRecord("r" + std::to_string(r)));
     }
     ASSERT_TRUE(h.Save(KeyingPolicy::OncePerKey));
     const std::vector<unsigned char> once = h.Bytes();

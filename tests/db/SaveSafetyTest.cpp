@@ -14,8 +14,8 @@ class SaveSafetyTest : public ::testing::Test {
 protected:
     void SetUp() override {
         AddFolder(h.db, "Folder", 1);
-        h.db.Folders[0].records.resize(1);
-        h.db.Folders[0].records[0].fields[kNotes] = std::string(5000, 'n');
+        h.db.Folders[0].records.write().resize(1);
+        h.db.Folders[0].records.write()[0].fields[kNotes] = std::string(5000, 'n');
         h.Put(kOldFile);
     }
 
