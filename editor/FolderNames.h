@@ -1,0 +1,29 @@
+// The rules for a folder's name, checked when a folder is added or renamed.
+#pragma once
+
+#include <string>
+
+#include "editor/FolderTreeModel.h"
+
+namespace kv {
+
+// The outcome of checking a name, failures in the order they are checked.
+enum class FolderNameCheck {
+    Ok,
+    Empty,      // refused without a message
+    Duplicate,  // a sibling has exactly this name
+    Tilde,      // the name contains the path separator
+    TooLong,    // the full path would reach 260 characters
+};
+
+// Checks `name` for a node under `parent`. `self` is the node being renamed
+// (or the new node already added for naming); it is not compared with itself,
+// so a change of letter case only is accepted. Pass 0 when there is no node.
+FolderNameCheck CheckFolderName(const FolderTreeModel& model, FolderTreeModel::NodeId parent,
+                                const std::string& name, FolderTreeModel::NodeId self = 0);
+
+// The message shown for a failed check (empty for Ok and Empty); TooLong is
+// shown with a stop icon.
+std::string FolderNameMessage(FolderNameCheck check);
+
+}  // namespace kv
