@@ -1,0 +1,95 @@
+#include "db/ui/EnterPasswordDlg.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "db/SecureWipe.h"
+#include "db/ui/PasswordFileFilter.h"
+#include "db/ui/SelectPasswordDlg.h"
+#include "resources/resource.h"
+#include "uikit/Controls.h"
+#include "uikit/Module.h"
+
+namespace kv {
+
+CEnterPasswordDlg::CEnterPasswordDlg(const PasswordPrompt& prompt, const std::string& fileFolder, FileFlowUi& ui,
+                                     bool lockMode)
+    : Mapped(IDD_ENTER_PASSWORD),
+      prompt_(prompt),
+      fileFolder_(fileFolder),
+      ui_(ui),
+      lockMode_(lockMode),
+      attempts_(prompt.verifier) {}
+
+CEnterPasswordDlg::~CEnterPasswordDlg() { SecureWipe(password_); }
+
+const ui::MessageMap<CEnterPasswordDlg>& CEnterPasswordDlg::Messages() {
+    static const auto map = ui::MessageMap<CEnterPasswordDlg>()
+                                .Control(IDC_PASSWORD, EN_CHANGE, &CEnterPasswordDlg::OnTyping)
+                                .Command(IDC_BROWSE, &CEnterPasswordDlg::OnBrowse)
+                                .Message(WM_CTLCOLORSTATIC, &CEnterPasswordDlg::OnColorStatic);
+    return map;
+}
+
+bool CEnterPasswordDlg::OnInitDialog() {
+    std::string lower = prompt_.fileName;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    SetItemText(IDC_PROMPT, "The file '" + lower + "' is password protected.\nPlease enter the password below.");
+    SetItemText(IDC_REMINDER_TEXT, prompt_.reminder);
+    SetItemText(IDC_ERROR_LINE, "");
+    ui::Edit edit(Item(IDC_PASSWORD));
+    edit.SetPasswordChar('*');
+    edit.LimitText(CSelectPasswordDlg::kMaxPasswordLength);
+    SetText(Text() + " - " + prompt_.fileName);
+    if (lockMode_) {
+        EnableItem(IDC_BROWSE, false);
+        SendDlgItemMessageA(hwnd(), IDC_LOCK_ICON, STM_SETICON, reinterpret_cast<WPARAM>(ui::LoadIconAt(IDI_LOCKED, 32)),
+                            0);
+    }
+    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(hwnd());
+    edit.Focus();
+    return false;  // the focus is set
+}
+
+void CEnterPasswordDlg::OnTyping() { SetItemText(IDC_ERROR_LINE, ""); }
+
+void CEnterPasswordDlg::OnOK() {
+    SecretString typed(ItemText(IDC_PASSWORD));
+    switch (attempts_.Check(typed.get())) {
+        case PasswordAttempts::Result::Accepted:
+            password_ = typed.get();
+            EndDialog(IDOK);
+            return;
+        case PasswordAttempts::Result::TryAgain: {
+            SetItemText(IDC_ERROR_LINE, "Incorrect password");
+            ui::Edit edit(Item(IDC_PASSWORD));
+            edit.SelectAll();
+            edit.Focus();
+            return;
+        }
+        case PasswordAttempts::Result::NoAttemptsLeft:
+            Show(SW_HIDE);
+            ui_.ShowMessage("Incorrect password and this was your last attempt.");
+            EndDialog(kAttemptsUsedUp);
+            return;
+    }
+}
+
+void CEnterPasswordDlg::OnBrowse() {
+    if (std::optional<std::string> chosen =
+            ui::ChooseFileToOpen(hwnd(), PasswordFileDialog("Open password file", fileFolder_, ""))) {
+        chosenFile_ = *chosen;
+        EndDialog(kOtherFileChosen);
+    }
+}
+
+LRESULT CEnterPasswordDlg::OnColorStatic(WPARAM wParam, LPARAM lParam) {
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    SetBkMode(dc, TRANSPARENT);
+    if (reinterpret_cast<HWND>(lParam) == Item(IDC_ERROR_LINE)) SetTextColor(dc, RGB(255, 0, 0));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+}  // namespace kv
