@@ -1,11 +1,36 @@
-#include <windows.h>
-
 #include "app/AppFileUi.h"
+
+#include <shlobj.h>
+
 #include "app/MessageBox.h"
+#include "app/PasswordApp.h"
+#include "db/ui/EnterPasswordDlg.h"
+#include "db/ui/PasswordFileFilter.h"
+#include "db/ui/SelectPasswordDlg.h"
+#include "editor/EditorDlg.h"
+#include "platform/FileSystem.h"
+#include "uikit/Module.h"
 
 namespace kv {
+namespace {
+
+// The visible editor window, to own the dialogs; none otherwise.
+HWND DialogOwner() {
+    const CEditorDlg* editor = App().Editor();
+    return editor != nullptr && editor->hwnd() != nullptr && editor->IsVisible() ? editor->hwnd() : nullptr;
+}
+
+std::string DocumentsFolder() {
+    char path[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
+    return std::string(path) + "\\";
+}
+
+}  // namespace
 
 void AppFileUi::ShowMessage(const std::string& text) { kv::ShowMessage(text, MB_OK); }
+
+void AppFileUi::ShowWarning(const std::string& text) { kv::ShowMessage(text, MB_OK | MB_ICONWARNING); }
 
 Answer AppFileUi::Ask(const std::string& question, bool allowCancel) {
     switch (kv::ShowMessage(question, allowCancel ? MB_YESNOCANCEL : MB_YESNO)) {
@@ -23,9 +48,41 @@ void AppFileUi::SetWaitCursor(bool waiting) {
     }
 }
 
-PasswordAnswer AppFileUi::AskPassword(const PasswordPrompt&) {
-    // The "Enter password" dialog comes with the editor's file flows.
-    return PasswordAnswer{};
+PasswordAnswer AppFileUi::AskPassword(const PasswordPrompt& prompt) {
+    CEnterPasswordDlg dialog(prompt, FolderOf(App().Database.FilePath), *this);
+    PasswordAnswer answer;
+    switch (dialog.DoModal(DialogOwner())) {
+        case IDOK:
+            answer.outcome = PasswordAnswer::Outcome::Accepted;
+            answer.password = dialog.password();
+            break;
+        case CEnterPasswordDlg::kOtherFileChosen:
+            answer.outcome = PasswordAnswer::Outcome::OtherFile;
+            answer.path = dialog.chosenFile();
+            break;
+        default:
+            break;
+    }
+    return answer;
+}
+
+std::optional<SelectPasswordResult> AppFileUi::SelectPassword(const SelectPasswordRequest& request) {
+    CSelectPasswordDlg dialog(request, ui::ProgramFolder(), SystemFileSystem(), *this);
+    if (App().Settings.Init != 0 && App().Database.FilePath.empty() && !DocumentsFolder().empty()) {
+        dialog.ProposeFileName(DocumentsFolder() + kDefaultFileName);
+    }
+    if (dialog.DoModal(DialogOwner()) != IDOK) return std::nullopt;
+    return dialog.result();
+}
+
+std::optional<std::string> AppFileUi::ChooseFileToOpen(const std::string& initialFolder,
+                                                       const std::string& initialName) {
+    return ui::ChooseFileToOpen(DialogOwner(), PasswordFileDialog("Open password file", initialFolder, initialName));
+}
+
+std::optional<std::string> AppFileUi::ChooseSaveAsName(const std::string& initialFolder,
+                                                       const std::string& initialName) {
+    return ui::ChooseFileToSave(DialogOwner(), PasswordFileDialog("Save as", initialFolder, initialName), true);
 }
 
 }  // namespace kv

@@ -1,19 +1,26 @@
-// The file layer's user interface in the program: its messages in the
-// program's message box, the wait cursor.
+// The user interface of the file layer and of the file flows in the
+// program: the message box, the wait cursor, the password dialogs and the
+// system's file dialogs.
 #pragma once
 
 #include <windows.h>
 
-#include "db/FileUi.h"
+#include "db/FileFlows.h"
 
 namespace kv {
 
-class AppFileUi : public FileUi {
+class AppFileUi : public FileFlowUi {
 public:
     void ShowMessage(const std::string& text) override;
+    void ShowWarning(const std::string& text) override;
     Answer Ask(const std::string& question, bool allowCancel) override;
     void SetWaitCursor(bool waiting) override;
     PasswordAnswer AskPassword(const PasswordPrompt& prompt) override;
+    std::optional<SelectPasswordResult> SelectPassword(const SelectPasswordRequest& request) override;
+    std::optional<std::string> ChooseFileToOpen(const std::string& initialFolder,
+                                                const std::string& initialName) override;
+    std::optional<std::string> ChooseSaveAsName(const std::string& initialFolder,
+                                                const std::string& initialName) override;
 
 private:
     int waitDepth_ = 0;

@@ -8,6 +8,7 @@
 #include "app/RegisteredMessages.h"
 #include "app/Settings.h"
 #include "app/StartRequest.h"
+#include "db/FileFlows.h"
 #include "db/SecureWipe.h"
 #include "editor/EditorDlg.h"
 #include "platform/FileSystem.h"
@@ -22,15 +23,6 @@ namespace {
 CPasswordApp* theApp = nullptr;
 
 const char kInstanceMutexName[] = "Kelvandor";
-const char kDefaultFileName[] = "Kelvandor.kv";
-
-// The program's folder with a trailing backslash.
-std::string ProgramFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
 
 std::string ClassNameOf(HWND window) {
     char name[81] = {};
@@ -80,7 +72,7 @@ bool CPasswordApp::InitInstance(const std::string& commandLine) {
     if (Settings.Init != 0) {
         Settings.CategoryNames[0] = "Email";
         SaveCategoryNames(storage_, Settings);
-        if (SystemFileSystem().Exists(ProgramFolder() + kDefaultFileName)) Settings.Init = 0;
+        if (SystemFileSystem().Exists(ui::ProgramFolder() + kDefaultFileName)) Settings.Init = 0;
     }
 
     if (!tray_.Create()) {
@@ -219,8 +211,11 @@ void CPasswordApp::Release() {
     if (instanceMutex_ != nullptr) CloseHandle(instanceMutex_);
     editor_.reset();
     sharedBlock_.Close();
+    // The undo levels share records with the folders: drop them first, so that
+    // the wipe below reaches the only copy.
+    Undo.Clear();
     for (Folder& folder : Database.Folders) {
-        for (Record& record : folder.records) {
+        for (Record& record : folder.records.write()) {
             for (std::string& field : record.fields) SecureWipe(field);
         }
     }

@@ -13,6 +13,7 @@
 #include "app/SharedMemoryBlock.h"
 #include "app/TrayWnd.h"
 #include "db/Database.h"
+#include "editor/UndoHistory.h"
 
 namespace kv {
 
@@ -48,11 +49,12 @@ public:
     HWND RichEdit() const { return richEdit_; }
     HWND MessageWindow() const { return messageWindow_; }
     const SharedMemoryBlock& SharedBlock() const { return sharedBlock_; }
-    FileUi& FileInterface() { return fileUi_; }
+    AppFileUi& FileInterface() { return fileUi_; }
     HBRUSH SkinBrush() const { return skinBrush_; }
 
     AppSettings Settings;
     PasswordDatabase Database;
+    UndoHistory Undo;
     bool Locked = false;
     bool Exiting = false;
     bool IsNT = false;

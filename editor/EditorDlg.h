@@ -1,24 +1,48 @@
-// The editor window: the outer window of the editor, with its title, its
-// position and its close behaviour.
+// The editor window (CEditorDlg, template 138): menu, status bar, keys,
+// window position, the file commands and the close behaviour around the
+// editor's panel.
 #pragma once
 
-#include "db/SaveFlow.h"
+#include <memory>
+
+#include "db/FileFlows.h"
 #include "editor/EditorText.h"
+#include "editor/EditorView.h"
+#include "uikit/Controls.h"
 #include "uikit/Dialog.h"
 #include "uikit/MessageMap.h"
 
 namespace kv {
 
-class CEditorDlg : public ui::Mapped<CEditorDlg, ui::Dialog> {
+class CEditorDlg : public ui::Mapped<CEditorDlg, ui::Dialog>, public EditorFrame, public FileFlowHost {
 public:
     CEditorDlg();
+    ~CEditorDlg() override;
 
-    // "%s - %s" with the open file's name (or "No file selected") and "Kelvandor".
-    void UpdateTitle();
+    CEditorView& view() { return *view_; }
+    FileFlows Flows();
 
     // Asks to save a modified database (Yes and No, and Cancel when allowed)
     // and saves on Yes.
     SaveOutcome SaveChanges(bool allowCancel);
+    // The start-up file flow: the Welcome dialog on a first run, then the
+    // remembered file opened, or a new or another file chosen.
+    void RunStartupFlow();
+
+    // EditorFrame
+    void SetMessageText(const std::string& text) override;
+    void SetColumnsText(const std::string& text) override;
+    void ModifiedChanged() override;
+    void UpdateTitle() override;
+
+    // FileFlowHost
+    void CommitPendingEdits() override;
+    std::vector<FolderVisit> FolderWalk() override;
+    void FileOpened() override;
+    void DefaultFoldersCreated() override;
+    void FileSaved(const std::string& fileName) override;
+    void AddRecentFile(const std::string& path) override;
+    std::string ProgramFolder() override;
 
     static const ui::MessageMap<CEditorDlg>& Messages();
 
@@ -29,9 +53,35 @@ protected:
 
 private:
     LRESULT OnClose(WPARAM, LPARAM);
+    LRESULT OnSize(WPARAM, LPARAM);
     LRESULT OnGetMinMaxInfo(WPARAM, LPARAM);
+    LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnStart(WPARAM, LPARAM);
+    LRESULT OnInitMenuPopup(WPARAM, LPARAM);
+    LRESULT OnDrawItem(WPARAM, LPARAM);
+    LRESULT OnSysCommand(WPARAM, LPARAM);
+    LRESULT OnActivate(WPARAM, LPARAM);
+    void OnNew();
+    void OnOpen();
+    void OnSave();
+    void OnSaveAs();
+    void OnRecentFile(UINT id);
+    void OnCloseEditor();
+    void OnExit();
+    void OnMasterPassword();
+    void OnTipOfTheDay();
+    void OnAbout();
+    void PrepareMenu(HMENU menu);
+    void LayOut();
 
+    std::unique_ptr<CEditorView> view_;
+    ui::StatusBar status_;
+    HBITMAP savedImage_ = nullptr;
+    HBITMAP modifiedImage_ = nullptr;
     SIZE minimumSize_{0, 0};
+    bool exitRequested_ = false;
+    bool started_ = false;
+    bool startupFlowDone_ = false;
 };
 
 }  // namespace kv

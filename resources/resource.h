@@ -1,5 +1,5 @@
 // Identifiers of the program's resources, shared by the resource scripts and
-// the code.
+// the code. Bitmaps are in bitmaps.h.
 #pragma once
 
 // Icons
@@ -7,7 +7,110 @@
 #define IDI_LOCKED 296
 
 // Dialog templates
+#define IDD_ABOUT 100
+#define IDD_EDITOR_VIEW 102
+#define IDD_TIP_OF_THE_DAY 107
 #define IDD_EDITOR 138
+#define IDD_SELECT_PASSWORD 179
+#define IDD_ENTER_PASSWORD 216
+#define IDD_WELCOME 219
+
+// Menus and accelerators
+#define IDR_FOLDER_MENU 133
+#define IDR_EDITOR_MENU 144
+#define IDR_EDITOR_KEYS 286
+
+// Controls of the editor view (also the commands of its buttons)
+#define IDC_DATE_EDITOR 101
+#define IDC_FOLDER_TREE 1000
+#define IDC_SPLITTER_VERTICAL 1001
+#define IDC_SPLITTER_HORIZONTAL 1002
+#define IDC_NOTES 1003
+#define IDC_RECORD_GRID 1004
+#define IDC_CELL_EDITOR 1005
+#define IDC_URL 1013
+#define IDC_EMAIL 1014
+#define IDC_TREE_FRAME 1111
+#define IDC_LAUNCH_URL 1033
+#define IDC_SEND_EMAIL 1034
+#define IDC_CELL_GENERATE 1032
+
+// Commands
+#define ID_CLOSE_EDITOR 8
+#define ID_HELP_INDEX 9
+#define ID_SYSTEM_ABOUT 16
+#define ID_DELETE_FOLDER 1007
+#define ID_SEARCH_FOLDERS 1008
+#define ID_RENAME_FOLDER 1009
+#define ID_ADD_FOLDER 1010
+#define ID_OPTIONS 1017
+#define ID_REPORT 1019
+#define ID_GENERATE_BUTTON 1020
+#define ID_ADD_RECORD 1028
+#define ID_DELETE_RECORD 1029
+#define ID_EDIT_RECORD 1030
+#define ID_SEARCH_RECORDS 1031
+#define ID_GENERATE 1032
+#define ID_EXPORT_BUTTON 1113
+#define ID_ADD_SUBFOLDER 1124
+#define ID_IMPORT_BUTTON 3034
+#define ID_SAVE 32778
+#define ID_OPEN 32779
+#define ID_NEW 32786
+#define ID_OPEN_ANOTHER 32787
+#define ID_SAVE_AS 32789
+#define ID_CELL_CUT 32790
+#define ID_CELL_COPY 32791
+#define ID_CELL_PASTE 32792
+#define ID_CELL_CLEAR 32793
+#define ID_EXIT 32799
+#define ID_ABOUT 32802
+#define ID_MASTER_PASSWORD 32805
+#define ID_SUPPORT 32807
+#define ID_SET_COLUMNS_1 32808
+#define ID_SET_COLUMNS_2 32809
+#define ID_SET_COLUMNS_3 32810
+#define ID_SET_COLUMNS_4 32811
+#define ID_EXPORT 32814
+#define ID_IMPORT 32815
+#define ID_COLLAPSE_ALL 32817
+#define ID_EXPAND_ALL 32818
+#define ID_RECENT_FILE_1 32825
+#define ID_RECENT_FILE_5 32829
+#define ID_TIP_OF_THE_DAY 32836
+#define ID_UNDO 32837
+#define ID_UNDO_FOLDERS 32839
+#define ID_EDIT_FORM_DATA 32844
+#define ID_IGNORED_SITES 32860
+
+// Controls of the password dialogs
+#define IDC_PASSWORD_CONFIRM 1006
+#define IDC_REMINDER 1013
+#define IDC_FILE_NAME 1014
+#define IDC_BROWSE 1065
+#define IDC_CREATE_DEFAULT_FOLDERS 1067
+#define IDC_PASSWORD 1068
+#define IDC_ENABLE_PROTECTION 1121
+#define IDC_PROMPT 1125
+#define IDC_ERROR_LINE 1126
+#define IDC_REMINDER_TEXT 1127
+#define IDC_OPEN_EXISTING 5054
+#define IDC_LOCK_ICON 5042
+
+// Controls of the Welcome, tip and About dialogs
+#define IDC_WELCOME_TEXT 1200
+#define IDC_TIP_TEXT 1004
+#define IDC_NEXT_TIP 1201
+#define IDC_SHOW_TIPS 1202
+#define IDC_ABOUT_NAME 1210
+#define IDC_ABOUT_VERSION 1211
+
+// Strings
+#define IDS_ABOUT_ITEM 101
+#define IDS_CAPS_LOCK_WARNING 32774
+#define IDS_TIP_FIRST 9
+#define IDS_TIP_EIGHTH 57673
+#define IDS_TIP_NINTH 57674
 
 // Version
 #define KELVANDOR_VERSION_NUMBERS 1, 0, 0, 0

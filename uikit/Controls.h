@@ -30,8 +30,6 @@ public:
     // The control's rectangle in its parent's client coordinates.
     RECT Rect() const;
     void Move(const RECT& rect, bool repaint = true) const;
-
-protected:
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return SendMessageA(hwnd_, message, wParam, lParam);
     }

@@ -11,6 +11,13 @@ HINSTANCE Instance() { return instance != nullptr ? instance : GetModuleHandleA(
 
 void SetInstance(HINSTANCE module) { instance = module; }
 
+std::string ProgramFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string file = path;
+    return file.substr(0, file.find_last_of('\\') + 1);
+}
+
 std::string LoadText(UINT id) {
     const wchar_t* text = nullptr;
     // With a zero buffer size LoadStringW hands out the resource itself, of any length.

@@ -11,6 +11,9 @@ namespace ui {
 HINSTANCE Instance();
 void SetInstance(HINSTANCE instance);
 
+// The folder of the program's file, with a trailing backslash.
+std::string ProgramFolder();
+
 // A string resource, empty when there is none.
 std::string LoadText(UINT id);
 

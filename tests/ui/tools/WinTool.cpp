@@ -4,6 +4,7 @@
 //   wintool foreground           the title of the foreground window
 //   wintool rect TITLE           "left top width height" of the visible window with that title
 //   wintool press TITLE ID       presses button ID of the visible window with that title
+//   wintool settext TITLE ID TEXT  sets the text of control ID of that window
 //   wintool wait TITLE [MS]      waits until a visible window with that title exists
 #include <windows.h>
 
@@ -18,7 +19,7 @@ namespace {
 using kv::uitest::FindWindowMatching;
 
 int Usage() {
-    std::fprintf(stderr, "usage: wintool list | foreground | rect TITLE | press TITLE ID | wait TITLE [MS]\n");
+    std::fprintf(stderr, "usage: wintool list | foreground | rect TITLE | press TITLE ID | settext TITLE ID TEXT | wait TITLE [MS]\n");
     return 2;
 }
 
@@ -61,6 +62,10 @@ int main(int argc, char** argv) {
         RECT r{};
         GetWindowRect(window, &r);
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    if (command == "settext" && argc > 4) {
+        kv::uitest::SetItemText(window, std::atoi(argv[3]), argv[4]);
         return 0;
     }
     if (command == "press" && argc > 3) {

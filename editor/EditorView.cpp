@@ -1,0 +1,572 @@
+#include "editor/EditorView.h"
+
+#include <richedit.h>
+
+#include "app/PasswordApp.h"
+#include "db/RichText.h"
+#include "editor/UndoHistory.h"
+#include "platform/FileSystem.h"
+#include "resources/bitmaps.h"
+#include "resources/resource.h"
+#include "uikit/Module.h"
+#include "uikit/RichEdit.h"
+#include "uikit/ToolTips.h"
+
+namespace kv {
+namespace {
+
+using NodeId = FolderTreeModel::NodeId;
+
+const UINT kListCtrlMsg = RegisterWindowMessageA("ListCtrlMsg");
+constexpr UINT_PTR kDragScrollTimer = 25;
+
+// The picture buttons, with their pictures for the program's colours and the plain ones.
+struct ButtonImages {
+    int id;
+    UINT skin;
+    UINT plain;
+};
+const ButtonImages kButtons[] = {
+    {ID_ADD_FOLDER, IDB_BUTTON_ADD_FOLDER_SKIN, IDB_BUTTON_ADD_FOLDER_PLAIN},
+    {ID_ADD_SUBFOLDER, IDB_BUTTON_ADD_SUBFOLDER_SKIN, IDB_BUTTON_ADD_SUBFOLDER_PLAIN},
+    {ID_DELETE_FOLDER, IDB_BUTTON_DELETE_FOLDER_SKIN, IDB_BUTTON_DELETE_FOLDER_PLAIN},
+    {ID_RENAME_FOLDER, IDB_BUTTON_RENAME_FOLDER_SKIN, IDB_BUTTON_RENAME_FOLDER_PLAIN},
+    {ID_SEARCH_FOLDERS, IDB_BUTTON_SEARCH_FOLDERS_SKIN, IDB_BUTTON_SEARCH_FOLDERS_PLAIN},
+    {ID_ADD_RECORD, IDB_BUTTON_ADD_RECORD_SKIN, IDB_BUTTON_ADD_RECORD_PLAIN},
+    {ID_DELETE_RECORD, IDB_BUTTON_DELETE_RECORD_SKIN, IDB_BUTTON_DELETE_RECORD_PLAIN},
+    {ID_EDIT_RECORD, IDB_BUTTON_EDIT_RECORD_SKIN, IDB_BUTTON_EDIT_RECORD_PLAIN},
+    {ID_SEARCH_RECORDS, IDB_BUTTON_SEARCH_RECORDS_SKIN, IDB_BUTTON_SEARCH_RECORDS_PLAIN},
+    {ID_GENERATE_BUTTON, IDB_BUTTON_GENERATE_SKIN, IDB_BUTTON_GENERATE_PLAIN},
+    {ID_IMPORT_BUTTON, IDB_BUTTON_IMPORT_SKIN, IDB_BUTTON_IMPORT_PLAIN},
+    {ID_EXPORT_BUTTON, IDB_BUTTON_EXPORT_SKIN, IDB_BUTTON_EXPORT_PLAIN},
+    {ID_REPORT, IDB_BUTTON_REPORT_SKIN, IDB_BUTTON_REPORT_PLAIN},
+    {ID_EDIT_FORM_DATA, IDB_BUTTON_FORM_DATA_SKIN, IDB_BUTTON_FORM_DATA_PLAIN},
+    {IDC_LAUNCH_URL, IDB_BUTTON_OPEN_WEB_SKIN, IDB_BUTTON_OPEN_WEB_PLAIN},
+    {IDC_SEND_EMAIL, IDB_BUTTON_SEND_EMAIL_SKIN, IDB_BUTTON_SEND_EMAIL_PLAIN},
+};
+const int kRecordButtonIds[9] = {ID_ADD_RECORD,    ID_DELETE_RECORD, ID_EDIT_RECORD, ID_SEARCH_RECORDS,
+                                 ID_GENERATE_BUTTON, ID_IMPORT_BUTTON, ID_EXPORT_BUTTON, ID_REPORT,
+                                 ID_EDIT_FORM_DATA};
+
+Box BoxOf(const RECT& r) { return Box{r.left, r.top, r.right, r.bottom}; }
+
+// The label edit of the tree takes Enter and Escape for itself, not the dialog.
+LRESULT CALLBACK LabelEditProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == WM_GETDLGCODE) return DLGC_WANTALLKEYS;
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+// The tree lives inside the frame list control; its notifications go on to the panel.
+LRESULT CALLBACK FrameProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR panel) {
+    if (message == WM_NOTIFY && GetDlgCtrlID(reinterpret_cast<NMHDR*>(lParam)->hwndFrom) == IDC_FOLDER_TREE) {
+        return SendMessageA(reinterpret_cast<HWND>(panel), WM_NOTIFY, wParam, lParam);
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+CEditorView::CEditorView(EditorFrame& frame) : Mapped(IDD_EDITOR_VIEW), frame_(frame) {
+    CPasswordApp& app = App();
+    tree_ = std::make_unique<CFolderTree>(app.Database, app.Undo, app.Settings, *this);
+}
+
+CEditorView::~CEditorView() {
+    if (dragImage_ != nullptr) ImageList_Destroy(dragImage_);
+}
+
+const ui::MessageMap<CEditorView>& CEditorView::Messages() {
+    static const auto map = ui::MessageMap<CEditorView>()
+                                .Message(WM_SIZE, &CEditorView::OnSize)
+                                .Message(WM_DRAWITEM, &CEditorView::OnDrawItem)
+                                .Message(WM_NOTIFY, &CEditorView::OnNotify)
+                                .Message(WM_MOUSEMOVE, &CEditorView::OnMouseMove)
+                                .Message(WM_LBUTTONUP, &CEditorView::OnLeftButtonUp)
+                                .Message(WM_TIMER, &CEditorView::OnTimer)
+                                .Message(WM_CONTEXTMENU, &CEditorView::OnContextMenu)
+                                .Registered(&kListCtrlMsg, &CEditorView::OnListCtrlMsg)
+                                .Command(ID_ADD_FOLDER, &CEditorView::OnAddFolder)
+                                .Command(ID_ADD_SUBFOLDER, &CEditorView::OnAddSubfolder)
+                                .Command(ID_RENAME_FOLDER, &CEditorView::OnRenameFolder)
+                                .Command(ID_DELETE_FOLDER, &CEditorView::OnDeleteFolder)
+                                .CommandRange(ID_SET_COLUMNS_1, ID_SET_COLUMNS_4, &CEditorView::OnSetColumns)
+                                .Command(ID_COLLAPSE_ALL, &CEditorView::OnCollapseAll)
+                                .Command(ID_EXPAND_ALL, &CEditorView::OnExpandAll)
+                                .Command(ID_UNDO, &CEditorView::Undo)
+                                .Command(ID_UNDO_FOLDERS, &CEditorView::Undo)
+                                .Control(IDC_URL, EN_CHANGE, &CEditorView::OnUrlChanged)
+                                .Control(IDC_EMAIL, EN_CHANGE, &CEditorView::OnEmailChanged)
+                                .Control(IDC_NOTES, EN_CHANGE, &CEditorView::OnNotesChanged);
+    return map;
+}
+
+bool CEditorView::Create(HWND parent) {
+    ui::LoadRichEdit();
+    return CreateModeless(parent);
+}
+
+bool CEditorView::OnInitDialog() {
+    for (const ButtonImages& images : kButtons) {
+        auto button = std::make_unique<ui::BitmapButton>();
+        button->Attach(hwnd(), images.id);
+        buttons_.push_back(std::move(button));
+    }
+    ChooseButtonImages();
+    ui::AddToolTips(hwnd(), {ID_ADD_FOLDER, ID_ADD_SUBFOLDER, ID_DELETE_FOLDER, ID_RENAME_FOLDER, ID_SEARCH_FOLDERS,
+                             ID_ADD_RECORD, ID_DELETE_RECORD, ID_EDIT_RECORD, ID_SEARCH_RECORDS, ID_GENERATE_BUTTON,
+                             ID_IMPORT_BUTTON, ID_EXPORT_BUTTON, ID_REPORT, ID_EDIT_FORM_DATA, IDC_LAUNCH_URL,
+                             IDC_SEND_EMAIL});
+    tree_->Initialise(Item(IDC_FOLDER_TREE));
+    grid_.Attach(hwnd(), IDC_RECORD_GRID);
+    grid_.Initialise();
+    SendDlgItemMessageA(hwnd(), IDC_NOTES, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_LINK);
+    SendDlgItemMessageA(hwnd(), IDC_NOTES, EM_AUTOURLDETECT, TRUE, 0);
+    vertical_.Attach(
+        Item(IDC_SPLITTER_VERTICAL), ui::Splitter::Direction::Vertical,
+        [this] {
+            RECT client{};
+            GetClientRect(hwnd(), &client);
+            const Range range = VerticalSplitterRange(ReadBoxes(), client.right);
+            return std::make_pair(range.low, range.high);
+        },
+        [this](int delta) {
+            ApplyBoxes(MoveVerticalSplitter(ReadBoxes(), delta));
+            LayOut();
+        });
+    horizontal_.Attach(
+        Item(IDC_SPLITTER_HORIZONTAL), ui::Splitter::Direction::Horizontal,
+        [this] {
+            RECT client{};
+            GetClientRect(hwnd(), &client);
+            const Range range = HorizontalSplitterRange(client.bottom);
+            return std::make_pair(range.low, range.high);
+        },
+        [this](int delta) {
+            ApplyBoxes(MoveHorizontalSplitter(ReadBoxes(), delta));
+            LayOut();
+        });
+    ui::ListView frame(Item(IDC_TREE_FRAME));
+    frame.InsertColumn(0, "Folders", 100);
+    HIMAGELIST arrows = ui::LoadMaskedImages(IDB_SORT_ARROWS, 9);
+    SendMessageA(frame.Header(), HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(arrows));
+    SetParent(Item(IDC_FOLDER_TREE), frame.hwnd());
+    SetWindowSubclass(frame.hwnd(), FrameProcedure, 1, reinterpret_cast<DWORD_PTR>(hwnd()));
+    PlaceTreeInFrame();
+    UpdateButtons();
+    return false;
+}
+
+void CEditorView::ChooseButtonImages() {
+    const bool skin = App().Settings.SkinDialog != 0;
+    for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->SetImage(skin ? kButtons[i].skin : kButtons[i].plain);
+}
+
+void CEditorView::FitInto(const RECT& area) {
+    MoveWindow(hwnd(), area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+}
+
+PanelBoxes CEditorView::ReadBoxes() const {
+    const auto box = [this](int id) { return BoxOf(ui::Control(Item(id)).Rect()); };
+    PanelBoxes b;
+    b.searchFoldersButton = box(ID_SEARCH_FOLDERS);
+    b.treeFrame = box(IDC_TREE_FRAME);
+    b.verticalSplitter = box(IDC_SPLITTER_VERTICAL);
+    b.grid = box(IDC_RECORD_GRID);
+    b.horizontalSplitter = box(IDC_SPLITTER_HORIZONTAL);
+    b.launchButton = box(IDC_LAUNCH_URL);
+    b.url = box(IDC_URL);
+    b.emailButton = box(IDC_SEND_EMAIL);
+    b.email = box(IDC_EMAIL);
+    b.notes = box(IDC_NOTES);
+    for (int i = 0; i < 9; ++i) b.recordButtons[i] = box(kRecordButtonIds[i]);
+    return b;
+}
+
+void CEditorView::ApplyBoxes(const PanelBoxes& b) {
+    const auto place = [this](int id, const Box& box) {
+        ui::Control(Item(id)).Move(RECT{box.left, box.top, box.right, box.bottom}, false);
+    };
+    place(IDC_TREE_FRAME, b.treeFrame);
+    place(IDC_SPLITTER_VERTICAL, b.verticalSplitter);
+    place(IDC_RECORD_GRID, b.grid);
+    place(IDC_SPLITTER_HORIZONTAL, b.horizontalSplitter);
+    place(IDC_LAUNCH_URL, b.launchButton);
+    place(IDC_URL, b.url);
+    place(IDC_SEND_EMAIL, b.emailButton);
+    place(IDC_EMAIL, b.email);
+    place(IDC_NOTES, b.notes);
+    for (int i = 0; i < 9; ++i) place(kRecordButtonIds[i], b.recordButtons[i]);
+}
+
+void CEditorView::LayOut() {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    if (client.right <= 0 || client.bottom <= 0) return;
+    ApplyBoxes(LayOutPanel(ReadBoxes(), client.right, client.bottom));
+    PlaceTreeInFrame();
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void CEditorView::PlaceTreeInFrame() {
+    ui::ListView frame(Item(IDC_TREE_FRAME));
+    RECT client{};
+    GetClientRect(frame.hwnd(), &client);
+    RECT header{};
+    GetWindowRect(frame.Header(), &header);
+    const int headerHeight = header.bottom - header.top;
+    SendMessageA(frame.hwnd(), LVM_SETCOLUMNWIDTH, 0, client.right);
+    MoveWindow(tree_->hwnd(), 0, headerHeight, client.right, client.bottom - headerHeight, TRUE);
+}
+
+LRESULT CEditorView::OnSize(WPARAM, LPARAM) {
+    LayOut();
+    return 0;
+}
+
+LRESULT CEditorView::OnDrawItem(WPARAM, LPARAM lParam) {
+    const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+    for (const auto& button : buttons_) {
+        if (button->hwnd() == item.hwndItem) button->Draw(item);
+    }
+    return TRUE;
+}
+
+LRESULT CEditorView::OnNotify(WPARAM, LPARAM lParam) {
+    NMHDR& header = *reinterpret_cast<NMHDR*>(lParam);
+    switch (header.idFrom) {
+        case IDC_FOLDER_TREE:
+            return OnTreeNotify(header);
+        case IDC_TREE_FRAME:
+            if (header.code == static_cast<UINT>(LVN_COLUMNCLICK)) {
+                tree_->ToggleSort();
+                HDITEMA item{};
+                item.mask = HDI_FORMAT | HDI_IMAGE;
+                item.fmt = HDF_STRING | HDF_IMAGE | HDF_BITMAP_ON_RIGHT;
+                item.iImage = tree_->SortedAscending() ? 0 : 1;
+                SendMessageA(ui::ListView(Item(IDC_TREE_FRAME)).Header(), HDM_SETITEMA, 0,
+                             reinterpret_cast<LPARAM>(&item));
+            }
+            return 0;
+        case IDC_RECORD_GRID:
+            if (header.code == static_cast<UINT>(LVN_GETDISPINFOA)) {
+                grid_.FillDisplayInfo(*reinterpret_cast<NMLVDISPINFOA*>(lParam));
+            } else if (header.code == static_cast<UINT>(LVN_ITEMCHANGED)) {
+                const auto& change = *reinterpret_cast<NMLISTVIEW*>(lParam);
+                if ((change.uNewState ^ change.uOldState) & LVIS_SELECTED) {
+                    ShowRecordFields();
+                    UpdateButtons();
+                }
+            }
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+LRESULT CEditorView::OnTreeNotify(NMHDR& header) {
+    switch (header.code) {
+        case TVN_SELCHANGEDA:
+            tree_->OnSelectionChanged();
+            return 0;
+        case TVN_BEGINLABELEDITA: {
+            const LRESULT refuse = tree_->OnBeginLabelEdit(*reinterpret_cast<NMTVDISPINFOA*>(&header));
+            HWND edit = reinterpret_cast<HWND>(tree_->Send(TVM_GETEDITCONTROL));
+            if (edit != nullptr) SetWindowSubclass(edit, LabelEditProcedure, 1, 0);
+            return refuse;
+        }
+        case TVN_ENDLABELEDITA:
+            return tree_->OnEndLabelEdit(*reinterpret_cast<NMTVDISPINFOA*>(&header));
+        case TVN_BEGINDRAGA:
+            BeginDrag(*reinterpret_cast<NMTREEVIEWA*>(&header));
+            return 0;
+        case TVN_KEYDOWN: {
+            const auto& key = *reinterpret_cast<NMTVKEYDOWN*>(&header);
+            const bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+            if (key.wVKey == VK_F2) tree_->BeginRename();
+            if (key.wVKey == VK_DELETE) tree_->DeleteSelection();
+            if (control && key.wVKey == 'Z' && App().Undo.CanUndo()) Undo();
+            return 0;
+        }
+        case NM_RCLICK: {
+            POINT cursor{};
+            GetCursorPos(&cursor);
+            Send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(tree_->hwnd()), MAKELPARAM(cursor.x, cursor.y));
+            return TRUE;
+        }
+        default:
+            return 0;
+    }
+}
+
+LRESULT CEditorView::OnContextMenu(WPARAM wParam, LPARAM lParam) {
+    if (reinterpret_cast<HWND>(wParam) != tree_->hwnd() || App().Database.FilePath.empty()) return 0;
+    POINT cursor{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    TVHITTESTINFO hit{};
+    hit.pt = cursor;
+    ScreenToClient(tree_->hwnd(), &hit.pt);
+    HTREEITEM item = reinterpret_cast<HTREEITEM>(tree_->Send(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (item == nullptr || (hit.flags & TVHT_ONITEM) == 0) return 0;  // beside the folders: no menu
+    tree_->Select(item);
+    HMENU menus = LoadMenuA(ui::Instance(), MAKEINTRESOURCEA(IDR_FOLDER_MENU));
+    HMENU menu = GetSubMenu(menus, 0);
+    SetMenuDefaultItem(menu, ID_ADD_FOLDER, FALSE);
+    const bool topLevel = tree_->SelectionIsTopLevel();
+    HMENU columns = GetSubMenu(menu, 9);
+    for (int category = 1; category <= 4; ++category) {
+        const UINT id = static_cast<UINT>(ID_SET_COLUMNS_1 + category - 1);
+        ModifyMenuA(columns, id, MF_BYCOMMAND | MF_STRING, id,
+                    App().Settings.CategoryNames[static_cast<std::size_t>(category - 1)].c_str());
+        CheckMenuItem(columns, id, MF_BYCOMMAND | (topLevel && tree_->CategoryOfSelection() == category ? MF_CHECKED : 0));
+    }
+    EnableMenuItem(menu, 9, MF_BYPOSITION | (topLevel ? MF_ENABLED : MF_GRAYED));
+    RelabelUndo(menu);
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd(), nullptr);
+    DestroyMenu(menus);
+    return 0;
+}
+
+void CEditorView::RelabelUndo(HMENU menu) {
+    const UndoHistory& undo = App().Undo;
+    for (const UINT id : {static_cast<UINT>(ID_UNDO), static_cast<UINT>(ID_UNDO_FOLDERS)}) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_STATE;
+        if (!GetMenuItemInfoA(menu, id, FALSE, &info)) continue;
+        ModifyMenuA(menu, id, MF_BYCOMMAND | MF_STRING | (undo.CanUndo() ? MF_ENABLED : MF_GRAYED), id,
+                    undo.MenuText().c_str());
+    }
+}
+
+void CEditorView::OnSetColumns(UINT id) {
+    tree_->SetCategory(static_cast<Category>(id - ID_SET_COLUMNS_1 + 1));
+}
+
+void CEditorView::Undo() {
+    CPasswordApp& app = App();
+    const std::optional<UndoHistory::Restored> restored = app.Undo.Undo(app.Database.Folders);
+    if (!restored) return;
+    if (restored->folderChange) {
+        RebuildTree();
+        frame_.UpdateTitle();
+    } else {
+        ReloadGrid();
+    }
+    FoldersChanged();
+}
+
+void CEditorView::RebuildTree() {
+    tree_->Rebuild();
+    UpdateButtons();
+}
+
+void CEditorView::ReloadGrid() {
+    const int row = grid_.CurrentRow();
+    FolderSelected(tree_->SelectedFolder());
+    if (row >= 0) grid_.SelectRow(std::min(row, grid_.Count() - 1));
+}
+
+void CEditorView::FolderSelected(int folderIndex) {
+    CPasswordApp& app = App();
+    grid_.ShowFolder(app.Database, folderIndex, tree_->CategoryOfSelection(), app.Settings);
+    if (folderIndex >= 0) {
+        const Folder& folder = app.Database.Folders[static_cast<std::size_t>(folderIndex)];
+        const Category category = EffectiveCategory(tree_->CategoryOfSelection());
+        frame_.SetMessageText("Folder: " + tree_->ItemText(tree_->Selection()) +
+                              "    Records: " + std::to_string(folder.records.size()));
+        frame_.SetColumnsText("Columns: " + app.Settings.CategoryNames[static_cast<std::size_t>(category - 1)]);
+        if (grid_.Count() > 0) grid_.SelectRow(0);
+    } else {
+        frame_.SetMessageText("");
+        frame_.SetColumnsText("");
+    }
+    ShowRecordFields();
+    UpdateButtons();
+}
+
+void CEditorView::FoldersChanged() {
+    App().Database.Modified = true;
+    frame_.ModifiedChanged();
+    Post(kListCtrlMsg, 2);
+    UpdateButtons();
+}
+
+void CEditorView::FolderAdded(int folderIndex) {
+    App().Database.Folders[static_cast<std::size_t>(folderIndex)].records.write().emplace_back();
+    FolderSelected(folderIndex);
+    grid_.SelectRow(0);
+}
+
+void CEditorView::ShowDeleteHighlight(bool) {
+    // The grid paints deleted rows red once it draws its own rows.
+    InvalidateRect(grid_.hwnd(), nullptr, TRUE);
+}
+
+Record* CEditorView::CurrentRecord() {
+    const int folder = grid_.FolderIndex();
+    const int row = grid_.CurrentRow();
+    if (folder < 0 || row < 0) return nullptr;
+    Folder& f = App().Database.Folders[static_cast<std::size_t>(folder)];
+    if (static_cast<std::size_t>(row) >= f.records.size()) return nullptr;
+    return &f.records.write()[static_cast<std::size_t>(row)];
+}
+
+void CEditorView::ShowRecordFields() {
+    const int folder = grid_.FolderIndex();
+    const int row = grid_.CurrentRow();
+    const Record* record = nullptr;
+    if (folder >= 0 && row >= 0) {
+        const auto& records = App().Database.Folders[static_cast<std::size_t>(folder)].records;
+        if (static_cast<std::size_t>(row) < records.size()) record = &records[static_cast<std::size_t>(row)];
+    }
+    showingRecord_ = true;
+    SetItemText(IDC_URL, record != nullptr ? record->fields[kUrl] : "");
+    SetItemText(IDC_EMAIL, record != nullptr ? record->fields[kEmail] : "");
+    const std::string notes = record != nullptr ? record->fields[kNotes] : "";
+    if (IsRichText(notes)) {
+        ui::SetRichText(Item(IDC_NOTES), notes);
+    } else {
+        SetItemText(IDC_NOTES, notes);
+    }
+    showingRecord_ = false;
+}
+
+void CEditorView::WriteLowerField(int field, const std::string& text) {
+    if (showingRecord_) return;
+    Record* record = CurrentRecord();
+    if (record == nullptr) return;
+    record->fields[static_cast<std::size_t>(field)] = text;
+    App().Database.Modified = true;
+    frame_.ModifiedChanged();
+    UpdateButtons();
+}
+
+void CEditorView::OnUrlChanged() { WriteLowerField(kUrl, ItemText(IDC_URL)); }
+void CEditorView::OnEmailChanged() { WriteLowerField(kEmail, ItemText(IDC_EMAIL)); }
+void CEditorView::OnNotesChanged() { WriteLowerField(kNotes, ui::GetRichText(Item(IDC_NOTES))); }
+
+void CEditorView::UpdateButtons() {
+    const CPasswordApp& app = App();
+    const bool fileExists = !app.Database.FilePath.empty() && SystemFileSystem().Exists(app.Database.FilePath);
+    const bool folders = tree_->model().First() != 0;
+    const bool selected = tree_->SelectedNode() != 0;
+    const bool rows = grid_.Count() > 0;
+    const Record* record = nullptr;
+    if (grid_.FolderIndex() >= 0 && grid_.CurrentRow() >= 0) {
+        const auto& records = app.Database.Folders[static_cast<std::size_t>(grid_.FolderIndex())].records;
+        if (static_cast<std::size_t>(grid_.CurrentRow()) < records.size()) {
+            record = &records[static_cast<std::size_t>(grid_.CurrentRow())];
+        }
+    }
+    EnableItem(ID_ADD_FOLDER, fileExists);
+    for (const int id : {ID_SEARCH_FOLDERS, ID_ADD_SUBFOLDER}) EnableItem(id, fileExists && folders);
+    for (const int id : {ID_RENAME_FOLDER, ID_DELETE_FOLDER}) EnableItem(id, fileExists && folders && selected);
+    for (const int id : {ID_ADD_RECORD, ID_REPORT, ID_EXPORT_BUTTON, ID_IMPORT_BUTTON, ID_GENERATE_BUTTON}) {
+        EnableItem(id, folders);
+    }
+    for (const int id : {ID_SEARCH_RECORDS, ID_EDIT_RECORD, ID_DELETE_RECORD}) EnableItem(id, folders && rows);
+    EnableItem(ID_EDIT_FORM_DATA, record != nullptr && !record->formData.empty());
+    EnableItem(IDC_LAUNCH_URL, !ItemText(IDC_URL).empty());
+    EnableItem(IDC_SEND_EMAIL, !ItemText(IDC_EMAIL).empty());
+}
+
+LRESULT CEditorView::OnListCtrlMsg(WPARAM wParam, LPARAM) {
+    if (wParam == 1 && tree_->naming() == CFolderTree::Naming::None) grid_.Focus();
+    // 0 commits the grid's editors and 2 refreshes the tray dialog, once those exist.
+    return 0;
+}
+
+void CEditorView::BeginDrag(const NMTREEVIEWA& info) {
+    dragged_ = tree_->NodeOf(info.itemNew.hItem);
+    if (dragged_ == 0) return;
+    dragImage_ = reinterpret_cast<HIMAGELIST>(
+        tree_->Send(TVM_CREATEDRAGIMAGE, 0, reinterpret_cast<LPARAM>(info.itemNew.hItem)));
+    if (dragImage_ != nullptr) {
+        ImageList_BeginDrag(dragImage_, 0, 0, 0);
+        ImageList_DragEnter(tree_->hwnd(), info.ptDrag.x, info.ptDrag.y);
+    }
+    dragging_ = true;
+    SetCapture(hwnd());
+}
+
+LRESULT CEditorView::OnMouseMove(WPARAM, LPARAM) {
+    if (!dragging_) return 0;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    RECT treeRect{};
+    GetWindowRect(tree_->hwnd(), &treeRect);
+    POINT local = cursor;
+    ScreenToClient(tree_->hwnd(), &local);
+    if (dragImage_ != nullptr) ImageList_DragMove(local.x, local.y);
+    const bool inside = PtInRect(&treeRect, cursor) != FALSE;
+    SetCursor(LoadCursor(nullptr, inside ? IDC_ARROW : IDC_NO));
+    TVHITTESTINFO hit{};
+    hit.pt = local;
+    HTREEITEM target = reinterpret_cast<HTREEITEM>(tree_->Send(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (dragImage_ != nullptr) ImageList_DragShowNolock(FALSE);
+    tree_->Send(TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(target));
+    if (dragImage_ != nullptr) ImageList_DragShowNolock(TRUE);
+    // Near or beyond the top and bottom edges, or over a folder with children, the tree scrolls or opens.
+    if (cursor.y < treeRect.top + 100 || cursor.y > treeRect.bottom - 100 ||
+        (target != nullptr && tree_->Child(target) != nullptr)) {
+        SetTimer(hwnd(), kDragScrollTimer, 100, nullptr);
+    }
+    return 0;
+}
+
+LRESULT CEditorView::OnTimer(WPARAM id, LPARAM) {
+    if (id != kDragScrollTimer) return 0;
+    KillTimer(hwnd(), kDragScrollTimer);
+    if (!dragging_) return 0;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    RECT treeRect{};
+    GetWindowRect(tree_->hwnd(), &treeRect);
+    if (dragImage_ != nullptr) ImageList_DragShowNolock(FALSE);
+    if (cursor.y < treeRect.top + 100) {
+        tree_->Send(WM_VSCROLL, SB_LINEUP);
+        SetTimer(hwnd(), kDragScrollTimer, 200, nullptr);
+    } else if (cursor.y > treeRect.bottom - 100) {
+        tree_->Send(WM_VSCROLL, SB_LINEDOWN);
+        SetTimer(hwnd(), kDragScrollTimer, 200, nullptr);
+    } else {
+        TVHITTESTINFO hit{};
+        hit.pt = cursor;
+        ScreenToClient(tree_->hwnd(), &hit.pt);
+        HTREEITEM target = reinterpret_cast<HTREEITEM>(tree_->Send(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+        if (target != nullptr && tree_->Child(target) != nullptr) tree_->Expand(target);
+    }
+    if (dragImage_ != nullptr) ImageList_DragShowNolock(TRUE);
+    return 0;
+}
+
+LRESULT CEditorView::OnLeftButtonUp(WPARAM, LPARAM) {
+    if (!dragging_) return 0;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    EndDrag(true, cursor);
+    return 0;
+}
+
+void CEditorView::EndDrag(bool drop, POINT cursor) {
+    dragging_ = false;
+    KillTimer(hwnd(), kDragScrollTimer);
+    ReleaseCapture();
+    if (dragImage_ != nullptr) {
+        ImageList_DragLeave(tree_->hwnd());
+        ImageList_EndDrag();
+        ImageList_Destroy(dragImage_);
+        dragImage_ = nullptr;
+    }
+    tree_->Send(TVM_SELECTITEM, TVGN_DROPHILITE, 0);
+    RECT treeRect{};
+    GetWindowRect(tree_->hwnd(), &treeRect);
+    if (!drop || !PtInRect(&treeRect, cursor)) return;  // outside the tree the drag is abandoned
+    TVHITTESTINFO hit{};
+    hit.pt = cursor;
+    ScreenToClient(tree_->hwnd(), &hit.pt);
+    HTREEITEM target = reinterpret_cast<HTREEITEM>(tree_->Send(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    const bool onItem = target != nullptr && (hit.flags & TVHT_ONITEM) != 0;
+    tree_->Drop(dragged_, onItem ? tree_->NodeOf(target) : FolderTreeModel::kRoot);
+}
+
+}  // namespace kv

@@ -1,0 +1,108 @@
+// The editor's panel (CEditorView, template 102): the button row, the folder
+// tree, the record grid, the fields of the web address, email and notes, and
+// the two splitters. It executes the editing commands.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "editor/EditorLayout.h"
+#include "editor/FolderTree.h"
+#include "editor/RecordGrid.h"
+#include "uikit/BitmapButton.h"
+#include "uikit/Dialog.h"
+#include "uikit/MessageMap.h"
+#include "uikit/Splitter.h"
+
+namespace kv {
+
+// What the panel tells the window around it.
+class EditorFrame {
+public:
+    virtual ~EditorFrame() = default;
+    virtual void SetMessageText(const std::string& text) = 0;
+    virtual void SetColumnsText(const std::string& text) = 0;
+    virtual void ModifiedChanged() = 0;
+    virtual void UpdateTitle() = 0;
+};
+
+class CEditorView : public ui::Mapped<CEditorView, ui::Dialog>, public FolderTreeHost {
+public:
+    explicit CEditorView(EditorFrame& frame);
+    ~CEditorView() override;
+
+    bool Create(HWND parent);
+    // Fills the parent's area above `bottom`.
+    void FitInto(const RECT& area);
+
+    CFolderTree& tree() { return *tree_; }
+    CRecordGrid& grid() { return grid_; }
+
+    // After a file was opened (or an undo of a folder change): the tree anew.
+    void RebuildTree();
+    // The grid of the selected folder again, keeping the current row.
+    void ReloadGrid();
+    void UpdateButtons();
+    // Undoes the newest change, if any.
+    void Undo();
+    // Gives the two undo items of a menu their current text and state.
+    static void RelabelUndo(HMENU menu);
+
+    // FolderTreeHost
+    void FolderSelected(int folderIndex) override;
+    void FoldersChanged() override;
+    void FolderAdded(int folderIndex) override;
+    void ShowDeleteHighlight(bool on) override;
+
+    static const ui::MessageMap<CEditorView>& Messages();
+
+protected:
+    bool OnInitDialog() override;
+    void OnOK() override {}
+    void OnCancel() override {}
+
+private:
+    LRESULT OnSize(WPARAM, LPARAM);
+    LRESULT OnDrawItem(WPARAM, LPARAM);
+    LRESULT OnNotify(WPARAM, LPARAM);
+    LRESULT OnMouseMove(WPARAM, LPARAM);
+    LRESULT OnLeftButtonUp(WPARAM, LPARAM);
+    LRESULT OnTimer(WPARAM, LPARAM);
+    LRESULT OnListCtrlMsg(WPARAM, LPARAM);
+    LRESULT OnContextMenu(WPARAM, LPARAM);
+    void OnAddFolder() { tree_->BeginAdd(false); }
+    void OnAddSubfolder() { tree_->BeginAdd(true); }
+    void OnRenameFolder() { tree_->BeginRename(); }
+    void OnDeleteFolder() { tree_->DeleteSelection(); }
+    void OnSetColumns(UINT id);
+    void OnCollapseAll() { tree_->ExpandAll(false); }
+    void OnExpandAll() { tree_->ExpandAll(true); }
+    void OnUrlChanged();
+    void OnEmailChanged();
+    void OnNotesChanged();
+
+    LRESULT OnTreeNotify(NMHDR& header);
+    void ShowRecordFields();
+    void WriteLowerField(int field, const std::string& text);
+    Record* CurrentRecord();
+    void ChooseButtonImages();
+    PanelBoxes ReadBoxes() const;
+    void ApplyBoxes(const PanelBoxes& boxes);
+    void LayOut();
+    void PlaceTreeInFrame();
+    void BeginDrag(const NMTREEVIEWA& info);
+    void EndDrag(bool drop, POINT cursor);
+
+    EditorFrame& frame_;
+    std::unique_ptr<CFolderTree> tree_;
+    CRecordGrid grid_;
+    std::vector<std::unique_ptr<ui::BitmapButton>> buttons_;
+    ui::Splitter vertical_;
+    ui::Splitter horizontal_;
+    bool showingRecord_ = false;
+    bool dragging_ = false;
+    FolderTreeModel::NodeId dragged_ = 0;
+    HIMAGELIST dragImage_ = nullptr;
+};
+
+}  // namespace kv

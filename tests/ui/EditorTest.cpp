@@ -1,0 +1,296 @@
+// The editor in this process on real windows: new, open and save flows with
+// the password dialogs, the folder tree's rules, drag and drop, undo, and
+// the close flow.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/MessageBox.h"
+#include "app/PasswordApp.h"
+#include "db/PasswordFile.h"
+#include "editor/EditorDlg.h"
+#include "platform/FileSystem.h"
+#include "platform/Locale.h"
+#include "resources/resource.h"
+#include "tests/support/ScriptedFileUi.h"
+#include "tests/ui/support/UiHarness.h"
+
+namespace kv {
+namespace {
+
+using namespace uitest;
+using NodeId = FolderTreeModel::NodeId;
+
+const char kTestRoot[] = "Software\\Corvale Software\\Kelvandor Tests";
+
+class EditorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kTestRoot);
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("kelvandor-editor-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+        SettingsLocation location;
+        location.key = std::string(kTestRoot) + "\\Settings";
+        location.legacyKey = std::string(kTestRoot) + "\\Legacy";
+        app_ = std::make_unique<CPasswordApp>();
+        app_->UseSettingsLocation(location);
+        // Not a first run, and no tips: the editor opens straight on its file.
+        if (std::unique_ptr<SettingsStore> store = app_->Storage().OpenOrCreate()) {
+            store->WriteNumber("Init", 0);
+            store->WriteNumber("ShowTips", 0);
+        }
+        SetMessageScript([this](const std::string& text, UINT flags) {
+            shown_.push_back(text);
+            flags_.push_back(flags);
+            if (answers_.empty()) return IDOK;
+            const int answer = answers_.front();
+            answers_.erase(answers_.begin());
+            return answer;
+        });
+    }
+
+    void TearDown() override {
+        SetMessageScript(nullptr);
+        app_.reset();
+        MSG message{};
+        while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+        RegDeleteTreeA(HKEY_CURRENT_USER, kTestRoot);
+        std::filesystem::remove_all(folder_);
+    }
+
+    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+
+    // Writes a file to start from.
+    void WriteFile(const std::string& path, const std::string& password, const std::vector<std::string>& folders) {
+        PasswordDatabase db;
+        db.FilePath = path;
+        db.FileLoaded = 1;
+        db.EncryptFiles = password.empty() ? 0 : 1;
+        db.MasterPassword = password;
+        for (const std::string& folder : folders) AddFolder(db, folder, 1);
+        test::ScriptedFileUi ui;
+        CPasswordFile file(db, ui, SystemFileSystem(), SystemLocale());
+        ASSERT_TRUE(file.SaveFile(FoldersInArrayOrder(db)));
+    }
+
+    // Starts the program on `path` and waits until the editor has opened it.
+    CEditorDlg& StartEditorOn(const std::string& path) {
+        if (std::unique_ptr<SettingsStore> store = app_->Storage().OpenOrCreate()) store->WriteText("LastFile", path);
+        EXPECT_TRUE(app_->InitInstance("systray"));
+        app_->ShowEditor();
+        CEditorDlg& editor = *app_->Editor();
+        EXPECT_TRUE(WaitUntil([&] { return app_->Database.FileLoaded != 0 || !shown_.empty(); }));
+        Pump(100);
+        return editor;
+    }
+
+    void Command(CEditorDlg& editor, int id) { editor.Send(WM_COMMAND, MAKEWPARAM(id, 0)); }
+
+    // Types a password into the "Enter password" dialog and presses OK.
+    static std::function<void(HWND)> Typing(const std::string& password) {
+        return [password](HWND dialog) { SetItemText(dialog, IDC_PASSWORD, password); };
+    }
+
+    std::vector<std::string> TreeLabels(CEditorDlg& editor) {
+        std::vector<std::string> labels;
+        CFolderTree& tree = editor.view().tree();
+        for (HTREEITEM item = tree.Root(); item != nullptr; item = tree.NextInPreOrder(item)) {
+            labels.push_back(tree.ItemText(item));
+        }
+        return labels;
+    }
+
+    // Names the folder whose label is being edited and ends the edit.
+    void FinishLabelEdit(CEditorDlg& editor, const std::string& name, bool cancel = false) {
+        CFolderTree& tree = editor.view().tree();
+        HWND edit = reinterpret_cast<HWND>(tree.Send(TVM_GETEDITCONTROL));
+        ASSERT_NE(edit, nullptr);
+        SetWindowTextA(edit, name.c_str());
+        tree.Send(TVM_ENDEDITLABELNOW, cancel ? TRUE : FALSE);
+        Pump(20);
+    }
+
+    std::filesystem::path folder_;
+    std::unique_ptr<CPasswordApp> app_;
+    std::vector<int> answers_;
+    std::vector<std::string> shown_;
+    std::vector<UINT> flags_;
+};
+
+TEST_F(EditorTest, NewProtectedFileReopenedAfterTwoWrongPasswords) {
+    WriteFile(PathOf("Start.kv"), "", {"Old"});
+    CEditorDlg& editor = StartEditorOn(PathOf("Start.kv"));
+    ASSERT_EQ(TreeLabels(editor), (std::vector<std::string>{"Old"}));
+
+    const std::string newFile = PathOf("Fresh.kv");
+    DialogAnswerer answerer;
+    answerer.Expect("New file", IDOK, [&](HWND dialog) {
+        EXPECT_TRUE(IsDlgButtonChecked(dialog, IDC_CREATE_DEFAULT_FOLDERS));
+        CheckDlgButton(dialog, IDC_ENABLE_PROTECTION, BST_CHECKED);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_ENABLE_PROTECTION, BN_CLICKED), 0);
+        SetItemText(dialog, IDC_PASSWORD, "Tr0ub4dor");
+        SetItemText(dialog, IDC_PASSWORD_CONFIRM, "Tr0ub4dor");
+        SetItemText(dialog, IDC_REMINDER, "the horse");
+        SetItemText(dialog, IDC_FILE_NAME, newFile);
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDOK)));
+    });
+    Command(editor, ID_NEW);
+    EXPECT_TRUE(answerer.AllAnswered());
+    EXPECT_EQ(editor.Text(), "Fresh.kv - Kelvandor");
+    EXPECT_EQ(TreeLabels(editor), (std::vector<std::string>{"Internet", "Banking", "Software", "Email"}));
+    EXPECT_TRUE(app_->Database.Modified);
+    Command(editor, ID_SAVE);
+    EXPECT_FALSE(app_->Database.Modified);
+    EXPECT_TRUE(std::filesystem::exists(newFile));
+
+    DialogAnswerer reopen;
+    const std::string caption = "Enter password - Fresh.kv";
+    reopen.Expect(caption, IDOK, Typing("wrong"));
+    reopen.Expect(caption, IDOK, [](HWND dialog) {
+        EXPECT_EQ(ItemText(dialog, IDC_ERROR_LINE), "Incorrect password");
+        EXPECT_EQ(ItemText(dialog, IDC_REMINDER_TEXT), "the horse");
+        SetItemText(dialog, IDC_PASSWORD, "Tr0ub4dor!");
+    });
+    reopen.Expect(caption, IDOK, Typing("Tr0ub4dor"));
+    Command(editor, ID_RECENT_FILE_1);
+    EXPECT_TRUE(reopen.AllAnswered());
+    EXPECT_EQ(app_->Database.FileLoaded, 1);
+    EXPECT_EQ(app_->Database.MasterPassword, "Tr0ub4dor");
+    EXPECT_EQ(TreeLabels(editor), (std::vector<std::string>{"Internet", "Banking", "Software", "Email"}));
+}
+
+TEST_F(EditorTest, ThreeWrongPasswordsLoadNothingAndSavingIsRefused) {
+    WriteFile(PathOf("Locked.kv"), "right", {"Secret"});
+    const auto before = std::filesystem::file_size(PathOf("Locked.kv"));
+    DialogAnswerer answerer;
+    for (const char* typed : {"one", "two", "three"}) answerer.Expect("Enter password - Locked.kv", IDOK, Typing(typed));
+    CEditorDlg& editor = StartEditorOn(PathOf("Locked.kv"));
+    EXPECT_TRUE(answerer.AllAnswered());
+    ASSERT_FALSE(shown_.empty());
+    EXPECT_EQ(shown_.back(), "Incorrect password and this was your last attempt.");
+    EXPECT_EQ(app_->Database.FileLoaded, 0);
+    EXPECT_TRUE(TreeLabels(editor).empty());
+    app_->Database.Modified = true;
+    Command(editor, ID_SAVE);
+    EXPECT_EQ(std::filesystem::file_size(PathOf("Locked.kv")), before);
+}
+
+TEST_F(EditorTest, FolderNameRules) {
+    WriteFile(PathOf("Names.kv"), "", {"Bank", "Mail"});
+    CEditorDlg& editor = StartEditorOn(PathOf("Names.kv"));
+    Command(editor, ID_ADD_FOLDER);
+    FinishLabelEdit(editor, "Bad~Name");
+    EXPECT_EQ(shown_.back(), "Please do not use the ~ character in folder names.");
+    Command(editor, ID_ADD_FOLDER);
+    FinishLabelEdit(editor, "Bank");
+    EXPECT_EQ(shown_.back(), "An entry with that name already exists");
+    EXPECT_EQ(TreeLabels(editor), (std::vector<std::string>{"Bank", "Mail"}));
+    EXPECT_FALSE(app_->Undo.CanUndo());
+
+    // Escape while naming a new folder removes it and keeps no undo level.
+    Command(editor, ID_ADD_FOLDER);
+    FinishLabelEdit(editor, "", true);
+    EXPECT_EQ(TreeLabels(editor), (std::vector<std::string>{"Bank", "Mail"}));
+    EXPECT_FALSE(app_->Undo.CanUndo());
+
+    // A full path of 259 characters is accepted, of 260 refused with a stop icon.
+    editor.view().tree().SelectFolder(0);
+    Command(editor, ID_ADD_SUBFOLDER);
+    FinishLabelEdit(editor, std::string(259 - 5, 'x'));
+    EXPECT_EQ(app_->Database.Folders.back().path, "Bank~" + std::string(254, 'x'));
+    editor.view().tree().SelectFolder(0);
+    Command(editor, ID_ADD_SUBFOLDER);
+    const std::size_t shownBefore = shown_.size();
+    FinishLabelEdit(editor, std::string(260 - 5, 'y'));
+    ASSERT_EQ(shown_.size(), shownBefore + 1);
+    EXPECT_EQ(shown_.back(),
+              "The full length of this folder exceeds the maximum size of 260 characters.\nPlease shorten the name or "
+              "create a new non-subfolder.");
+    EXPECT_EQ(flags_.back() & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+    EXPECT_EQ(app_->Database.Folders.size(), 3u);
+}
+
+TEST_F(EditorTest, DragAndDropOfFolders) {
+    WriteFile(PathOf("Drag.kv"), "", {"Top", "Top~Sub", "Top~Sub~Leaf", "Other"});
+    CEditorDlg& editor = StartEditorOn(PathOf("Drag.kv"));
+    CFolderTree& tree = editor.view().tree();
+    const NodeId top = tree.model().FindFolder(0);
+    const NodeId sub = tree.model().FindFolder(1);
+    const NodeId leaf = tree.model().FindFolder(2);
+    tree.Drop(top, leaf);
+    EXPECT_EQ(shown_.back(), "A folder can't be dropped onto one of its children");
+    EXPECT_FALSE(app_->Database.Modified);
+    tree.Drop(sub, FolderTreeModel::kRoot);
+    EXPECT_EQ(TreeLabels(editor), (std::vector<std::string>{"Top", "Other", "Sub", "Leaf"}));
+    EXPECT_EQ(app_->Database.Folders[1].path, "Sub");
+    EXPECT_EQ(app_->Database.Folders[2].path, "Sub~Leaf");
+    EXPECT_TRUE(app_->Database.Modified);
+    EXPECT_EQ(app_->Undo.MenuText(), "&Undo move folder: Sub");
+    // Dropping a top-level folder on the empty space changes nothing.
+    tree.Drop(top, FolderTreeModel::kRoot);
+    EXPECT_EQ(app_->Undo.Count(), 1);
+}
+
+TEST_F(EditorTest, SixChangesFiveUndos) {
+    WriteFile(PathOf("Undo.kv"), "", {"A"});
+    CEditorDlg& editor = StartEditorOn(PathOf("Undo.kv"));
+    for (int i = 1; i <= 6; ++i) {
+        editor.view().tree().SelectFolder(0);
+        Command(editor, ID_RENAME_FOLDER);
+        FinishLabelEdit(editor, "A" + std::to_string(i));
+    }
+    EXPECT_EQ(TreeLabels(editor), (std::vector<std::string>{"A6"}));
+    EXPECT_EQ(app_->Undo.Count(), 5);
+    for (int i = 0; i < 5; ++i) Command(editor, ID_UNDO);
+    EXPECT_EQ(TreeLabels(editor), (std::vector<std::string>{"A1"}));
+    EXPECT_FALSE(app_->Undo.CanUndo());
+    EXPECT_EQ(app_->Undo.MenuText(), "&Undo");
+}
+
+TEST_F(EditorTest, CloseFlowYesNoAndCancel) {
+    WriteFile(PathOf("Close.kv"), "", {"A"});
+    CEditorDlg& editor = StartEditorOn(PathOf("Close.kv"));
+    app_->Database.Modified = true;
+    answers_ = {IDCANCEL};
+    editor.Send(WM_CLOSE);
+    EXPECT_TRUE(editor.IsVisible());
+    EXPECT_TRUE(app_->Database.Modified);
+    answers_ = {IDNO};
+    editor.Send(WM_CLOSE);
+    EXPECT_FALSE(editor.IsVisible());
+    EXPECT_FALSE(app_->Database.Modified);
+    app_->ShowEditor();
+    app_->Database.Folders[0].path = "Renamed";
+    editor.view().RebuildTree();
+    app_->Database.Modified = true;
+    answers_ = {IDYES};
+    editor.Send(WM_CLOSE);
+    EXPECT_FALSE(editor.IsVisible());
+    PasswordDatabase reread;
+    reread.FilePath = PathOf("Close.kv");
+    test::ScriptedFileUi ui;
+    ASSERT_TRUE(CPasswordFile(reread, ui, SystemFileSystem(), SystemLocale()).LoadFile());
+    EXPECT_EQ(reread.Folders[0].path, "Renamed");
+}
+
+TEST_F(EditorTest, FailedSaveKeepsTheChangesMarked) {
+    WriteFile(PathOf("Fail.kv"), "", {"A"});
+    CEditorDlg& editor = StartEditorOn(PathOf("Fail.kv"));
+    app_->Database.FilePath = PathOf("missing-folder\\Fail.kv");
+    app_->Database.Modified = true;
+    shown_.clear();
+    Command(editor, ID_SAVE);
+    EXPECT_TRUE(app_->Database.Modified);
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(shown_[0].rfind("Error: ", 0), 0u);
+    answers_ = {IDYES};
+    editor.Send(WM_CLOSE);
+    EXPECT_TRUE(editor.IsVisible());  // the window stays to try again
+    EXPECT_TRUE(app_->Database.Modified);
+}
+
+}  // namespace
+}  // namespace kv

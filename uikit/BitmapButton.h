@@ -1,0 +1,34 @@
+// An owner-drawn push button that shows a picture whose magenta pixels are
+// transparent, greyed out while disabled.
+#pragma once
+
+#include "uikit/Controls.h"
+
+namespace ui {
+
+// The transparent colour of the program's pictures.
+constexpr COLORREF kTransparentColor = RGB(255, 0, 255);
+
+// An image list of one or more pictures of `width` pixels cut from a bitmap
+// resource, with magenta as the transparent colour; null when missing.
+HIMAGELIST LoadMaskedImages(UINT bitmapId, int width);
+
+class BitmapButton : public Button {
+public:
+    BitmapButton() = default;
+    BitmapButton(const BitmapButton&) = delete;
+    BitmapButton& operator=(const BitmapButton&) = delete;
+    ~BitmapButton();
+
+    // Shows the picture of bitmap resource `bitmapId`.
+    void SetImage(UINT bitmapId);
+    UINT Image() const { return imageId_; }
+    // Draws the button; call it from the parent's WM_DRAWITEM for this control.
+    void Draw(const DRAWITEMSTRUCT& item) const;
+
+private:
+    HIMAGELIST images_ = nullptr;
+    UINT imageId_ = 0;
+};
+
+}  // namespace ui
