@@ -100,6 +100,7 @@ private:
     const Locale& locale_;
     KeyingPolicy keying_ = KeyingPolicy::OncePerKey;
     std::string version_;
+    bool waiting_ = false;  // the wait cursor is shown
 };
 
 // Appends a string item: its padded length, then the text zero-padded to a

@@ -36,7 +36,10 @@ bool CPasswordFile::LoadFile() {
         db_.SearchItemHistory.clear();
         result = LoadOnce();
     }
-    ui_.SetWaitCursor(false);
+    if (waiting_) {
+        ui_.SetWaitCursor(false);
+        waiting_ = false;
+    }
     return result == LoadResult::Loaded;
 }
 
@@ -131,7 +134,11 @@ CPasswordFile::LoadResult CPasswordFile::ReadItems(ByteReader& in, FileCipher& c
                 break;
             }
             case kTagDataForm: {
-                WaitCursor wait(ui_);
+                // Form data shows the wait cursor until the load ends.
+                if (!waiting_) {
+                    ui_.SetWaitCursor(true);
+                    waiting_ = true;
+                }
                 if (!ReadFormData(in, cipher)) return LoadResult::Failed;
                 break;
             }

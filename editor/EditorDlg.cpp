@@ -13,6 +13,7 @@
 #include "platform/Locale.h"
 #include "resources/bitmaps.h"
 #include "resources/resource.h"
+#include "uikit/MenuImages.h"
 #include "uikit/MessageLoop.h"
 #include "uikit/Module.h"
 
@@ -35,6 +36,7 @@ bool ExistsOnDisk(const std::string& path) { return SystemFileSystem().Exists(pa
 CEditorDlg::CEditorDlg() : Mapped(IDD_EDITOR) {}
 
 CEditorDlg::~CEditorDlg() {
+    for (HBITMAP image : menuImages_) DeleteObject(image);
     if (savedImage_ != nullptr) DeleteObject(savedImage_);
     if (modifiedImage_ != nullptr) DeleteObject(modifiedImage_);
 }
@@ -89,6 +91,10 @@ bool CEditorDlg::OnInitDialog() {
     modifiedImage_ =
         static_cast<HBITMAP>(LoadImageA(ui::Instance(), MAKEINTRESOURCEA(IDB_STATUS_MODIFIED), IMAGE_BITMAP, 0, 0, 0));
     ui::SetAccelerators(hwnd(), LoadAcceleratorsA(ui::Instance(), MAKEINTRESOURCEA(IDR_EDITOR_KEYS)));
+    menuImages_ = ui::LoadMenuImages(IDB_MENU_IMAGES);
+    ui::SetMenuImages(GetMenu(hwnd()), {ID_NEW, ID_OPEN, ID_SAVE, ID_MASTER_PASSWORD, ID_OPTIONS, ID_REPORT, ID_EXPORT,
+                                        ID_IMPORT, ID_HELP_INDEX},
+                      menuImages_);
     RestoreWindowRect(App().Storage(), hwnd(), "WindowPosition", false);
     const std::string about = ui::LoadText(IDS_ABOUT_ITEM);
     if (!about.empty()) {

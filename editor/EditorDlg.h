@@ -78,6 +78,7 @@ private:
     ui::StatusBar status_;
     HBITMAP savedImage_ = nullptr;
     HBITMAP modifiedImage_ = nullptr;
+    std::vector<HBITMAP> menuImages_;
     SIZE minimumSize_{0, 0};
     bool exitRequested_ = false;
     bool started_ = false;

@@ -3,6 +3,8 @@
 #include <richedit.h>
 
 #include "app/PasswordApp.h"
+#include "app/Settings.h"
+#include "app/WindowRect.h"
 #include "db/RichText.h"
 #include "editor/UndoHistory.h"
 #include "platform/FileSystem.h"
@@ -84,6 +86,7 @@ const ui::MessageMap<CEditorView>& CEditorView::Messages() {
                                 .Message(WM_LBUTTONUP, &CEditorView::OnLeftButtonUp)
                                 .Message(WM_TIMER, &CEditorView::OnTimer)
                                 .Message(WM_CONTEXTMENU, &CEditorView::OnContextMenu)
+                                .Message(WM_DESTROY, &CEditorView::OnDestroy)
                                 .Registered(&kListCtrlMsg, &CEditorView::OnListCtrlMsg)
                                 .Command(ID_ADD_FOLDER, &CEditorView::OnAddFolder)
                                 .Command(ID_ADD_SUBFOLDER, &CEditorView::OnAddSubfolder)
@@ -151,9 +154,37 @@ bool CEditorView::OnInitDialog() {
     SendMessageA(frame.Header(), HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(arrows));
     SetParent(Item(IDC_FOLDER_TREE), frame.hwnd());
     SetWindowSubclass(frame.hwnd(), FrameProcedure, 1, reinterpret_cast<DWORD_PTR>(hwnd()));
+    RestoreSplitters();
     PlaceTreeInFrame();
     UpdateButtons();
     return false;
+}
+
+void CEditorView::RestoreSplitters() {
+    std::unique_ptr<SettingsStore> store = App().Storage().OpenExisting();
+    if (!store) return;
+    // Each splitter moves what it governs by as much as it was moved before.
+    const auto stored = [&store](const char* name) -> std::optional<ScreenRect> {
+        const std::optional<std::string> text = store->ReadText(name, kPathTextSize);
+        return text ? ParseStoredRect(*text) : std::nullopt;
+    };
+    if (const std::optional<ScreenRect> rect = stored("Splitter2")) {
+        ApplyBoxes(MoveHorizontalSplitter(ReadBoxes(), rect->top - ReadBoxes().horizontalSplitter.top));
+    }
+    if (const std::optional<ScreenRect> rect = stored("Splitter1")) {
+        ApplyBoxes(MoveVerticalSplitter(ReadBoxes(), rect->left - ReadBoxes().verticalSplitter.left));
+    }
+}
+
+LRESULT CEditorView::OnDestroy(WPARAM, LPARAM) {
+    std::unique_ptr<SettingsStore> store = App().Storage().OpenOrCreate();
+    if (!store) return 0;
+    const PanelBoxes boxes = ReadBoxes();
+    for (const auto& [name, box] : {std::make_pair("Splitter1", boxes.verticalSplitter),
+                                    std::make_pair("Splitter2", boxes.horizontalSplitter)}) {
+        store->WriteText(name, FormatStoredRect(ScreenRect{box.left, box.top, box.right, box.bottom}));
+    }
+    return 0;
 }
 
 void CEditorView::ChooseButtonImages() {

@@ -70,6 +70,8 @@ private:
     LRESULT OnTimer(WPARAM, LPARAM);
     LRESULT OnListCtrlMsg(WPARAM, LPARAM);
     LRESULT OnContextMenu(WPARAM, LPARAM);
+    LRESULT OnDestroy(WPARAM, LPARAM);
+    void RestoreSplitters();
     void OnAddFolder() { tree_->BeginAdd(false); }
     void OnAddSubfolder() { tree_->BeginAdd(true); }
     void OnRenameFolder() { tree_->BeginRename(); }

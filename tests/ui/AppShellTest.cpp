@@ -7,6 +7,7 @@
 #include "app/RegisteredMessages.h"
 #include "app/SharedMemoryBlock.h"
 #include "editor/EditorDlg.h"
+#include "tests/ui/support/AppFixture.h"
 #include "tests/ui/support/UiHarness.h"
 
 namespace kv {
@@ -14,58 +15,12 @@ namespace {
 
 using namespace uitest;
 
-const char kTestRoot[] = "Software\\Corvale Software\\Kelvandor Tests";
-
-struct ScriptedAnswer {
-    std::string text;
-    UINT flags;
-};
-
-// One application object per test, with its settings in a test key and its
-// messages answered from a script.
-class AppShellTest : public ::testing::Test {
+// One application object per test (see AppFixture), with files remembered.
+class AppShellTest : public AppFixture {
 protected:
-    void SetUp() override {
-        RegDeleteTreeA(HKEY_CURRENT_USER, kTestRoot);
-        SettingsLocation location;
-        location.key = std::string(kTestRoot) + "\\Settings";
-        location.legacyKey = std::string(kTestRoot) + "\\Legacy";
-        app_ = std::make_unique<CPasswordApp>();
-        app_->UseSettingsLocation(location);
-        SetMessageScript([this](const std::string& text, UINT flags) {
-            shown_.push_back(ScriptedAnswer{text, flags});
-            if (answers_.empty()) return IDOK;
-            const int answer = answers_.front();
-            answers_.erase(answers_.begin());
-            return answer;
-        });
-    }
-    void TearDown() override {
-        SetMessageScript(nullptr);
-        app_.reset();
-        MSG message{};
-        while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        RegDeleteTreeA(HKEY_CURRENT_USER, kTestRoot);
-    }
-
     void RememberFile(const char* path) {
-        HKEY key = nullptr;
-        RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kTestRoot) + "\\Settings").c_str(), 0, nullptr, 0,
-                        KEY_ALL_ACCESS, nullptr, &key, nullptr);
-        RegSetValueExA(key, "LastFile", 0, REG_SZ, reinterpret_cast<const BYTE*>(path),
-                       static_cast<DWORD>(strlen(path) + 1));
-        RegCloseKey(key);
+        if (std::unique_ptr<SettingsStore> store = app_->Storage().OpenOrCreate()) store->WriteText("LastFile", path);
     }
-
-    static bool QuitPosted() {
-        MSG message{};
-        return PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
-    }
-
-    std::unique_ptr<CPasswordApp> app_;
-    std::vector<int> answers_;
-    std::vector<ScriptedAnswer> shown_;
 };
 
 TEST_F(AppShellTest, TrayStartCreatesTheHiddenWindowsAndTheIcon) {

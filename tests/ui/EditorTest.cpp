@@ -13,6 +13,7 @@
 #include "platform/Locale.h"
 #include "resources/resource.h"
 #include "tests/support/ScriptedFileUi.h"
+#include "tests/ui/support/AppFixture.h"
 #include "tests/ui/support/UiHarness.h"
 
 namespace kv {
@@ -21,44 +22,28 @@ namespace {
 using namespace uitest;
 using NodeId = FolderTreeModel::NodeId;
 
-const char kTestRoot[] = "Software\\Corvale Software\\Kelvandor Tests";
-
-class EditorTest : public ::testing::Test {
+class EditorTest : public AppFixture {
 protected:
     void SetUp() override {
-        RegDeleteTreeA(HKEY_CURRENT_USER, kTestRoot);
+        AppFixture::SetUp();
         folder_ = std::filesystem::temp_directory_path() /
                   ("kelvandor-editor-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
-        SettingsLocation location;
-        location.key = std::string(kTestRoot) + "\\Settings";
-        location.legacyKey = std::string(kTestRoot) + "\\Legacy";
-        app_ = std::make_unique<CPasswordApp>();
-        app_->UseSettingsLocation(location);
-        // Not a first run, and no tips: the editor opens straight on its file.
+        QuietStart();
+    }
+
+    void TearDown() override {
+        AppFixture::TearDown();
+        std::filesystem::remove_all(folder_);
+    }
+
+    // Not a first run, and no tips: the editor opens straight on its file.
+    void QuietStart() {
         if (std::unique_ptr<SettingsStore> store = app_->Storage().OpenOrCreate()) {
             store->WriteNumber("Init", 0);
             store->WriteNumber("ShowTips", 0);
         }
-        SetMessageScript([this](const std::string& text, UINT flags) {
-            shown_.push_back(text);
-            flags_.push_back(flags);
-            if (answers_.empty()) return IDOK;
-            const int answer = answers_.front();
-            answers_.erase(answers_.begin());
-            return answer;
-        });
-    }
-
-    void TearDown() override {
-        SetMessageScript(nullptr);
-        app_.reset();
-        MSG message{};
-        while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        RegDeleteTreeA(HKEY_CURRENT_USER, kTestRoot);
-        std::filesystem::remove_all(folder_);
     }
 
     std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
@@ -114,10 +99,6 @@ protected:
     }
 
     std::filesystem::path folder_;
-    std::unique_ptr<CPasswordApp> app_;
-    std::vector<int> answers_;
-    std::vector<std::string> shown_;
-    std::vector<UINT> flags_;
 };
 
 TEST_F(EditorTest, NewProtectedFileReopenedAfterTwoWrongPasswords) {
@@ -170,7 +151,7 @@ TEST_F(EditorTest, ThreeWrongPasswordsLoadNothingAndSavingIsRefused) {
     CEditorDlg& editor = StartEditorOn(PathOf("Locked.kv"));
     EXPECT_TRUE(answerer.AllAnswered());
     ASSERT_FALSE(shown_.empty());
-    EXPECT_EQ(shown_.back(), "Incorrect password and this was your last attempt.");
+    EXPECT_EQ(shown_.back().text, "Incorrect password and this was your last attempt.");
     EXPECT_EQ(app_->Database.FileLoaded, 0);
     EXPECT_TRUE(TreeLabels(editor).empty());
     app_->Database.Modified = true;
@@ -183,10 +164,10 @@ TEST_F(EditorTest, FolderNameRules) {
     CEditorDlg& editor = StartEditorOn(PathOf("Names.kv"));
     Command(editor, ID_ADD_FOLDER);
     FinishLabelEdit(editor, "Bad~Name");
-    EXPECT_EQ(shown_.back(), "Please do not use the ~ character in folder names.");
+    EXPECT_EQ(shown_.back().text, "Please do not use the ~ character in folder names.");
     Command(editor, ID_ADD_FOLDER);
     FinishLabelEdit(editor, "Bank");
-    EXPECT_EQ(shown_.back(), "An entry with that name already exists");
+    EXPECT_EQ(shown_.back().text, "An entry with that name already exists");
     EXPECT_EQ(TreeLabels(editor), (std::vector<std::string>{"Bank", "Mail"}));
     EXPECT_FALSE(app_->Undo.CanUndo());
 
@@ -206,10 +187,10 @@ TEST_F(EditorTest, FolderNameRules) {
     const std::size_t shownBefore = shown_.size();
     FinishLabelEdit(editor, std::string(260 - 5, 'y'));
     ASSERT_EQ(shown_.size(), shownBefore + 1);
-    EXPECT_EQ(shown_.back(),
+    EXPECT_EQ(shown_.back().text,
               "The full length of this folder exceeds the maximum size of 260 characters.\nPlease shorten the name or "
               "create a new non-subfolder.");
-    EXPECT_EQ(flags_.back() & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+    EXPECT_EQ(shown_.back().flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
     EXPECT_EQ(app_->Database.Folders.size(), 3u);
 }
 
@@ -221,7 +202,7 @@ TEST_F(EditorTest, DragAndDropOfFolders) {
     const NodeId sub = tree.model().FindFolder(1);
     const NodeId leaf = tree.model().FindFolder(2);
     tree.Drop(top, leaf);
-    EXPECT_EQ(shown_.back(), "A folder can't be dropped onto one of its children");
+    EXPECT_EQ(shown_.back().text, "A folder can't be dropped onto one of its children");
     EXPECT_FALSE(app_->Database.Modified);
     tree.Drop(sub, FolderTreeModel::kRoot);
     EXPECT_EQ(TreeLabels(editor), (std::vector<std::string>{"Top", "Other", "Sub", "Leaf"}));
@@ -276,6 +257,28 @@ TEST_F(EditorTest, CloseFlowYesNoAndCancel) {
     EXPECT_EQ(reread.Folders[0].path, "Renamed");
 }
 
+TEST_F(EditorTest, SplitterPositionsAreKeptBetweenRuns) {
+    WriteFile(PathOf("Split.kv"), "", {"A"});
+    CEditorDlg& editor = StartEditorOn(PathOf("Split.kv"));
+    HWND splitter = GetDlgItem(editor.view().hwnd(), IDC_SPLITTER_HORIZONTAL);
+    HWND grid = GetDlgItem(editor.view().hwnd(), IDC_RECORD_GRID);
+    RECT before{};
+    GetWindowRect(grid, &before);
+    // Drag the bar 30 pixels down.
+    SendMessageA(splitter, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 0));
+    SendMessageA(splitter, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 30));
+    SendMessageA(splitter, WM_LBUTTONUP, 0, MAKELPARAM(5, 0));  // the bar is under the mouse again
+    RECT after{};
+    GetWindowRect(grid, &after);
+    EXPECT_EQ(after.bottom - before.bottom, 30);
+    app_->Exit(true);
+    NewApp();
+    CEditorDlg& again = StartEditorOn(PathOf("Split.kv"));
+    RECT restored{};
+    GetWindowRect(GetDlgItem(again.view().hwnd(), IDC_RECORD_GRID), &restored);
+    EXPECT_EQ(restored.bottom - restored.top, after.bottom - after.top);
+}
+
 TEST_F(EditorTest, FailedSaveKeepsTheChangesMarked) {
     WriteFile(PathOf("Fail.kv"), "", {"A"});
     CEditorDlg& editor = StartEditorOn(PathOf("Fail.kv"));
@@ -285,7 +288,7 @@ TEST_F(EditorTest, FailedSaveKeepsTheChangesMarked) {
     Command(editor, ID_SAVE);
     EXPECT_TRUE(app_->Database.Modified);
     ASSERT_EQ(shown_.size(), 1u);
-    EXPECT_EQ(shown_[0].rfind("Error: ", 0), 0u);
+    EXPECT_EQ(shown_[0].text.rfind("Error: ", 0), 0u);
     answers_ = {IDYES};
     editor.Send(WM_CLOSE);
     EXPECT_TRUE(editor.IsVisible());  // the window stays to try again
