@@ -173,6 +173,7 @@ void CEditorDlg::RunStartupFlow() {
     app.Settings.Init = 0;
     UpdateTitle();
     view_->UpdateButtons();
+    view_->tree().Focus();
 }
 
 void CEditorDlg::SetMessageText(const std::string& text) { status_.SetPaneText(1, text); }
