@@ -22,6 +22,24 @@ std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
     return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
 }
 
+// The proleptic Gregorian date of a day counted from 1 January 1970 (the inverse of DaysFromCivil).
+void CivilFromDays(std::int64_t days, SystemTime& t) {
+    const std::int64_t z = days + 719468;
+    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const auto doe = static_cast<unsigned>(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    const unsigned month = mp < 10 ? mp + 3 : mp - 9;
+    t.wYear = static_cast<std::uint16_t>(static_cast<std::int64_t>(yoe) + era * 400 + (month <= 2));
+    t.wMonth = static_cast<std::uint16_t>(month);
+    t.wDay = static_cast<std::uint16_t>(doy - (153 * mp + 2) / 5 + 1);
+    // 1 January 1970 was a Thursday (4).
+    t.wDayOfWeek = static_cast<std::uint16_t>((days % 7 + 11) % 7);
+}
+
+constexpr std::int64_t kMillisecondsPerDay = 86400000;
+
 std::int64_t MillisecondsOf(const SystemTime& t) {
     const std::int64_t days = DaysFromCivil(t.wYear, t.wMonth, t.wDay);
     return ((days * 24 + t.wHour) * 60 + t.wMinute) * 60000 + t.wSecond * 1000 + t.wMilliseconds;
@@ -40,6 +58,31 @@ int CompareDateTimes(const SystemTime& a, const SystemTime& b) {
     const std::int64_t x = MillisecondsOf(a);
     const std::int64_t y = MillisecondsOf(b);
     return x < y ? -1 : (x > y ? 1 : 0);
+}
+
+std::optional<SystemTime> AddSeconds(const SystemTime& t, std::int64_t seconds) {
+    if (!IsValidDateTime(t)) return std::nullopt;
+    // The first and the last moment that the system converts.
+    const std::int64_t earliest = MillisecondsOf(SystemTime{1601, 1, 0, 1, 0, 0, 0, 0});
+    const std::int64_t latest = MillisecondsOf(SystemTime{30827, 12, 0, 31, 23, 59, 59, 999});
+    const std::int64_t start = MillisecondsOf(t);
+    if (seconds < (earliest - start) / 1000 - 1 || seconds > (latest - start) / 1000 + 1) return std::nullopt;
+    const std::int64_t total = start + seconds * 1000;
+    if (total < earliest || total > latest) return std::nullopt;
+    // Floor division, so that times before 1970 keep a non-negative time of day.
+    std::int64_t days = total / kMillisecondsPerDay;
+    std::int64_t ofDay = total % kMillisecondsPerDay;
+    if (ofDay < 0) {
+        ofDay += kMillisecondsPerDay;
+        --days;
+    }
+    SystemTime result;
+    CivilFromDays(days, result);
+    result.wHour = static_cast<std::uint16_t>(ofDay / 3600000);
+    result.wMinute = static_cast<std::uint16_t>(ofDay / 60000 % 60);
+    result.wSecond = static_cast<std::uint16_t>(ofDay / 1000 % 60);
+    result.wMilliseconds = static_cast<std::uint16_t>(ofDay % 1000);
+    return result;
 }
 
 }  // namespace kv

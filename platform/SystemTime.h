@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace kv {
 
@@ -35,5 +36,10 @@ bool IsValidDateTime(const SystemTime& t);
 
 // Orders two valid date-times chronologically (day of week ignored).
 int CompareDateTimes(const SystemTime& a, const SystemTime& b);
+
+// The date-time `seconds` later (earlier when negative), with its day of week;
+// nothing when `t` is no valid date-time or the result lies outside the range
+// that the system can convert.
+std::optional<SystemTime> AddSeconds(const SystemTime& t, std::int64_t seconds);
 
 }  // namespace kv
