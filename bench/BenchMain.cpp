@@ -27,5 +27,6 @@ int main(int argc, char** argv) {
     std::printf("kelvandor-bench (files in %s)\n\n", options.folder.c_str());
     kv::bench::RunFileBenchmarks(options);
     kv::bench::RunUndoBenchmarks(options);
+    kv::bench::RunSearchSortBenchmarks(options);
     return 0;
 }

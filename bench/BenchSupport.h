@@ -47,5 +47,6 @@ struct BenchOptions {
 
 void RunFileBenchmarks(const BenchOptions& options);
 void RunUndoBenchmarks(const BenchOptions& options);
+void RunSearchSortBenchmarks(const BenchOptions& options);
 
 }  // namespace kv::bench

@@ -58,6 +58,12 @@ LRESULT CALLBACK LabelEditProcedure(HWND hwnd, UINT message, WPARAM wParam, LPAR
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
+// Tab in the tree moves on to the grid, Shift+Tab back to the notes.
+LRESULT CALLBACK TreeKeysProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == WM_GETDLGCODE) return DefSubclassProc(hwnd, message, wParam, lParam) | DLGC_WANTTAB;
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
 // The tree lives inside the frame list control; its notifications go on to the panel.
 LRESULT CALLBACK FrameProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR panel) {
     if (message == WM_NOTIFY && GetDlgCtrlID(reinterpret_cast<NMHDR*>(lParam)->hwndFrom) == IDC_FOLDER_TREE) {
@@ -71,6 +77,7 @@ LRESULT CALLBACK FrameProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 CEditorView::CEditorView(EditorFrame& frame) : Mapped(IDD_EDITOR_VIEW), frame_(frame) {
     CPasswordApp& app = App();
     tree_ = std::make_unique<CFolderTree>(app.Database, app.Undo, app.Settings, *this);
+    grid_ = std::make_unique<CRecordGrid>(app.Database, app.Settings, app.Undo, *this);
 }
 
 CEditorView::~CEditorView() {
@@ -84,6 +91,7 @@ const ui::MessageMap<CEditorView>& CEditorView::Messages() {
                                 .Message(WM_NOTIFY, &CEditorView::OnNotify)
                                 .Message(WM_MOUSEMOVE, &CEditorView::OnMouseMove)
                                 .Message(WM_LBUTTONUP, &CEditorView::OnLeftButtonUp)
+                                .Message(WM_RBUTTONUP, &CEditorView::OnRightButtonUp)
                                 .Message(WM_TIMER, &CEditorView::OnTimer)
                                 .Message(WM_CONTEXTMENU, &CEditorView::OnContextMenu)
                                 .Message(WM_DESTROY, &CEditorView::OnDestroy)
@@ -95,6 +103,17 @@ const ui::MessageMap<CEditorView>& CEditorView::Messages() {
                                 .CommandRange(ID_SET_COLUMNS_1, ID_SET_COLUMNS_4, &CEditorView::OnSetColumns)
                                 .Command(ID_COLLAPSE_ALL, &CEditorView::OnCollapseAll)
                                 .Command(ID_EXPAND_ALL, &CEditorView::OnExpandAll)
+                                .Command(ID_ADD_RECORD, &CEditorView::OnAddRecord)
+                                .Command(ID_EDIT_RECORD, &CEditorView::OnEditRecord)
+                                .Command(ID_DELETE_RECORD, &CEditorView::OnDeleteRecord)
+                                .Command(ID_CELL_CUT, &CEditorView::OnCutCell)
+                                .Command(ID_CELL_COPY, &CEditorView::OnCopyCell)
+                                .Command(ID_CELL_PASTE, &CEditorView::OnPasteCell)
+                                .Command(ID_CELL_CLEAR, &CEditorView::OnClearCell)
+                                .Command(ID_SEARCH_FOLDERS, &CEditorView::OnSearchFolders)
+                                .Command(ID_SEARCH_RECORDS, &CEditorView::OnSearchRecords)
+                                .Command(IDC_LAUNCH_URL, &CEditorView::OnLaunchUrl)
+                                .Command(IDC_SEND_EMAIL, &CEditorView::OnSendEmail)
                                 .Command(ID_UNDO, &CEditorView::Undo)
                                 .Command(ID_UNDO_FOLDERS, &CEditorView::Undo)
                                 .Control(IDC_URL, EN_CHANGE, &CEditorView::OnUrlChanged)
@@ -120,8 +139,14 @@ bool CEditorView::OnInitDialog() {
                              ID_IMPORT_BUTTON, ID_EXPORT_BUTTON, ID_REPORT, ID_EDIT_FORM_DATA, IDC_LAUNCH_URL,
                              IDC_SEND_EMAIL});
     tree_->Initialise(Item(IDC_FOLDER_TREE));
-    grid_.Attach(hwnd(), IDC_RECORD_GRID);
-    grid_.Initialise();
+    grid_->Initialise(Item(IDC_RECORD_GRID), Item(IDC_CELL_EDITOR), Item(IDC_DATE_EDITOR), Item(IDC_CELL_GENERATE));
+    const auto matches = [this](const std::string& typed) { return grid_->completions().Matches(typed); };
+    url_.Attach(Item(IDC_URL), matches);
+    email_.Attach(Item(IDC_EMAIL), matches);
+    for (const int id : {IDC_URL, IDC_EMAIL, IDC_NOTES}) {
+        SetWindowSubclass(Item(id), LowerFieldProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+    }
+    SendDlgItemMessageA(hwnd(), IDC_NOTES, EM_SETOPTIONS, ECOOP_OR, ECO_NOHIDESEL);
     SendDlgItemMessageA(hwnd(), IDC_NOTES, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_LINK);
     SendDlgItemMessageA(hwnd(), IDC_NOTES, EM_AUTOURLDETECT, TRUE, 0);
     vertical_.Attach(
@@ -148,6 +173,7 @@ bool CEditorView::OnInitDialog() {
             ApplyBoxes(MoveHorizontalSplitter(ReadBoxes(), delta));
             LayOut();
         });
+    SetWindowSubclass(tree_->hwnd(), TreeKeysProcedure, 1, 0);
     ui::ListView frame(Item(IDC_TREE_FRAME));
     frame.InsertColumn(0, "Folders", 100);
     HIMAGELIST arrows = ui::LoadMaskedImages(IDB_SORT_ARROWS, 9);
@@ -279,15 +305,9 @@ LRESULT CEditorView::OnNotify(WPARAM, LPARAM lParam) {
             }
             return 0;
         case IDC_RECORD_GRID:
-            if (header.code == static_cast<UINT>(LVN_GETDISPINFOA)) {
-                grid_.FillDisplayInfo(*reinterpret_cast<NMLVDISPINFOA*>(lParam));
-            } else if (header.code == static_cast<UINT>(LVN_ITEMCHANGED)) {
-                const auto& change = *reinterpret_cast<NMLISTVIEW*>(lParam);
-                if ((change.uNewState ^ change.uOldState) & LVIS_SELECTED) {
-                    ShowRecordFields();
-                    UpdateButtons();
-                }
-            }
+            return OnGridNotify(header);
+        case IDC_NOTES:
+            if (header.code == EN_LINK) OnNotesLink(*reinterpret_cast<ENLINK*>(lParam));
             return 0;
         default:
             return 0;
@@ -316,6 +336,16 @@ LRESULT CEditorView::OnTreeNotify(NMHDR& header) {
             if (key.wVKey == VK_F2) tree_->BeginRename();
             if (key.wVKey == VK_DELETE) tree_->DeleteSelection();
             if (control && key.wVKey == 'Z' && App().Undo.CanUndo()) Undo();
+            if (control && key.wVKey == 'F') OpenSearch(CSearchDlg::Mode::Folders);
+            if (key.wVKey == VK_TAB && (GetKeyState(VK_SHIFT) & 0x8000) != 0) {
+                SetFocus(Item(IDC_NOTES));
+            } else if (key.wVKey == VK_TAB && tree_->naming() == CFolderTree::Naming::None) {
+                const MoveTarget target = AfterTree(rememberedRow_, grid_->Count());
+                if (target.kind == MoveTarget::Kind::Cell) {
+                    grid_->MoveTo(target.cell);
+                    grid_->Focus();
+                }
+            }
             return 0;
         }
         case NM_RCLICK: {
@@ -330,8 +360,12 @@ LRESULT CEditorView::OnTreeNotify(NMHDR& header) {
 }
 
 LRESULT CEditorView::OnContextMenu(WPARAM wParam, LPARAM lParam) {
-    if (reinterpret_cast<HWND>(wParam) != tree_->hwnd() || App().Database.FilePath.empty()) return 0;
     POINT cursor{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (reinterpret_cast<HWND>(wParam) == Item(IDC_NOTES)) {
+        ShowNotesMenu(cursor);
+        return 0;
+    }
+    if (reinterpret_cast<HWND>(wParam) != tree_->hwnd() || App().Database.FilePath.empty()) return 0;
     TVHITTESTINFO hit{};
     hit.pt = cursor;
     ScreenToClient(tree_->hwnd(), &hit.pt);
@@ -390,29 +424,7 @@ void CEditorView::RebuildTree() {
     UpdateButtons();
 }
 
-void CEditorView::ReloadGrid() {
-    const int row = grid_.CurrentRow();
-    FolderSelected(tree_->SelectedFolder());
-    if (row >= 0) grid_.SelectRow(std::min(row, grid_.Count() - 1));
-}
 
-void CEditorView::FolderSelected(int folderIndex) {
-    CPasswordApp& app = App();
-    grid_.ShowFolder(app.Database, folderIndex, tree_->CategoryOfSelection(), app.Settings);
-    if (folderIndex >= 0) {
-        const Folder& folder = app.Database.Folders[static_cast<std::size_t>(folderIndex)];
-        const Category category = EffectiveCategory(tree_->CategoryOfSelection());
-        frame_.SetMessageText("Folder: " + tree_->ItemText(tree_->Selection()) +
-                              "    Records: " + std::to_string(folder.records.size()));
-        frame_.SetColumnsText("Columns: " + app.Settings.CategoryNames[static_cast<std::size_t>(category - 1)]);
-        if (grid_.Count() > 0) grid_.SelectRow(0);
-    } else {
-        frame_.SetMessageText("");
-        frame_.SetColumnsText("");
-    }
-    ShowRecordFields();
-    UpdateButtons();
-}
 
 void CEditorView::FoldersChanged() {
     App().Database.Modified = true;
@@ -421,87 +433,15 @@ void CEditorView::FoldersChanged() {
     UpdateButtons();
 }
 
-void CEditorView::FolderAdded(int folderIndex) {
-    App().Database.Folders[static_cast<std::size_t>(folderIndex)].records.write().emplace_back();
-    FolderSelected(folderIndex);
-    grid_.SelectRow(0);
-}
 
-void CEditorView::ShowDeleteHighlight(bool) {
-    // The grid paints deleted rows red once it draws its own rows.
-    InvalidateRect(grid_.hwnd(), nullptr, TRUE);
-}
 
-Record* CEditorView::CurrentRecord() {
-    const int folder = grid_.FolderIndex();
-    const int row = grid_.CurrentRow();
-    if (folder < 0 || row < 0) return nullptr;
-    Folder& f = App().Database.Folders[static_cast<std::size_t>(folder)];
-    if (static_cast<std::size_t>(row) >= f.records.size()) return nullptr;
-    return &f.records.write()[static_cast<std::size_t>(row)];
-}
 
-void CEditorView::ShowRecordFields() {
-    const int folder = grid_.FolderIndex();
-    const int row = grid_.CurrentRow();
-    const Record* record = nullptr;
-    if (folder >= 0 && row >= 0) {
-        const auto& records = App().Database.Folders[static_cast<std::size_t>(folder)].records;
-        if (static_cast<std::size_t>(row) < records.size()) record = &records[static_cast<std::size_t>(row)];
-    }
-    showingRecord_ = true;
-    SetItemText(IDC_URL, record != nullptr ? record->fields[kUrl] : "");
-    SetItemText(IDC_EMAIL, record != nullptr ? record->fields[kEmail] : "");
-    const std::string notes = record != nullptr ? record->fields[kNotes] : "";
-    if (IsRichText(notes)) {
-        ui::SetRichText(Item(IDC_NOTES), notes);
-    } else {
-        SetItemText(IDC_NOTES, notes);
-    }
-    showingRecord_ = false;
-}
 
-void CEditorView::WriteLowerField(int field, const std::string& text) {
-    if (showingRecord_) return;
-    Record* record = CurrentRecord();
-    if (record == nullptr) return;
-    record->fields[static_cast<std::size_t>(field)] = text;
-    App().Database.Modified = true;
-    frame_.ModifiedChanged();
-    UpdateButtons();
-}
 
-void CEditorView::OnUrlChanged() { WriteLowerField(kUrl, ItemText(IDC_URL)); }
-void CEditorView::OnEmailChanged() { WriteLowerField(kEmail, ItemText(IDC_EMAIL)); }
-void CEditorView::OnNotesChanged() { WriteLowerField(kNotes, ui::GetRichText(Item(IDC_NOTES))); }
 
-void CEditorView::UpdateButtons() {
-    const CPasswordApp& app = App();
-    const bool fileExists = !app.Database.FilePath.empty() && SystemFileSystem().Exists(app.Database.FilePath);
-    const bool folders = tree_->model().First() != 0;
-    const bool selected = tree_->SelectedNode() != 0;
-    const bool rows = grid_.Count() > 0;
-    const Record* record = nullptr;
-    if (grid_.FolderIndex() >= 0 && grid_.CurrentRow() >= 0) {
-        const auto& records = app.Database.Folders[static_cast<std::size_t>(grid_.FolderIndex())].records;
-        if (static_cast<std::size_t>(grid_.CurrentRow()) < records.size()) {
-            record = &records[static_cast<std::size_t>(grid_.CurrentRow())];
-        }
-    }
-    EnableItem(ID_ADD_FOLDER, fileExists);
-    for (const int id : {ID_SEARCH_FOLDERS, ID_ADD_SUBFOLDER}) EnableItem(id, fileExists && folders);
-    for (const int id : {ID_RENAME_FOLDER, ID_DELETE_FOLDER}) EnableItem(id, fileExists && folders && selected);
-    for (const int id : {ID_ADD_RECORD, ID_REPORT, ID_EXPORT_BUTTON, ID_IMPORT_BUTTON, ID_GENERATE_BUTTON}) {
-        EnableItem(id, folders);
-    }
-    for (const int id : {ID_SEARCH_RECORDS, ID_EDIT_RECORD, ID_DELETE_RECORD}) EnableItem(id, folders && rows);
-    EnableItem(ID_EDIT_FORM_DATA, record != nullptr && !record->formData.empty());
-    EnableItem(IDC_LAUNCH_URL, !ItemText(IDC_URL).empty());
-    EnableItem(IDC_SEND_EMAIL, !ItemText(IDC_EMAIL).empty());
-}
 
 LRESULT CEditorView::OnListCtrlMsg(WPARAM wParam, LPARAM) {
-    if (wParam == 1 && tree_->naming() == CFolderTree::Naming::None) grid_.Focus();
+    if (wParam == 1 && tree_->naming() == CFolderTree::Naming::None) grid_->Focus();
     // 0 commits the grid's editors and 2 refreshes the tray dialog, once those exist.
     return 0;
 }
@@ -520,6 +460,21 @@ void CEditorView::BeginDrag(const NMTREEVIEWA& info) {
 }
 
 LRESULT CEditorView::OnMouseMove(WPARAM, LPARAM) {
+    if (recordDrag_) {
+        // A collapsed folder with children opens; the source folder is never a target.
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        TVHITTESTINFO hit{};
+        hit.pt = cursor;
+        ScreenToClient(tree_->hwnd(), &hit.pt);
+        HTREEITEM target = reinterpret_cast<HTREEITEM>(tree_->Send(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+        if (target != nullptr && (hit.flags & TVHT_ONITEM) == 0) target = nullptr;
+        if (target != nullptr && tree_->Child(target) != nullptr) tree_->Expand(target);
+        if (target != nullptr && tree_->model().FolderIndex(tree_->NodeOf(target)) == dragSourceFolder_) target = nullptr;
+        tree_->Send(TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(target));
+        SetCursor(LoadCursor(nullptr, target != nullptr ? IDC_ARROW : IDC_NO));
+        return 0;
+    }
     if (!dragging_) return 0;
     POINT cursor{};
     GetCursorPos(&cursor);

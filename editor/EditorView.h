@@ -6,9 +6,13 @@
 #include <memory>
 #include <vector>
 
+#include <richedit.h>
+
 #include "editor/EditorLayout.h"
 #include "editor/FolderTree.h"
 #include "editor/RecordGrid.h"
+#include "editor/RecordSearch.h"
+#include "editor/SearchDlg.h"
 #include "uikit/BitmapButton.h"
 #include "uikit/Dialog.h"
 #include "uikit/MessageMap.h"
@@ -26,7 +30,10 @@ public:
     virtual void UpdateTitle() = 0;
 };
 
-class CEditorView : public ui::Mapped<CEditorView, ui::Dialog>, public FolderTreeHost {
+class CEditorView : public ui::Mapped<CEditorView, ui::Dialog>,
+                    public FolderTreeHost,
+                    public GridHost,
+                    public SearchTarget {
 public:
     explicit CEditorView(EditorFrame& frame);
     ~CEditorView() override;
@@ -36,7 +43,9 @@ public:
     void FitInto(const RECT& area);
 
     CFolderTree& tree() { return *tree_; }
-    CRecordGrid& grid() { return grid_; }
+    CRecordGrid& grid() { return *grid_; }
+    // The open search dialog, or null.
+    CSearchDlg* searchDialog() { return search_.get(); }
 
     // After a file was opened (or an undo of a folder change): the tree anew.
     void RebuildTree();
@@ -48,11 +57,31 @@ public:
     // Gives the two undo items of a menu their current text and state.
     static void RelabelUndo(HMENU menu);
 
+    // Copies (or moves) the dragged records to folder `target`, as a drop
+    // of a right-button drag does after its menu.
+    void DropRecords(int target, bool move);
+    // Opens the search dialog for folders or records.
+    void OpenSearch(CSearchDlg::Mode mode);
+
     // FolderTreeHost
     void FolderSelected(int folderIndex) override;
     void FoldersChanged() override;
     void FolderAdded(int folderIndex) override;
     void ShowDeleteHighlight(bool on) override;
+
+    // GridHost
+    void RecordsChanged() override;
+    void CurrentRowChanged() override;
+    void LeaveToWebAddress() override;
+    void LeaveToTree() override;
+    void SetMessageText(const std::string& text) override;
+    void RestartSearch() override { searcher_.Reset(); }
+    void RecordsSorted() override;
+    std::vector<FolderVisit> FolderWalk() override { return tree_->Walk(); }
+
+    // SearchTarget
+    void FindNext(const std::string& text) override;
+    void SearchClosed() override;
 
     static const ui::MessageMap<CEditorView>& Messages();
 
@@ -67,6 +96,7 @@ private:
     LRESULT OnNotify(WPARAM, LPARAM);
     LRESULT OnMouseMove(WPARAM, LPARAM);
     LRESULT OnLeftButtonUp(WPARAM, LPARAM);
+    LRESULT OnRightButtonUp(WPARAM, LPARAM);
     LRESULT OnTimer(WPARAM, LPARAM);
     LRESULT OnListCtrlMsg(WPARAM, LPARAM);
     LRESULT OnContextMenu(WPARAM, LPARAM);
@@ -82,6 +112,27 @@ private:
     void OnUrlChanged();
     void OnEmailChanged();
     void OnNotesChanged();
+    void OnAddRecord() { grid_->AddRecord(); }
+    void OnEditRecord() { grid_->OpenEditor(); }
+    void OnDeleteRecord() { grid_->DeleteRecords(); }
+    void OnCutCell() { grid_->CutCell(); }
+    void OnCopyCell() { grid_->CopyCell(); }
+    void OnPasteCell() { grid_->PasteCell(); }
+    void OnClearCell() { grid_->ClearCell(); }
+    void OnSearchFolders() { OpenSearch(CSearchDlg::Mode::Folders); }
+    void OnSearchRecords() { OpenSearch(CSearchDlg::Mode::Items); }
+    void OnLaunchUrl();
+    void OnSendEmail();
+    void OnNotesLink(const ENLINK& link);
+    void ShowGridMenu(POINT at);
+    void ShowNotesMenu(POINT at);
+    LRESULT OnGridNotify(NMHDR& header);
+    void BeginRecordDrag(int row);
+    void EndRecordDrag(POINT cursor);
+    void ShowRecordHit(const SearchHit& hit);
+    void ShowMessagePane();
+    static LRESULT CALLBACK LowerFieldProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    bool HandleLowerFieldKey(HWND field, UINT key);
 
     LRESULT OnTreeNotify(NMHDR& header);
     void ShowRecordFields();
@@ -97,7 +148,16 @@ private:
 
     EditorFrame& frame_;
     std::unique_ptr<CFolderTree> tree_;
-    CRecordGrid grid_;
+    std::unique_ptr<CRecordGrid> grid_;
+    ui::CompletionEdit url_;
+    ui::CompletionEdit email_;
+    PlainTextNotesFinder notesFinder_;
+    RecordSearch searcher_{notesFinder_};
+    std::unique_ptr<CSearchDlg> search_;
+    int rememberedRow_ = -1;
+    bool recordDrag_ = false;
+    int dragSourceFolder_ = -1;
+    bool suppressCategoryWarning_ = false;
     std::vector<std::unique_ptr<ui::BitmapButton>> buttons_;
     ui::Splitter vertical_;
     ui::Splitter horizontal_;

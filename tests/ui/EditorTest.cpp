@@ -13,7 +13,7 @@
 #include "platform/Locale.h"
 #include "resources/resource.h"
 #include "tests/support/ScriptedFileUi.h"
-#include "tests/ui/support/AppFixture.h"
+#include "tests/ui/support/EditorFixture.h"
 #include "tests/ui/support/UiHarness.h"
 
 namespace kv {
@@ -22,84 +22,7 @@ namespace {
 using namespace uitest;
 using NodeId = FolderTreeModel::NodeId;
 
-class EditorTest : public AppFixture {
-protected:
-    void SetUp() override {
-        AppFixture::SetUp();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("kelvandor-editor-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-        QuietStart();
-    }
-
-    void TearDown() override {
-        AppFixture::TearDown();
-        std::filesystem::remove_all(folder_);
-    }
-
-    // Not a first run, and no tips: the editor opens straight on its file.
-    void QuietStart() {
-        if (std::unique_ptr<SettingsStore> store = app_->Storage().OpenOrCreate()) {
-            store->WriteNumber("Init", 0);
-            store->WriteNumber("ShowTips", 0);
-        }
-    }
-
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-
-    // Writes a file to start from.
-    void WriteFile(const std::string& path, const std::string& password, const std::vector<std::string>& folders) {
-        PasswordDatabase db;
-        db.FilePath = path;
-        db.FileLoaded = 1;
-        db.EncryptFiles = password.empty() ? 0 : 1;
-        db.MasterPassword = password;
-        for (const std::string& folder : folders) AddFolder(db, folder, 1);
-        test::ScriptedFileUi ui;
-        CPasswordFile file(db, ui, SystemFileSystem(), SystemLocale());
-        ASSERT_TRUE(file.SaveFile(FoldersInArrayOrder(db)));
-    }
-
-    // Starts the program on `path` and waits until the editor has opened it.
-    CEditorDlg& StartEditorOn(const std::string& path) {
-        if (std::unique_ptr<SettingsStore> store = app_->Storage().OpenOrCreate()) store->WriteText("LastFile", path);
-        EXPECT_TRUE(app_->InitInstance("systray"));
-        app_->ShowEditor();
-        CEditorDlg& editor = *app_->Editor();
-        EXPECT_TRUE(WaitUntil([&] { return app_->Database.FileLoaded != 0 || !shown_.empty(); }));
-        Pump(100);
-        return editor;
-    }
-
-    void Command(CEditorDlg& editor, int id) { editor.Send(WM_COMMAND, MAKEWPARAM(id, 0)); }
-
-    // Types a password into the "Enter password" dialog and presses OK.
-    static std::function<void(HWND)> Typing(const std::string& password) {
-        return [password](HWND dialog) { SetItemText(dialog, IDC_PASSWORD, password); };
-    }
-
-    std::vector<std::string> TreeLabels(CEditorDlg& editor) {
-        std::vector<std::string> labels;
-        CFolderTree& tree = editor.view().tree();
-        for (HTREEITEM item = tree.Root(); item != nullptr; item = tree.NextInPreOrder(item)) {
-            labels.push_back(tree.ItemText(item));
-        }
-        return labels;
-    }
-
-    // Names the folder whose label is being edited and ends the edit.
-    void FinishLabelEdit(CEditorDlg& editor, const std::string& name, bool cancel = false) {
-        CFolderTree& tree = editor.view().tree();
-        HWND edit = reinterpret_cast<HWND>(tree.Send(TVM_GETEDITCONTROL));
-        ASSERT_NE(edit, nullptr);
-        SetWindowTextA(edit, name.c_str());
-        tree.Send(TVM_ENDEDITLABELNOW, cancel ? TRUE : FALSE);
-        Pump(20);
-    }
-
-    std::filesystem::path folder_;
-};
+using EditorTest = EditorFixture;
 
 TEST_F(EditorTest, NewProtectedFileReopenedAfterTwoWrongPasswords) {
     WriteFile(PathOf("Start.kv"), "", {"Old"});

@@ -5,6 +5,7 @@
 //   wintool rect TITLE           "left top width height" of the visible window with that title
 //   wintool press TITLE ID       presses button ID of the visible window with that title
 //   wintool settext TITLE ID TEXT  sets the text of control ID of that window
+//   wintool command TITLE ID     sends that window the menu command ID
 //   wintool wait TITLE [MS]      waits until a visible window with that title exists
 #include <windows.h>
 
@@ -19,7 +20,7 @@ namespace {
 using kv::uitest::FindWindowMatching;
 
 int Usage() {
-    std::fprintf(stderr, "usage: wintool list | foreground | rect TITLE | press TITLE ID | settext TITLE ID TEXT | wait TITLE [MS]\n");
+    std::fprintf(stderr, "usage: wintool list | foreground | rect TITLE | press TITLE ID | settext TITLE ID TEXT | command TITLE ID | wait TITLE [MS]\n");
     return 2;
 }
 
@@ -62,6 +63,10 @@ int main(int argc, char** argv) {
         RECT r{};
         GetWindowRect(window, &r);
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    if (command == "command" && argc > 3) {
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(std::atoi(argv[3]), 0), 0);
         return 0;
     }
     if (command == "settext" && argc > 4) {

@@ -1,0 +1,59 @@
+#include "app/Clipboard.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "app/MessageBox.h"
+
+namespace kv {
+namespace {
+
+// Marks copied values so that clipboard history, the cloud clipboard and
+// clipboard monitors leave them out.
+void MarkPrivate() {
+    for (const char* format : {"ExcludeClipboardContentFromMonitorProcessing", "CanIncludeInClipboardHistory",
+                               "CanUploadToCloudClipboard"}) {
+        HGLOBAL zero = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DWORD));
+        if (zero == nullptr) continue;
+        if (SetClipboardData(RegisterClipboardFormatA(format), zero) == nullptr) GlobalFree(zero);
+    }
+}
+
+}  // namespace
+
+bool CopyToClipboard(const std::string& text) {
+    if (!OpenClipboard(nullptr)) {
+        ShowMessage("Unable to copy text to the clipboard");
+        return false;
+    }
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1);
+    bool copied = false;
+    if (memory != nullptr) {
+        if (void* target = GlobalLock(memory)) {
+            std::memcpy(target, text.c_str(), text.size() + 1);
+            GlobalUnlock(memory);
+            EmptyClipboard();
+            copied = SetClipboardData(CF_TEXT, memory) != nullptr;
+            if (copied) MarkPrivate();
+        }
+        if (!copied) GlobalFree(memory);
+    }
+    CloseClipboard();
+    return copied;
+}
+
+std::optional<std::string> ClipboardText() {
+    if (!OpenClipboard(nullptr)) return std::nullopt;
+    std::optional<std::string> text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* chars = static_cast<const char*>(GlobalLock(data))) {
+            text = std::string(chars, strnlen(chars, GlobalSize(data)));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+}  // namespace kv

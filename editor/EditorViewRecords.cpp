@@ -1,0 +1,440 @@
+// The panel's record side: the grid's host, the lower fields, the searches,
+// the notes menu and the right-button drag of records onto folders.
+#include <richedit.h>
+#include <shellapi.h>
+
+#include "app/Clipboard.h"
+#include "app/MessageBox.h"
+#include "app/PasswordApp.h"
+#include "db/RichText.h"
+#include "editor/CategoryWarningDlg.h"
+#include "editor/EditorView.h"
+#include "editor/RecordTransfer.h"
+#include "editor/UndoHistory.h"
+#include "platform/FileSystem.h"
+#include "resources/resource.h"
+#include "uikit/Module.h"
+#include "uikit/RichEdit.h"
+
+namespace kv {
+namespace {
+
+const UINT kListCtrlMsg = RegisterWindowMessageA("ListCtrlMsg");
+
+// The notes control counts a paragraph end as one character, the plain text as two.
+LONG NotesPosition(const std::string& plain, std::size_t offset) {
+    LONG position = 0;
+    for (std::size_t i = 0; i < offset && i < plain.size(); ++i) {
+        if (!(plain[i] == '\n' && i > 0 && plain[i - 1] == '\r')) ++position;
+    }
+    return position;
+}
+
+}  // namespace
+
+void CEditorView::FolderSelected(int folderIndex) {
+    grid_->CommitEditor();
+    grid_->LoadFolder(folderIndex, tree_->CategoryOfSelection());
+    ShowMessagePane();
+    UpdateButtons();
+}
+
+void CEditorView::ShowMessagePane() {
+    CPasswordApp& app = App();
+    const int folderIndex = grid_->FolderIndex();
+    if (folderIndex < 0) {
+        frame_.SetMessageText("");
+        frame_.SetColumnsText("");
+        return;
+    }
+    const Folder& folder = app.Database.Folders[static_cast<std::size_t>(folderIndex)];
+    const Category category = EffectiveCategory(tree_->CategoryOfSelection());
+    frame_.SetMessageText("Folder: " + tree_->ItemText(tree_->Selection()) +
+                          "    Records: " + std::to_string(folder.records.size()));
+    frame_.SetColumnsText("Columns: " + app.Settings.CategoryNames[static_cast<std::size_t>(category - 1)]);
+}
+
+void CEditorView::ReloadGrid() {
+    grid_->Reload();
+    ShowMessagePane();
+    UpdateButtons();
+}
+
+void CEditorView::FolderAdded(int folderIndex) {
+    App().Database.Folders[static_cast<std::size_t>(folderIndex)].records.write().emplace_back();
+    FolderSelected(folderIndex);
+    grid_->MoveTo(Cell{0, 0});
+    grid_->OpenEditor();
+}
+
+void CEditorView::ShowDeleteHighlight(bool on) {
+    if (on) {
+        grid_->ShowDeleteHighlight(true);
+    } else {
+        grid_->HideDeleteHighlight();
+    }
+}
+
+void CEditorView::RecordsChanged() {
+    App().Database.Modified = true;
+    frame_.ModifiedChanged();
+    Post(kListCtrlMsg, 2);
+    ShowMessagePane();
+    UpdateButtons();
+}
+
+void CEditorView::RecordsSorted() { Post(kListCtrlMsg, 2); }
+
+void CEditorView::CurrentRowChanged() {
+    ShowRecordFields();
+    UpdateButtons();
+}
+
+void CEditorView::LeaveToWebAddress() {
+    rememberedRow_ = grid_->CurrentRow();
+    SetFocus(Item(IDC_URL));
+}
+
+void CEditorView::LeaveToTree() { tree_->Focus(); }
+
+void CEditorView::SetMessageText(const std::string& text) { frame_.SetMessageText(text); }
+
+void CEditorView::ShowRecordFields() {
+    const Record* record = grid_->CurrentRecord();
+    showingRecord_ = true;
+    SetItemText(IDC_URL, record != nullptr ? record->fields[kUrl] : "");
+    SetItemText(IDC_EMAIL, record != nullptr ? record->fields[kEmail] : "");
+    const std::string notes = record != nullptr ? record->fields[kNotes] : "";
+    if (IsRichText(notes)) {
+        ui::SetRichText(Item(IDC_NOTES), notes);
+    } else {
+        SetItemText(IDC_NOTES, notes);
+    }
+    for (const int id : {IDC_URL, IDC_EMAIL, IDC_NOTES}) EnableItem(id, record != nullptr);
+    showingRecord_ = false;
+}
+
+void CEditorView::WriteLowerField(int field, const std::string& text) {
+    if (showingRecord_) return;
+    const int folder = grid_->FolderIndex();
+    const int row = grid_->CurrentRow();
+    if (folder < 0 || row < 0) return;
+    auto& records = App().Database.Folders[static_cast<std::size_t>(folder)].records;
+    if (static_cast<std::size_t>(row) >= records.size()) return;
+    records.write()[static_cast<std::size_t>(row)].fields[static_cast<std::size_t>(field)] = text;
+    App().Database.Modified = true;
+    frame_.ModifiedChanged();
+    UpdateButtons();
+}
+
+void CEditorView::OnUrlChanged() {
+    WriteLowerField(kUrl, ItemText(IDC_URL));
+    if (GetFocus() == url_.hwnd() && App().Settings.AutoComplete != 0) url_.OfferCompletions();
+}
+
+void CEditorView::OnEmailChanged() {
+    WriteLowerField(kEmail, ItemText(IDC_EMAIL));
+    if (GetFocus() == email_.hwnd() && App().Settings.AutoComplete != 0) email_.OfferCompletions();
+}
+
+void CEditorView::OnNotesChanged() { WriteLowerField(kNotes, ui::GetRichText(Item(IDC_NOTES))); }
+
+void CEditorView::UpdateButtons() {
+    const CPasswordApp& app = App();
+    const bool fileExists = !app.Database.FilePath.empty() && SystemFileSystem().Exists(app.Database.FilePath);
+    const bool folders = tree_->model().First() != 0;
+    const bool selected = tree_->SelectedNode() != 0;
+    const bool rows = grid_->Count() > 0;
+    const Record* record = grid_->CurrentRecord();
+    EnableItem(ID_ADD_FOLDER, fileExists);
+    for (const int id : {ID_SEARCH_FOLDERS, ID_ADD_SUBFOLDER}) EnableItem(id, fileExists && folders);
+    for (const int id : {ID_RENAME_FOLDER, ID_DELETE_FOLDER}) EnableItem(id, fileExists && folders && selected);
+    for (const int id : {ID_ADD_RECORD, ID_REPORT, ID_EXPORT_BUTTON, ID_IMPORT_BUTTON, ID_GENERATE_BUTTON}) {
+        EnableItem(id, folders);
+    }
+    for (const int id : {ID_SEARCH_RECORDS, ID_EDIT_RECORD, ID_DELETE_RECORD}) EnableItem(id, folders && rows);
+    EnableItem(ID_EDIT_FORM_DATA, record != nullptr && !record->formData.empty());
+    EnableItem(IDC_LAUNCH_URL, !ItemText(IDC_URL).empty());
+    EnableItem(IDC_SEND_EMAIL, !ItemText(IDC_EMAIL).empty());
+}
+
+void CEditorView::OnLaunchUrl() {
+    // Web forms open through AutoFill once that exists; the address opens with the shell.
+    ShellExecuteA(hwnd(), "open", ItemText(IDC_URL).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CEditorView::OnSendEmail() {
+    ShellExecuteA(hwnd(), "open", ("mailto:" + ItemText(IDC_EMAIL)).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CEditorView::OnNotesLink(const ENLINK& link) {
+    if (link.msg != WM_LBUTTONUP) return;
+    std::string text(static_cast<std::size_t>(link.chrg.cpMax - link.chrg.cpMin) + 1, '\0');
+    TEXTRANGEA range{link.chrg, text.data()};
+    SendDlgItemMessageA(hwnd(), IDC_NOTES, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+    ShellExecuteA(hwnd(), "open", text.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+LRESULT CEditorView::OnGridNotify(NMHDR& header) {
+    switch (header.code) {
+        case LVN_GETDISPINFOA:
+            grid_->FillDisplayInfo(*reinterpret_cast<NMLVDISPINFOA*>(&header));
+            return 0;
+        case NM_CUSTOMDRAW:
+            return grid_->OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(&header));
+        case NM_CLICK:
+            grid_->OnClick(*reinterpret_cast<NMITEMACTIVATE*>(&header));
+            return 0;
+        case NM_DBLCLK:
+            grid_->OnDoubleClick(*reinterpret_cast<NMITEMACTIVATE*>(&header));
+            return 0;
+        case NM_RCLICK: {
+            const auto& click = *reinterpret_cast<NMITEMACTIVATE*>(&header);
+            if (click.iItem >= 0) grid_->MoveTo(Cell{click.iItem, click.iSubItem});
+            POINT at{};
+            GetCursorPos(&at);
+            ShowGridMenu(at);
+            return 0;
+        }
+        case LVN_COLUMNCLICK:
+            grid_->SortBy(reinterpret_cast<NMLISTVIEW*>(&header)->iSubItem);
+            ShowMessagePane();
+            return 0;
+        case LVN_BEGINRDRAG:
+            BeginRecordDrag(reinterpret_cast<NMLISTVIEW*>(&header)->iItem);
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+void CEditorView::ShowGridMenu(POINT at) {
+    if (grid_->FolderIndex() < 0) return;
+    grid_->CommitEditor();
+    HMENU menus = LoadMenuA(ui::Instance(), MAKEINTRESOURCEA(IDR_GRID_MENU));
+    HMENU menu = GetSubMenu(menus, 0);
+    SetMenuDefaultItem(menu, ID_ADD_RECORD, FALSE);
+    RelabelUndo(menu);
+    const Record* record = grid_->CurrentRecord();
+    EnableMenuItem(menu, ID_EDIT_FORM_DATA,
+                   MF_BYCOMMAND | (record != nullptr && !record->formData.empty() ? MF_ENABLED : MF_GRAYED));
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
+    DestroyMenu(menus);
+}
+
+void CEditorView::OpenSearch(CSearchDlg::Mode mode) {
+    CPasswordApp& app = App();
+    if (app.Database.FilePath.empty()) return;
+    grid_->CommitEditor();
+    if (search_ && search_->hwnd() != nullptr) search_->Destroy();
+    searcher_.Reset();
+    std::vector<std::string>& history =
+        mode == CSearchDlg::Mode::Folders ? app.Database.SearchFolderHistory : app.Database.SearchItemHistory;
+    search_ = std::make_unique<CSearchDlg>(mode, history, app.Settings.SearchOptions, *this);
+    search_->CreateModeless(GetAncestor(hwnd(), GA_ROOT));
+    // Beside the grid's header, clear of the tree and of most rows.
+    RECT editor{};
+    GetWindowRect(GetAncestor(hwnd(), GA_ROOT), &editor);
+    RECT dialog{};
+    GetWindowRect(search_->hwnd(), &dialog);
+    SetWindowPos(search_->hwnd(), nullptr, editor.right - (dialog.right - dialog.left) - 16, editor.bottom - (dialog.bottom - dialog.top) - 40, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+    search_->Show(SW_SHOW);
+}
+
+void CEditorView::FindNext(const std::string& text) {
+    CPasswordApp& app = App();
+    app.Database.Modified = true;  // the histories belong to the file
+    frame_.ModifiedChanged();
+    const std::uint32_t options = app.Settings.SearchOptions;
+    if (search_ && search_->mode() == CSearchDlg::Mode::Folders) {
+        const FolderTreeModel::NodeId node = FindFolder(tree_->model(), tree_->SelectedNode(), text, options);
+        if (node == 0) {
+            ShowMessage("Search item was not found.");
+            return;
+        }
+        HTREEITEM item = tree_->ItemOf(node);
+        tree_->Select(item);
+        tree_->Send(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+        tree_->Expand(item);
+        if (grid_->Count() > 0) grid_->MoveTo(Cell{0, 0});
+        return;
+    }
+    const std::optional<SearchHit> hit =
+        searcher_.FindNext(tree_->model(), tree_->SelectedNode(), app.Database.Folders, app.Settings, text, options);
+    if (!hit) {
+        ShowMessage("Search item was not found.");
+        return;
+    }
+    ShowRecordHit(*hit);
+}
+
+void CEditorView::ShowRecordHit(const SearchHit& hit) {
+    HTREEITEM item = tree_->ItemOf(hit.node);
+    if (tree_->Selection() != item) tree_->Select(item);
+    tree_->Send(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    grid_->ShowSearchHighlight(true);
+    for (const int id : {IDC_URL, IDC_EMAIL}) SendDlgItemMessageA(hwnd(), id, EM_SETSEL, 0, 0);
+    SendDlgItemMessageA(hwnd(), IDC_NOTES, EM_SETSEL, 0, 0);
+    if (hit.place == SearchHit::Place::Column) {
+        grid_->MoveTo(Cell{hit.record, hit.column});
+        return;
+    }
+    grid_->MoveTo(Cell{hit.record, 0});
+    if (hit.place == SearchHit::Place::Notes) {
+        const Record* record = grid_->CurrentRecord();
+        const std::string plain = record != nullptr ? PlainTextOf(record->fields[kNotes]) : "";
+        SendDlgItemMessageA(hwnd(), IDC_NOTES, EM_SETSEL, static_cast<WPARAM>(NotesPosition(plain, hit.notes.start)),
+                            NotesPosition(plain, hit.notes.end));
+        SendDlgItemMessageA(hwnd(), IDC_NOTES, EM_SCROLLCARET, 0, 0);
+        return;
+    }
+    // A hit in the web address or email ends the current cell and selects the field.
+    grid_->ForgetCurrentCell();
+    SendDlgItemMessageA(hwnd(), hit.place == SearchHit::Place::WebAddress ? IDC_URL : IDC_EMAIL, EM_SETSEL, 0, -1);
+}
+
+void CEditorView::SearchClosed() {
+    grid_->ShowSearchHighlight(false);
+    for (const int id : {IDC_URL, IDC_EMAIL, IDC_NOTES}) {
+        SendDlgItemMessageA(hwnd(), id, EM_SETSEL, 0, 0);
+        InvalidateRect(Item(id), nullptr, TRUE);
+    }
+}
+
+bool CEditorView::HandleLowerFieldKey(HWND field, UINT key) {
+    const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    const int id = GetDlgCtrlID(field);
+    if (key == VK_RETURN && id == IDC_NOTES) return false;  // a new line in the notes
+    if (key != VK_TAB && key != VK_RETURN) return false;
+    if ((id == IDC_URL && url_.ListOpen()) || (id == IDC_EMAIL && email_.ListOpen())) return false;
+    if (!shift) {
+        if (id == IDC_URL) SetFocus(Item(IDC_EMAIL));
+        if (id == IDC_EMAIL) SetFocus(Item(IDC_NOTES));
+        if (id == IDC_NOTES) tree_->Focus();
+        return true;
+    }
+    if (id == IDC_NOTES) SetFocus(Item(IDC_EMAIL));
+    if (id == IDC_EMAIL) SetFocus(Item(IDC_URL));
+    if (id == IDC_URL && grid_->Count() > 0) {
+        grid_->MoveTo(Cell{grid_->Count() - 1, static_cast<int>(grid_->Columns().size()) - 1});
+        grid_->Focus();
+    }
+    return true;
+}
+
+LRESULT CALLBACK CEditorView::LowerFieldProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                  DWORD_PTR data) {
+    auto& self = *reinterpret_cast<CEditorView*>(data);
+    switch (message) {
+        case WM_GETDLGCODE:
+            return DefSubclassProc(hwnd, message, wParam, lParam) | DLGC_WANTTAB;
+        case WM_SETFOCUS:
+            self.grid_->CommitEditor();
+            break;
+        case WM_KEYDOWN:
+            if (self.HandleLowerFieldKey(hwnd, static_cast<UINT>(wParam))) return 0;
+            break;
+        case WM_CHAR:
+            if (wParam == '\t' || (wParam == '\r' && GetDlgCtrlID(hwnd) != IDC_NOTES)) return 0;
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+void CEditorView::BeginRecordDrag(int row) {
+    const int folder = grid_->FolderIndex();
+    if (folder < 0 || row < 0) return;
+    grid_->CommitEditor();
+    grid_->AddToMultiSelection(row);
+    if (!CanStartDrag(App().Database.Folders[static_cast<std::size_t>(folder)], row)) {
+        grid_->ClearMultiSelection();
+        return;
+    }
+    dragSourceFolder_ = folder;
+    recordDrag_ = true;
+    SetCapture(hwnd());
+}
+
+LRESULT CEditorView::OnRightButtonUp(WPARAM, LPARAM) {
+    if (!recordDrag_) return 0;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    EndRecordDrag(cursor);
+    return 0;
+}
+
+void CEditorView::EndRecordDrag(POINT cursor) {
+    recordDrag_ = false;
+    ReleaseCapture();
+    tree_->Send(TVM_SELECTITEM, TVGN_DROPHILITE, 0);
+    TVHITTESTINFO hit{};
+    hit.pt = cursor;
+    ScreenToClient(tree_->hwnd(), &hit.pt);
+    HTREEITEM item = reinterpret_cast<HTREEITEM>(tree_->Send(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (item != nullptr && (hit.flags & TVHT_ONITEM) != 0) {
+        HMENU menus = LoadMenuA(ui::Instance(), MAKEINTRESOURCEA(IDR_DRAG_MENU));
+        HMENU menu = GetSubMenu(menus, 0);
+        SetMenuDefaultItem(menu, ID_DRAG_COPY, FALSE);
+        const UINT chosen = static_cast<UINT>(
+            TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x, cursor.y, 0, hwnd(), nullptr));
+        DestroyMenu(menus);
+        if (chosen == ID_DRAG_COPY || chosen == ID_DRAG_MOVE) {
+            DropRecords(tree_->model().FolderIndex(tree_->NodeOf(item)), chosen == ID_DRAG_MOVE);
+        }
+    }
+    grid_->ClearMultiSelection();
+}
+
+void CEditorView::DropRecords(int target, bool move) {
+    CPasswordApp& app = App();
+    const int source = grid_->FolderIndex();
+    std::vector<int> rows = grid_->MultiSelection();
+    if (rows.empty() && grid_->CurrentRow() >= 0) rows.push_back(grid_->CurrentRow());
+    if (target < 0 || target == source || source < 0 || rows.empty()) {
+        MessageBeep(MB_ICONHAND);
+        return;
+    }
+    const Category from = GoverningCategory(app.Database, source);
+    const Category to = GoverningCategory(app.Database, target);
+    if (from != to && !suppressCategoryWarning_) {
+        CCategoryWarningDlg warning;
+        if (warning.DoModal(GetAncestor(hwnd(), GA_ROOT)) != IDOK) return;
+        suppressCategoryWarning_ = warning.suppress();
+    }
+    app.Undo.PushUndo(move ? kMoveRecordsLabel : kCopyRecordsLabel, false, app.Database.Folders, tree_->Walk());
+    TransferRecords(app.Database.Folders[static_cast<std::size_t>(source)], rows,
+                    app.Database.Folders[static_cast<std::size_t>(target)], move);
+    grid_->ClearMultiSelection();
+    ReloadGrid();
+    RecordsChanged();
+}
+
+void CEditorView::ShowNotesMenu(POINT at) {
+    HWND notes = Item(IDC_NOTES);
+    if (!IsWindowEnabled(notes)) return;
+    HMENU menus = LoadMenuA(ui::Instance(), MAKEINTRESOURCEA(IDR_NOTES_MENU));
+    HMENU menu = GetSubMenu(menus, 0);
+    CHARRANGE selection{};
+    SendMessageA(notes, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    const bool selected = selection.cpMax > selection.cpMin;
+    const auto enable = [menu](UINT id, bool on) { EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); };
+    enable(ID_NOTES_UNDO, SendMessageA(notes, EM_CANUNDO, 0, 0) != 0);
+    enable(ID_NOTES_REDO, SendMessageA(notes, EM_CANREDO, 0, 0) != 0);
+    for (const UINT id : {ID_NOTES_CUT, ID_NOTES_COPY, ID_NOTES_DELETE}) enable(id, selected);
+    enable(ID_NOTES_PASTE, SendMessageA(notes, EM_CANPASTE, CF_TEXT, 0) != 0);
+    const UINT chosen =
+        static_cast<UINT>(TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, hwnd(), nullptr));
+    DestroyMenu(menus);
+    if (chosen == 0) return;
+    // The menu's commands stand in the order of the rich edit commands.
+    ui::ApplyRichEditCommand(notes, static_cast<ui::RichEditCommand>(chosen - ID_NOTES_UNDO),
+                             [](const std::string& text) { CopyToClipboard(text); });
+    App().Database.Modified = true;
+    frame_.ModifiedChanged();
+    OnNotesChanged();
+}
+
+}  // namespace kv

@@ -1,0 +1,323 @@
+// The record grid, the search and record moves on the real editor.
+#include <gtest/gtest.h>
+
+#include "app/Clipboard.h"
+#include "editor/UndoHistory.h"
+#include "tests/ui/support/EditorFixture.h"
+
+namespace kv {
+namespace {
+
+using namespace uitest;
+
+Record MakeRecord(const std::string& description, const std::string& user = "", const std::string& password = "") {
+    Record record;
+    record.fields[kDescription] = description;
+    record.fields[kUsername] = user;
+    record.fields[kPassword] = password;
+    return record;
+}
+
+SystemTime Day(int year, int month, int day) {
+    return SystemTime{static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month), 0,
+                      static_cast<std::uint16_t>(day), 0, 0, 0, 0};
+}
+
+class GridTest : public EditorFixture {
+protected:
+    // A file with the given folders (path, category, records), opened in the editor.
+    CEditorDlg& Open(const std::vector<Folder>& folders) {
+        PasswordDatabase db;
+        db.Folders = folders;
+        WriteDatabase(PathOf("Grid.kv"), "", db);
+        CEditorDlg& editor = StartEditorOn(PathOf("Grid.kv"));
+        editor.view().tree().SelectFolder(0);
+        Pump(20);
+        return editor;
+    }
+
+    static Folder MakeFolder(const std::string& path, Category category, std::vector<Record> records) {
+        Folder folder;
+        folder.path = path;
+        folder.category = category;
+        folder.records.write() = std::move(records);
+        return folder;
+    }
+
+    CRecordGrid& Grid(CEditorDlg& editor) { return editor.view().grid(); }
+    const Folder& FolderAt(int index) { return app_->Database.Folders[static_cast<std::size_t>(index)]; }
+
+    void EditCell(CEditorDlg& editor, Cell cell, const std::string& text) {
+        Grid(editor).MoveTo(cell);
+        Grid(editor).OpenEditor();
+        Grid(editor).textEditor().SetText(text);
+        Grid(editor).CommitEditor();
+    }
+
+    // Types into the search dialog and presses "Find next".
+    void Find(CEditorDlg& editor, const std::string& text, bool wholeWord = false, bool matchCase = false) {
+        HWND dialog = editor.view().searchDialog()->hwnd();
+        CheckDlgButton(dialog, IDC_WHOLE_WORD, wholeWord ? BST_CHECKED : BST_UNCHECKED);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_WHOLE_WORD, BN_CLICKED), 0);
+        CheckDlgButton(dialog, IDC_MATCH_CASE, matchCase ? BST_CHECKED : BST_UNCHECKED);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_MATCH_CASE, BN_CLICKED), 0);
+        SetItemText(dialog, IDC_SEARCH_TEXT, text);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    }
+
+    std::string CurrentDescription(CEditorDlg& editor) {
+        const Record* record = Grid(editor).CurrentRecord();
+        return record != nullptr ? record->fields[kDescription] : "<none>";
+    }
+};
+
+TEST_F(GridTest, MaskingShowsFiveStarsOrNothing) {
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory,
+                                          {MakeRecord("one", "u", "x"), MakeRecord("long", "u", std::string(30, 'p')),
+                                           MakeRecord("none", "u", "")})});
+    CRecordGrid& grid = Grid(editor);
+    ASSERT_EQ(grid.Count(), 3);
+    // Sorted by description: long, none, one.
+    EXPECT_EQ(grid.ItemText(0, 2), "*****");
+    EXPECT_EQ(grid.ItemText(1, 2), "");
+    EXPECT_EQ(grid.ItemText(2, 2), "*****");
+    // The editor of a masked cell holds the real password.
+    grid.MoveTo(Cell{0, 2});
+    grid.OpenEditor();
+    EXPECT_EQ(grid.textEditor().Text(), std::string(30, 'p'));
+    grid.CancelEditor();
+}
+
+TEST_F(GridTest, UndoOnlyForChangedNonEmptyCells) {
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {MakeRecord("Old"), MakeRecord("")})});
+    EditCell(editor, Cell{0, 0}, "New");
+    EXPECT_EQ(app_->Undo.MenuText(), "&Undo edit Description: Old");
+    EXPECT_EQ(FolderAt(0).records[0].fields[kDescription], "New");
+    EditCell(editor, Cell{1, 0}, "Filled");
+    EXPECT_EQ(app_->Undo.Count(), 1);
+    EXPECT_EQ(FolderAt(0).records[1].fields[kDescription], "Filled");
+    EXPECT_TRUE(app_->Database.Modified);
+}
+
+TEST_F(GridTest, DownOnTheLastRow) {
+    CEditorDlg& editor = Open({MakeFolder("A", 1, {MakeRecord("a"), MakeRecord("")}),
+                               MakeFolder("B", 1, {MakeRecord("a"), MakeRecord("b")})});
+    Grid(editor).MoveTo(Cell{1, 0});
+    Grid(editor).Move(GridMove::Down);
+    EXPECT_EQ(Grid(editor).Count(), 2);
+    EXPECT_EQ(Grid(editor).CurrentRow(), 1);
+    editor.view().tree().SelectFolder(1);
+    Grid(editor).MoveTo(Cell{1, 0});
+    Grid(editor).Move(GridMove::Down);
+    EXPECT_EQ(Grid(editor).Count(), 3);
+    EXPECT_EQ(Grid(editor).CurrentRow(), 2);
+    EXPECT_TRUE(Grid(editor).EditorOpen());
+    Grid(editor).CancelEditor();
+}
+
+TEST_F(GridTest, DeletingRecords) {
+    CEditorDlg& editor = Open({MakeFolder("A", 1, {MakeRecord("a"), MakeRecord("b"), MakeRecord("")})});
+    Grid(editor).MoveTo(Cell{2, 0});
+    Grid(editor).DeleteRecords();
+    EXPECT_TRUE(shown_.empty());  // a single empty record goes without a question
+    EXPECT_EQ(FolderAt(0).records.size(), 2u);
+    answers_ = {IDNO, IDYES};
+    Grid(editor).MoveTo(Cell{0, 0});
+    Grid(editor).DeleteRecords();
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(shown_[0].text, "Are you sure you want to delete the information for a ?");
+    EXPECT_EQ(FolderAt(0).records.size(), 2u);
+    Grid(editor).DeleteRecords();
+    EXPECT_EQ(FolderAt(0).records.size(), 1u);
+    EXPECT_EQ(app_->Undo.MenuText(), "&Undo delete record");
+}
+
+TEST_F(GridTest, CellClipboardCommands) {
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {MakeRecord("site", "alice", "s3cret")})});
+    CRecordGrid& grid = Grid(editor);
+    grid.MoveTo(Cell{0, 2});
+    Command(editor, ID_CELL_COPY);
+    EXPECT_EQ(ClipboardText().value_or(""), "s3cret");  // the real password, never the mask
+    grid.MoveTo(Cell{0, 1});
+    Command(editor, ID_CELL_CUT);
+    EXPECT_EQ(ClipboardText().value_or(""), "alice");
+    EXPECT_EQ(FolderAt(0).records[0].fields[kUsername], "");
+    EXPECT_EQ(app_->Undo.MenuText(), "&Undo delete Username: alice");
+    Command(editor, ID_CELL_PASTE);
+    EXPECT_EQ(FolderAt(0).records[0].fields[kUsername], "alice");
+    EXPECT_EQ(app_->Undo.Count(), 1);
+    Command(editor, ID_CELL_CLEAR);
+    EXPECT_EQ(app_->Undo.MenuText(), "&Undo clear Username: alice");
+    Command(editor, ID_UNDO);
+    EXPECT_EQ(FolderAt(0).records[0].fields[kUsername], "alice");
+}
+
+TEST_F(GridTest, ExpiryFollowsTheDateAssignedOnlyWhenEmpty) {
+    Record dated = MakeRecord("dated");
+    dated.dateExpires = Day(2030, 1, 1);
+    CEditorDlg& editor = Open({MakeFolder("D", kDefaultCategory, {MakeRecord("plain"), dated})});
+    app_->Settings.ExpirationDays = 90;
+    CRecordGrid& grid = Grid(editor);
+    const int assignedColumn = 3;  // Description, Username, Password, Date assigned, Date expires
+    ASSERT_EQ(grid.FieldAt(assignedColumn), kDateAssigned);
+    for (int row = 0; row < 2; ++row) {
+        grid.MoveTo(Cell{row, assignedColumn});
+        grid.OpenEditor();
+        SYSTEMTIME picked{};
+        picked.wYear = 2026;
+        picked.wMonth = 1;
+        picked.wDay = 10;
+        SendDlgItemMessageA(editor.view().hwnd(), IDC_DATE_EDITOR, DTM_SETSYSTEMTIME, GDT_VALID,
+                            reinterpret_cast<LPARAM>(&picked));
+        grid.CommitEditor();
+    }
+    const auto& records = FolderAt(0).records;
+    const Record& plain = records[0].fields[kDescription] == "plain" ? records[0] : records[1];
+    const Record& other = records[0].fields[kDescription] == "plain" ? records[1] : records[0];
+    EXPECT_EQ(plain.dateExpires.wYear, 2026);
+    EXPECT_EQ(plain.dateExpires.wMonth, 4);
+    EXPECT_EQ(plain.dateExpires.wDay, 10);
+    EXPECT_EQ(other.dateExpires, Day(2030, 1, 1));
+}
+
+TEST_F(GridTest, DateExpiresSortKeepsUndatedRecordsLast) {
+    Record first = MakeRecord("first");
+    first.dateExpires = Day(2024, 1, 1);
+    Record second = MakeRecord("second");
+    second.dateExpires = Day(2025, 1, 1);
+    CEditorDlg& editor = Open({MakeFolder("D", kDefaultCategory, {MakeRecord("undated"), second, first})});
+    CRecordGrid& grid = Grid(editor);
+    grid.SortBy(4);  // the first click sorts descending
+    EXPECT_EQ(grid.ItemText(0, 0), "second");
+    EXPECT_EQ(grid.ItemText(1, 0), "first");
+    EXPECT_EQ(grid.ItemText(2, 0), "undated");
+    grid.SortBy(4);
+    EXPECT_EQ(grid.ItemText(0, 0), "first");
+    EXPECT_EQ(grid.ItemText(1, 0), "second");
+    EXPECT_EQ(grid.ItemText(2, 0), "undated");
+}
+
+TEST_F(GridTest, RightAndTabAtTheLastColumn) {
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {MakeRecord("a"), MakeRecord("b")})});
+    CRecordGrid& grid = Grid(editor);
+    grid.MoveTo(Cell{0, 2});
+    grid.Move(GridMove::Right);
+    EXPECT_EQ(grid.CurrentCell().row, 1);
+    EXPECT_EQ(grid.CurrentCell().column, 0);
+    grid.MoveTo(Cell{0, 2});
+    grid.Move(GridMove::Next);
+    EXPECT_EQ(GetFocus(), GetDlgItem(editor.view().hwnd(), IDC_URL));
+}
+
+TEST_F(GridTest, SearchingRecords) {
+    Record noted = MakeRecord("Noted");
+    noted.fields[kNotes] = "one key and two key";
+    CEditorDlg& editor = Open({MakeFolder("Alpha", 1, {MakeRecord("early hit")}),
+                               MakeFolder("Banking", 1, {MakeRecord("MyBank Online"), MakeRecord("Other"), noted}),
+                               MakeFolder("Banking~Sub", 1, {MakeRecord("nothing")}),
+                               MakeFolder("Words", 1, {MakeRecord("my bank"), MakeRecord("BANK"), MakeRecord("mybank")})});
+    editor.view().tree().SelectFolder(1);
+    editor.view().OpenSearch(CSearchDlg::Mode::Items);
+    ASSERT_NE(editor.view().searchDialog(), nullptr);
+    EXPECT_EQ(TextOf(editor.view().searchDialog()->hwnd()), "Search items");
+    Find(editor, "bank");
+    EXPECT_EQ(CurrentDescription(editor), "MyBank Online");
+
+    // Whole words without case: "BANK" and "my bank" (sorted so), never "mybank".
+    editor.view().tree().SelectFolder(3);
+    editor.view().OpenSearch(CSearchDlg::Mode::Items);
+    Find(editor, "bank", true, false);
+    EXPECT_EQ(CurrentDescription(editor), "BANK");
+    Find(editor, "bank", true, false);
+    EXPECT_EQ(CurrentDescription(editor), "my bank");
+    Find(editor, "bank", true, false);  // past "mybank" and round the tree
+    EXPECT_EQ(CurrentDescription(editor), "BANK");
+
+    shown_.clear();
+    Find(editor, "Bank", true, true);
+    EXPECT_EQ(shown_.back().text, "Search item was not found.");
+
+    // Two hits in the same notes, one after the other.
+    editor.view().tree().SelectFolder(1);
+    editor.view().OpenSearch(CSearchDlg::Mode::Items);
+    Find(editor, "key");
+    EXPECT_EQ(CurrentDescription(editor), "Noted");
+    CHARRANGE selection{};
+    SendDlgItemMessageA(editor.view().hwnd(), IDC_NOTES, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    EXPECT_EQ(selection.cpMin, 4);
+    Find(editor, "key");
+    SendDlgItemMessageA(editor.view().hwnd(), IDC_NOTES, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    EXPECT_EQ(selection.cpMin, 16);
+
+    // From the subfolder the search wraps round and finds the hit before it.
+    editor.view().tree().SelectFolder(2);
+    editor.view().OpenSearch(CSearchDlg::Mode::Items);
+    Find(editor, "early");
+    EXPECT_EQ(CurrentDescription(editor), "early hit");
+    EXPECT_EQ(editor.view().tree().SelectedFolder(), 0);
+}
+
+TEST_F(GridTest, SearchHistoryKeepsFiveTextsOnce) {
+    CEditorDlg& editor = Open({MakeFolder("A", 1, {MakeRecord("a")})});
+    editor.view().OpenSearch(CSearchDlg::Mode::Items);
+    for (const char* text : {"one", "two", "two", "three", "four", "five", "six"}) Find(editor, text);
+    EXPECT_EQ(app_->Database.SearchItemHistory, (std::vector<std::string>{"six", "five", "four", "three", "two"}));
+    editor.view().OpenSearch(CSearchDlg::Mode::Folders);
+    EXPECT_EQ(TextOf(editor.view().searchDialog()->hwnd()), "Search folders");
+    shown_.clear();
+    Find(editor, "A");  // only the selected folder has that name
+    EXPECT_EQ(shown_.back().text, "Search item was not found.");
+}
+
+TEST_F(GridTest, CopyingIntoAFolderWhoseLastRecordIsEmpty) {
+    CEditorDlg& editor = Open({MakeFolder("Source", 1, {MakeRecord("a"), MakeRecord("b"), MakeRecord("c")}),
+                               MakeFolder("Target", 1, {MakeRecord("x"), MakeRecord("")})});
+    for (int row : {0, 1, 2}) Grid(editor).AddToMultiSelection(row);
+    editor.view().DropRecords(1, false);
+    ASSERT_EQ(FolderAt(1).records.size(), 4u);
+    EXPECT_EQ(FolderAt(1).records[1].fields[kDescription], "a");
+    EXPECT_EQ(FolderAt(1).records[3].fields[kDescription], "c");
+    EXPECT_EQ(FolderAt(0).records.size(), 3u);
+    EXPECT_EQ(app_->Undo.MenuText(), "&Undo Copy records");
+}
+
+TEST_F(GridTest, MovingTwoRecordsAndUndoingOnce) {
+    CEditorDlg& editor = Open({MakeFolder("Source", 1, {MakeRecord("a"), MakeRecord("b"), MakeRecord("c")}),
+                               MakeFolder("Target", 1, {MakeRecord("x")})});
+    Grid(editor).AddToMultiSelection(0);
+    Grid(editor).AddToMultiSelection(2);
+    editor.view().DropRecords(1, true);
+    ASSERT_EQ(FolderAt(0).records.size(), 1u);
+    EXPECT_EQ(FolderAt(0).records[0].fields[kDescription], "b");
+    EXPECT_EQ(FolderAt(1).records.size(), 3u);
+    Command(editor, ID_UNDO);
+    EXPECT_EQ(FolderAt(0).records.size(), 3u);
+    EXPECT_EQ(FolderAt(1).records.size(), 1u);
+    // Onto its own folder nothing happens.
+    Grid(editor).AddToMultiSelection(0);
+    editor.view().DropRecords(0, true);
+    EXPECT_EQ(FolderAt(0).records.size(), 3u);
+}
+
+TEST_F(GridTest, CategoryWarningAndItsSuppression) {
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {MakeRecord("a"), MakeRecord("b")}),
+                               MakeFolder("Bank", kBankingCategory, {MakeRecord("x")})});
+    DialogAnswerer answerer;
+    answerer.Expect("Kelvandor", IDCANCEL);
+    Grid(editor).AddToMultiSelection(0);
+    editor.view().DropRecords(1, false);
+    EXPECT_TRUE(answerer.AllAnswered());
+    EXPECT_EQ(FolderAt(1).records.size(), 1u);
+    answerer.Expect("Kelvandor", IDOK, [](HWND dialog) { CheckDlgButton(dialog, IDC_SUPPRESS_WARNING, BST_CHECKED); });
+    Grid(editor).AddToMultiSelection(0);
+    editor.view().DropRecords(1, false);
+    EXPECT_TRUE(answerer.AllAnswered());
+    EXPECT_EQ(FolderAt(1).records.size(), 2u);
+    Grid(editor).AddToMultiSelection(1);
+    editor.view().DropRecords(1, false);  // no warning this time
+    EXPECT_EQ(FolderAt(1).records.size(), 3u);
+    EXPECT_EQ(answerer.seen().size(), 2u);
+}
+
+}  // namespace
+}  // namespace kv
