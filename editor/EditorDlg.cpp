@@ -345,6 +345,7 @@ std::vector<FolderVisit> CEditorDlg::FolderWalk() { return view_->tree().Walk();
 
 void CEditorDlg::FileOpened() {
     App().Undo.Clear();
+    view_->grid().RebuildCompletions();
     view_->RebuildTree();
     UpdateTitle();
     ModifiedChanged();
