@@ -424,21 +424,12 @@ void CEditorView::RebuildTree() {
     UpdateButtons();
 }
 
-
-
 void CEditorView::FoldersChanged() {
     App().Database.Modified = true;
     frame_.ModifiedChanged();
     Post(kListCtrlMsg, 2);
     UpdateButtons();
 }
-
-
-
-
-
-
-
 
 LRESULT CEditorView::OnListCtrlMsg(WPARAM wParam, LPARAM) {
     if (wParam == 1 && tree_->naming() == CFolderTree::Naming::None) grid_->Focus();
