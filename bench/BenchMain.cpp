@@ -28,5 +28,6 @@ int main(int argc, char** argv) {
     kv::bench::RunFileBenchmarks(options);
     kv::bench::RunUndoBenchmarks(options);
     kv::bench::RunSearchSortBenchmarks(options);
+    kv::bench::RunGeneratorBenchmarks(options);
     return 0;
 }

@@ -48,5 +48,6 @@ struct BenchOptions {
 void RunFileBenchmarks(const BenchOptions& options);
 void RunUndoBenchmarks(const BenchOptions& options);
 void RunSearchSortBenchmarks(const BenchOptions& options);
+void RunGeneratorBenchmarks(const BenchOptions& options);
 
 }  // namespace kv::bench

@@ -112,6 +112,8 @@ const ui::MessageMap<CEditorView>& CEditorView::Messages() {
                                 .Command(ID_CELL_CLEAR, &CEditorView::OnClearCell)
                                 .Command(ID_SEARCH_FOLDERS, &CEditorView::OnSearchFolders)
                                 .Command(ID_SEARCH_RECORDS, &CEditorView::OnSearchRecords)
+                                .Command(ID_GENERATE_BUTTON, &CEditorView::OnGeneratePassword)
+                                .Command(ID_GENERATE, &CEditorView::OnGeneratePassword)
                                 .Command(IDC_LAUNCH_URL, &CEditorView::OnLaunchUrl)
                                 .Command(IDC_SEND_EMAIL, &CEditorView::OnSendEmail)
                                 .Command(ID_UNDO, &CEditorView::Undo)

@@ -121,6 +121,7 @@ private:
     void OnClearCell() { grid_->ClearCell(); }
     void OnSearchFolders() { OpenSearch(CSearchDlg::Mode::Folders); }
     void OnSearchRecords() { OpenSearch(CSearchDlg::Mode::Items); }
+    void OnGeneratePassword();
     void OnLaunchUrl();
     void OnSendEmail();
     void OnNotesLink(const ENLINK& link);

@@ -11,6 +11,7 @@
 #include "editor/EditorView.h"
 #include "editor/RecordTransfer.h"
 #include "editor/UndoHistory.h"
+#include "generator/ui/GeneratePasswordDlg.h"
 #include "platform/FileSystem.h"
 #include "resources/resource.h"
 #include "uikit/Module.h"
@@ -156,6 +157,23 @@ void CEditorView::UpdateButtons() {
     EnableItem(ID_EDIT_FORM_DATA, record != nullptr && !record->formData.empty());
     EnableItem(IDC_LAUNCH_URL, !ItemText(IDC_URL).empty());
     EnableItem(IDC_SEND_EMAIL, !ItemText(IDC_EMAIL).empty());
+}
+
+void CEditorView::OnGeneratePassword() {
+    // The password goes into the open text editor of a cell, else to the clipboard.
+    const bool intoCell = grid_->TextEditorOpen();
+    CGeneratePasswordDlg dialog(App().Storage(), [](const std::string& text) { ShowMessage(text); });
+    dialog.SetCopyMode(!intoCell);
+    grid_->KeepEditorOpen(true);
+    const bool accepted = dialog.DoModal(hwnd()) == IDOK;
+    grid_->KeepEditorOpen(false);
+    if (intoCell) {
+        // Back to the cell's editor, with the new password when there is one.
+        if (accepted) grid_->PutIntoEditor(dialog.password());
+        grid_->textEditor().Focus();
+    } else if (accepted) {
+        CopyToClipboard(dialog.password());
+    }
 }
 
 void CEditorView::OnLaunchUrl() {

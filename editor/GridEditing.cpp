@@ -136,6 +136,7 @@ void CRecordGrid::CancelEditor() {
 bool CRecordGrid::PutIntoEditor(const std::string& text) {
     if (!editing_ || editingDate_) return false;
     textEditor_.SetText(text);
+    textEditor_.Select(static_cast<int>(text.size()), static_cast<int>(text.size()));
     return true;
 }
 
@@ -220,8 +221,8 @@ LRESULT CALLBACK CRecordGrid::EditorProcedure(HWND hwnd, UINT message, WPARAM wP
         case WM_KILLFOCUS: {
             // Leaving the editor for anything but its own parts stores it.
             HWND next = reinterpret_cast<HWND>(wParam);
-            if (self.editing_ && next != self.generateButton_ && next != self.textEditor_.hwnd() &&
-                next != self.dateEditor_ && !IsChild(self.dateEditor_, next)) {
+            if (self.editing_ && !self.keepEditorOpen_ && next != self.generateButton_ &&
+                next != self.textEditor_.hwnd() && next != self.dateEditor_ && !IsChild(self.dateEditor_, next)) {
                 self.CommitEditor();
             }
             break;

@@ -78,8 +78,13 @@ public:
     // Stores the open editor's text; closes it unless `keepOpen`.
     void CommitEditor(bool keepOpen = false);
     void CancelEditor();
-    // Puts a text into the open editor (the generator's result); false when none is open.
+    bool TextEditorOpen() const { return editing_ && !editingDate_; }
+    // Puts a text into the open text editor (the generator's result), the
+    // caret after it; false when none is open.
     bool PutIntoEditor(const std::string& text);
+    // While set, the editor stays open when the focus leaves it (for a
+    // dialog whose result goes into it).
+    void KeepEditorOpen(bool keep) { keepEditorOpen_ = keep; }
 
     // Commands.
     void AddRecord();
@@ -151,6 +156,7 @@ private:
     bool searchHighlight_ = false;
     bool editing_ = false;
     bool editingDate_ = false;
+    bool keepEditorOpen_ = false;
     std::string cellText_;
     int sortColumn_ = 0;
     bool ascending_ = true;
