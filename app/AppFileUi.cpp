@@ -66,6 +66,11 @@ PasswordAnswer AppFileUi::AskPassword(const PasswordPrompt& prompt) {
     return answer;
 }
 
+bool AppFileUi::AskUnlock(const PasswordPrompt& prompt) {
+    CEnterPasswordDlg dialog(prompt, FolderOf(App().Database.FilePath), *this, true);
+    return dialog.DoModal(nullptr) == IDOK;
+}
+
 std::optional<SelectPasswordResult> AppFileUi::SelectPassword(const SelectPasswordRequest& request) {
     CSelectPasswordDlg dialog(request, ui::ProgramFolder(), SystemFileSystem(), *this);
     if (App().Settings.Init != 0 && App().Database.FilePath.empty() && !DocumentsFolder().empty()) {

@@ -22,6 +22,9 @@ public:
     std::optional<std::string> ChooseSaveAsName(const std::string& initialFolder,
                                                 const std::string& initialName) override;
 
+    // The "Enter password" dialog in lock mode; true when the right password was typed.
+    bool AskUnlock(const PasswordPrompt& prompt);
+
 private:
     int waitDepth_ = 0;
     HCURSOR previous_ = nullptr;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/MessageBox.h"
+#include "app/PasswordApp.h"
 
 namespace kv {
 namespace {
@@ -23,6 +24,7 @@ void MarkPrivate() {
 }  // namespace
 
 bool CopyToClipboard(const std::string& text) {
+    App().CopiedText.Remember(text, GetTickCount());
     if (!OpenClipboard(nullptr)) {
         ShowMessage("Unable to copy text to the clipboard");
         return false;
@@ -43,16 +45,21 @@ bool CopyToClipboard(const std::string& text) {
     return copied;
 }
 
+std::optional<std::string> SystemClipboard::Text() {
+    HANDLE data = GetClipboardData(CF_TEXT);
+    if (data == nullptr) return std::nullopt;
+    const char* chars = static_cast<const char*>(GlobalLock(data));
+    if (chars == nullptr) return std::nullopt;
+    std::string text(chars, strnlen(chars, GlobalSize(data)));
+    GlobalUnlock(data);
+    return text;
+}
+
 std::optional<std::string> ClipboardText() {
-    if (!OpenClipboard(nullptr)) return std::nullopt;
-    std::optional<std::string> text;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* chars = static_cast<const char*>(GlobalLock(data))) {
-            text = std::string(chars, strnlen(chars, GlobalSize(data)));
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
+    SystemClipboard clipboard(nullptr);
+    if (!clipboard.Open()) return std::nullopt;
+    std::optional<std::string> text = clipboard.Text();
+    clipboard.Close();
     return text;
 }
 

@@ -2,16 +2,34 @@
 // of clipboard history, cloud clipboard and clipboard monitors, and read back.
 #pragma once
 
+#include <windows.h>
+
 #include <optional>
 #include <string>
 
+#include "app/ClipboardClearing.h"
+
 namespace kv {
 
-// Puts the text on the clipboard as CF_TEXT; when the clipboard cannot be
-// opened, says "Unable to copy text to the clipboard" and returns false.
+// Puts the text on the clipboard as CF_TEXT and remembers it for the delayed
+// clearing; when the clipboard cannot be opened, says "Unable to copy text to
+// the clipboard" and returns false.
 bool CopyToClipboard(const std::string& text);
 
 // The clipboard's text (CF_TEXT), or nothing.
 std::optional<std::string> ClipboardText();
+
+// The system clipboard, opened with `owner` as its owner.
+class SystemClipboard : public ClipboardAccess {
+public:
+    explicit SystemClipboard(HWND owner) : owner_(owner) {}
+    bool Open() override { return OpenClipboard(owner_) != FALSE; }
+    std::optional<std::string> Text() override;
+    void Empty() override { EmptyClipboard(); }
+    void Close() override { CloseClipboard(); }
+
+private:
+    HWND owner_;
+};
 
 }  // namespace kv

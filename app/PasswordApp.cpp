@@ -9,6 +9,7 @@
 #include "app/Settings.h"
 #include "app/StartRequest.h"
 #include "db/FileFlows.h"
+#include "db/PasswordFile.h"
 #include "db/SecureWipe.h"
 #include "editor/EditorDlg.h"
 #include "platform/FileSystem.h"
@@ -148,6 +149,41 @@ void CPasswordApp::ShowStartView(const std::string& commandLine, HWND browser) {
     }
 }
 
+bool CPasswordApp::EnsureDatabaseLoaded() {
+    if (Settings.LastFile.empty()) return false;
+    if (Database.FileLoaded != 0 && !Database.FilePath.empty()) return true;
+    Database.FilePath = Settings.LastFile;
+    Database.SearchFolderHistory.clear();
+    Database.SearchItemHistory.clear();
+    if (!CPasswordFile(Database, fileUi_, SystemFileSystem(), SystemLocale()).LoadFile()) return false;
+    if (editor_ && editor_->hwnd() != nullptr) editor_->FileOpened();
+    return true;
+}
+
+bool CPasswordApp::SelectDatabase() {
+    const std::string folder = Settings.LastFile.empty() ? ui::ProgramFolder() : FolderOf(Settings.LastFile);
+    const std::optional<std::string> chosen = fileUi_.ChooseFileToOpen(folder, FileNameOf(Settings.LastFile));
+    if (!chosen) return false;
+    if (editor_ && editor_->hwnd() != nullptr) {
+        editor_->Flows().OpenPasswordFile(*chosen);
+        return true;
+    }
+    Settings.LastFile = *chosen;
+    Database.FilePath = *chosen;
+    SecureWipe(Database.MasterPassword);
+    Database.SearchFolderHistory.clear();
+    Database.SearchItemHistory.clear();
+    if (CPasswordFile(Database, fileUi_, SystemFileSystem(), SystemLocale()).LoadFile()) {
+        AddRecentFile(storage_, Settings, *chosen, [](const std::string& path) { return SystemFileSystem().Exists(path); },
+                      SystemLocale());
+        Undo.Clear();
+    } else {
+        Settings.LastFile.clear();
+        SecureWipe(Database.MasterPassword);
+    }
+    return true;
+}
+
 void CPasswordApp::LoadAppSettings() { LoadSettings(storage_, Settings, Database.EncryptFiles); }
 
 void CPasswordApp::SaveAppSettings() {
@@ -157,7 +193,7 @@ void CPasswordApp::SaveAppSettings() {
 }
 
 void CPasswordApp::ShowEditor() {
-    // Locking comes with the tray issue: an unlocked database needs no prompt.
+    if (Locked && !Unlock()) return;
     if (editor_ && editor_->hwnd() != nullptr) {
         editor_->Show(SW_SHOW);
         editor_->Show(SW_RESTORE);
@@ -190,6 +226,7 @@ bool CPasswordApp::Exit(bool askedByOtherInstance) {
         }
     }
     if (editor_ && editor_->hwnd() != nullptr) editor_->Destroy();
+    RegisterLockHotKey(false, 0, 0);
     PostQuitMessage(0);
     return true;
 }

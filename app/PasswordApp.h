@@ -9,6 +9,7 @@
 
 #include "app/AppFileUi.h"
 #include "app/AppSettings.h"
+#include "app/ClipboardClearing.h"
 #include "app/RegistrySettings.h"
 #include "app/SharedMemoryBlock.h"
 #include "app/TrayWnd.h"
@@ -33,6 +34,28 @@ public:
 
     // Unlocks if needed, then shows (creating it once) the editor window.
     void ShowEditor();
+
+    // Locking: hides the editor and the tray dialog until the master password
+    // is typed again. Only with the notification icon and a master password.
+    void Lock();
+    // True when the database is unlocked afterwards.
+    bool Unlock();
+    void ToggleLock();
+    bool CanLock() const;
+    // Registers the lock hot key (enabled without a key: the stored one, if it
+    // is on); false only when the system refused it. Without the icon or when
+    // disabled it only unregisters.
+    bool RegisterLockHotKey(bool enable, std::uint32_t modifiers, std::uint32_t virtualKey);
+    bool IsScreenSaverRunning() const;
+    // Empties the clipboard once the clearing delay has passed, if it still
+    // holds the value the program copied last.
+    void ClearClipboardIfDue();
+
+    // Reads `LastFile` unless a file is loaded; false when that fails.
+    bool EnsureDatabaseLoaded();
+    // "Select database": another file chosen and opened, in the editor when it
+    // exists. False when no file was chosen.
+    bool SelectDatabase();
     // The orderly shutdown; false when the user cancelled it.
     bool Exit(bool askedByOtherInstance);
 
@@ -55,6 +78,7 @@ public:
     AppSettings Settings;
     PasswordDatabase Database;
     UndoHistory Undo;
+    ClipboardMemory CopiedText;
     bool Locked = false;
     bool Exiting = false;
     bool IsNT = false;
@@ -78,6 +102,7 @@ private:
     HBRUSH skinBrush_ = nullptr;
     bool oleInitialised_ = false;
     bool reportedSaveFailure_ = false;
+    bool unlockPromptOpen_ = false;
     bool released_ = false;
 };
 

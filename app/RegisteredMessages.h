@@ -12,5 +12,6 @@ extern const UINT IePopup;       // "PASSWORDIePopupMsg": show the web-form menu
 extern const UINT Taskbar;       // "PASSWORDTaskbarMsg": the notification icon's callback
 extern const UINT OnInit;        // "PASSWORDOnInitMsg": the editor's first paint is done
 extern const UINT Spin;          // "PASSWORDSpinMsg": the generator dialog
+extern const UINT FillForm;      // "KelvandorFillForm": fill a record by opening its site (folder, record)
 
 }  // namespace kv::messages

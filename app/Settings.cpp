@@ -265,6 +265,13 @@ void AddRecentFile(SettingsStorage& storage, AppSettings& settings, const std::s
     }
 }
 
+std::uint32_t RegistrationModifiers(std::uint32_t storedModifiers) {
+    constexpr std::uint32_t kShift = 1, kControl = 2, kAlt = 4;
+    constexpr std::uint32_t kRegisterAlt = 1, kRegisterControl = 2, kRegisterShift = 4;
+    return ((storedModifiers & kShift) != 0 ? kRegisterShift : 0) |
+           ((storedModifiers & kControl) != 0 ? kRegisterControl : 0) | ((storedModifiers & kAlt) != 0 ? kRegisterAlt : 0);
+}
+
 HotKey LoadHotKey(SettingsStorage& storage) {
     HotKey hotKey;
     std::unique_ptr<SettingsStore> store = storage.OpenExisting();

@@ -55,6 +55,10 @@ struct HotKey {
     std::uint32_t virtualKey = 0;
 };
 
+// The stored modifiers (1 Shift, 2 Control, 4 Alt, as the hot-key control
+// gives them) as hot-key registration takes them (4 Shift, 2 Control, 1 Alt).
+std::uint32_t RegistrationModifiers(std::uint32_t storedModifiers);
+
 HotKey LoadHotKey(SettingsStorage& storage);
 void SaveHotKey(SettingsStorage& storage, const HotKey& hotKey);
 

@@ -1,7 +1,10 @@
 #include "app/TrayWnd.h"
 
+#include "app/AboutDlg.h"
 #include "app/PasswordApp.h"
 #include "app/RegisteredMessages.h"
+#include "app/TrayDlg.h"
+#include "editor/EditorDlg.h"
 #include "resources/resource.h"
 #include "uikit/Module.h"
 
@@ -9,10 +12,13 @@ namespace kv {
 namespace {
 
 constexpr UINT kIconId = 1;
+constexpr UINT kScreenSaverPeriodMs = 3000;
 
 }  // namespace
 
 CTrayWnd::CTrayWnd() : icon_(kIconId, messages::Taskbar) {}
+
+CTrayWnd::~CTrayWnd() = default;
 
 const ui::MessageMap<CTrayWnd>& CTrayWnd::Messages() {
     static const auto map = ui::MessageMap<CTrayWnd>()
@@ -20,20 +26,33 @@ const ui::MessageMap<CTrayWnd>& CTrayWnd::Messages() {
                                 .Registered(&messages::Shutdown, &CTrayWnd::OnShutdown)
                                 .Registered(&messages::IePopup, &CTrayWnd::OnIePopup)
                                 .Registered(&messages::Taskbar, &CTrayWnd::OnTaskbar)
-                                .Message(WM_DESTROY, &CTrayWnd::OnDestroy);
+                                .Message(WM_HOTKEY, &CTrayWnd::OnHotKey)
+                                .Message(WM_TIMER, &CTrayWnd::OnTimer)
+                                .Message(WM_DESTROY, &CTrayWnd::OnDestroy)
+                                .Command(ID_TRAY_OPEN, &CTrayWnd::OnOpen)
+                                .Command(ID_OPEN_EDITOR, &CTrayWnd::OnOpenEditor)
+                                .Command(ID_SELECT_DATABASE, &CTrayWnd::OnSelectDatabase)
+                                .Command(ID_LOCK_DATABASE, &CTrayWnd::OnLockDatabase)
+                                .Command(ID_ABOUT, &CTrayWnd::OnAbout)
+                                .Command(ID_EXIT, &CTrayWnd::OnExit);
     return map;
 }
 
 bool CTrayWnd::Create() {
     if (!RegisterClass(kClassName)) return false;
-    return ui::Window::Create(kClassName, "Kelvandor", 0, WS_EX_TOOLWINDOW, RECT{0, 0, 0, 0}, nullptr);
+    if (!ui::Window::Create(kClassName, "Kelvandor", 0, WS_EX_TOOLWINDOW, RECT{0, 0, 0, 0}, nullptr)) return false;
+    UpdateTimers();
+    return true;
 }
 
 bool CTrayWnd::AddIcon() {
     HICON icon = ui::LoadIconAt(App().Locked ? IDI_LOCKED : IDI_KELVANDOR, 16);
     iconShown_ = true;
     iconAddedAt_ = GetTickCount();
-    return icon_.Add(hwnd(), icon, "Kelvandor");
+    const bool added = icon_.Add(hwnd(), icon, "Kelvandor");
+    UpdateTimers();
+    App().RegisterLockHotKey(true, 0, 0);
+    return added;
 }
 
 void CTrayWnd::UpdateIcon() {
@@ -43,6 +62,57 @@ void CTrayWnd::UpdateIcon() {
 void CTrayWnd::RemoveIcon() {
     iconShown_ = false;
     icon_.Remove(hwnd());
+}
+
+void CTrayWnd::UpdateTimers() {
+    const AppSettings& settings = App().Settings;
+    if (iconShown_ && settings.CheckScreenSaver != 0) {
+        SetTimer(hwnd(), kScreenSaverTimer, kScreenSaverPeriodMs, nullptr);
+    } else {
+        KillTimer(hwnd(), kScreenSaverTimer);
+    }
+    // Copied values are cleared wherever the program runs, editor or not.
+    if (settings.ClearClipboard != 0) {
+        SetTimer(hwnd(), kClipboardTimer, ClearDelaySeconds(settings) * 1000, nullptr);
+    } else {
+        KillTimer(hwnd(), kClipboardTimer);
+    }
+}
+
+void CTrayWnd::OpenTrayDlg(bool show) {
+    if (openingTrayDlg_) return;
+    openingTrayDlg_ = true;
+    CPasswordApp& app = App();
+    const bool ready = app.EnsureDatabaseLoaded() && (!app.Locked || app.Unlock());
+    if (ready) {
+        trayDlgVisible_ = true;
+        if (!trayDlg_) {
+            trayDlg_ = std::make_unique<CTrayDlg>();
+            if (!trayDlg_->CreateModeless(GetDesktopWindow())) trayDlg_.reset();
+        } else if (trayDlg_->hwnd() != nullptr) {
+            trayDlg_->RebuildIfStale();
+        }
+        if (show && trayDlg_) {
+            trayDlg_->Show(SW_SHOW);
+            SetForegroundWindow(trayDlg_->hwnd());
+            RedrawWindow(trayDlg_->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        }
+    }
+    openingTrayDlg_ = false;
+}
+
+void CTrayWnd::HideTrayDlg() {
+    if (iconMenuOpen_) return;
+    trayDlgVisible_ = false;
+    if (trayDlg_ && trayDlg_->hwnd() != nullptr) trayDlg_->Show(SW_HIDE);
+}
+
+void CTrayWnd::RefreshTrayDlg() {
+    if (trayDlg_ && trayDlg_->hwnd() != nullptr) trayDlg_->Rebuild();
+}
+
+void CTrayWnd::MarkTrayDlgStale() {
+    if (trayDlg_) trayDlg_->MarkStale();
 }
 
 LRESULT CTrayWnd::OnShowDlg(WPARAM, LPARAM) {
@@ -61,14 +131,59 @@ LRESULT CTrayWnd::OnIePopup(WPARAM, LPARAM) {
 }
 
 LRESULT CTrayWnd::OnTaskbar(WPARAM, LPARAM lParam) {
-    // Until the tray dialog exists, the icon opens the editor.
-    if (lParam == WM_LBUTTONUP) App().ShowEditor();
+    switch (lParam) {
+        case WM_LBUTTONUP:
+            OpenTrayDlg(true);
+            break;
+        case WM_RBUTTONDOWN:
+            iconMenuOpen_ = true;
+            break;
+        case WM_RBUTTONUP:
+            ShowIconMenu();
+            break;
+        default:
+            break;
+    }
+    return 0;
+}
+
+LRESULT CTrayWnd::OnHotKey(WPARAM, LPARAM) {
+    App().ToggleLock();
+    return 0;
+}
+
+LRESULT CTrayWnd::OnTimer(WPARAM id, LPARAM) {
+    CPasswordApp& app = App();
+    if (id == kScreenSaverTimer && app.Settings.CheckScreenSaver != 0 && !app.Locked && app.IsScreenSaverRunning()) {
+        app.Lock();
+    } else if (id == kClipboardTimer && app.Settings.ClearClipboard != 0) {
+        app.ClearClipboardIfDue();
+    }
     return 0;
 }
 
 LRESULT CTrayWnd::OnDestroy(WPARAM, LPARAM) {
+    KillTimer(hwnd(), kScreenSaverTimer);
+    KillTimer(hwnd(), kClipboardTimer);
+    if (trayDlg_ && trayDlg_->hwnd() != nullptr) trayDlg_->Destroy();
     if (iconShown_) RemoveIcon();
     return 0;
+}
+
+void CTrayWnd::OnOpenEditor() { App().ShowEditor(); }
+
+void CTrayWnd::OnLockDatabase() { App().ToggleLock(); }
+
+void CTrayWnd::OnAbout() { CAboutDlg().DoModal(nullptr); }
+
+void CTrayWnd::OnExit() {
+    App().SaveAppSettings();
+    App().Exit(false);
+}
+
+void CTrayWnd::OnSelectDatabase() {
+    CPasswordApp& app = App();
+    if (app.SelectDatabase()) RefreshTrayDlg();
 }
 
 }  // namespace kv

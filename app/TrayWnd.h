@@ -1,28 +1,63 @@
 // The hidden top-level window of class "Kelvandor": the target of the
-// requests of other instances and of the browser helper, and the owner of
-// the notification icon.
+// requests of other instances and of the browser helper, the owner of the
+// notification icon, its menu and the tray dialog, and of the timers that
+// watch for the screen saver and clear copied values.
 #pragma once
 
+#include <memory>
+#include <vector>
+
+#include "app/AutoFillMenu.h"
 #include "uikit/MessageMap.h"
 #include "uikit/NotifyIcon.h"
 #include "uikit/Window.h"
 
 namespace kv {
 
+class CTrayDlg;
+
+// Fills the icon menu's AutoFill submenu from its layout: the "All sites"
+// popup (the submenu's first item) and a popup per folder after it. Returns
+// the records behind the items, the first for command 40001.
+std::vector<TrayItem> FillAutoFillMenu(HMENU autoFill, const AutoFillMenu& layout);
+
+constexpr UINT kFirstAutoFillCommand = 40001;
+
 class CTrayWnd : public ui::Mapped<CTrayWnd, ui::Window> {
 public:
     static constexpr char kClassName[] = "Kelvandor";
+    static constexpr UINT_PTR kScreenSaverTimer = 123456;
+    static constexpr UINT_PTR kClipboardTimer = 1234;
 
     CTrayWnd();
+    ~CTrayWnd() override;
 
     bool Create();
 
     // The notification icon: 128, or 296 while the database is locked.
+    // Adding it also registers the lock hot key and starts the timers.
     bool AddIcon();
     void UpdateIcon();
     void RemoveIcon();
     bool IconShown() const { return iconShown_; }
     DWORD IconAddedAt() const { return iconAddedAt_; }
+
+    // Starts or stops the screen-saver and clipboard timers from the settings.
+    void UpdateTimers();
+
+    // Loads the database and unlocks it if needed, creates the tray dialog
+    // and, with `show`, shows it in the foreground.
+    void OpenTrayDlg(bool show);
+    void HideTrayDlg();
+    // Rebuilds the tray dialog's tree, if the dialog exists.
+    void RefreshTrayDlg();
+    // The database changed: the tray dialog rebuilds its tree when next used.
+    void MarkTrayDlgStale();
+    CTrayDlg* TrayDlg() { return trayDlg_.get(); }
+    bool TrayDlgVisible() const { return trayDlgVisible_; }
+
+    // The icon's menu at the cursor; runs the chosen command.
+    void ShowIconMenu();
 
     static const ui::MessageMap<CTrayWnd>& Messages();
 
@@ -31,11 +66,25 @@ private:
     LRESULT OnShutdown(WPARAM, LPARAM);
     LRESULT OnIePopup(WPARAM, LPARAM);
     LRESULT OnTaskbar(WPARAM, LPARAM);
+    LRESULT OnHotKey(WPARAM, LPARAM);
+    LRESULT OnTimer(WPARAM, LPARAM);
     LRESULT OnDestroy(WPARAM, LPARAM);
+    void OnOpen() { OpenTrayDlg(true); }
+    void OnOpenEditor();
+    void OnSelectDatabase();
+    void OnLockDatabase();
+    void OnAbout();
+    void OnExit();
+    // Prepares and tracks the icon menu; the chosen command, 0 for none.
+    UINT TrackIconMenu(HMENU menu, std::vector<TrayItem>& autoFillItems);
 
     ui::NotifyIcon icon_;
     bool iconShown_ = false;
     DWORD iconAddedAt_ = 0;
+    std::unique_ptr<CTrayDlg> trayDlg_;
+    bool trayDlgVisible_ = false;
+    bool iconMenuOpen_ = false;
+    bool openingTrayDlg_ = false;
 };
 
 }  // namespace kv

@@ -349,6 +349,7 @@ void CEditorDlg::FileOpened() {
     view_->RebuildTree();
     UpdateTitle();
     ModifiedChanged();
+    App().Tray().RefreshTrayDlg();
 }
 
 void CEditorDlg::DefaultFoldersCreated() {

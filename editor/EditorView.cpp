@@ -368,11 +368,8 @@ LRESULT CEditorView::OnContextMenu(WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (reinterpret_cast<HWND>(wParam) != tree_->hwnd() || App().Database.FilePath.empty()) return 0;
-    TVHITTESTINFO hit{};
-    hit.pt = cursor;
-    ScreenToClient(tree_->hwnd(), &hit.pt);
-    HTREEITEM item = reinterpret_cast<HTREEITEM>(tree_->Send(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-    if (item == nullptr || (hit.flags & TVHT_ONITEM) == 0) return 0;  // beside the folders: no menu
+    HTREEITEM item = tree_->ItemAt(cursor);
+    if (item == nullptr) return 0;  // beside the folders: no menu
     tree_->Select(item);
     HMENU menus = LoadMenuA(ui::Instance(), MAKEINTRESOURCEA(IDR_FOLDER_MENU));
     HMENU menu = GetSubMenu(menus, 0);
@@ -435,7 +432,8 @@ void CEditorView::FoldersChanged() {
 
 LRESULT CEditorView::OnListCtrlMsg(WPARAM wParam, LPARAM) {
     if (wParam == 1 && tree_->naming() == CFolderTree::Naming::None) grid_->Focus();
-    // 0 commits the grid's editors and 2 refreshes the tray dialog, once those exist.
+    // The tray dialog shows the change when its tree is next used.
+    if (wParam == 2) App().Tray().MarkTrayDlgStale();
     return 0;
 }
 
@@ -457,11 +455,7 @@ LRESULT CEditorView::OnMouseMove(WPARAM, LPARAM) {
         // A collapsed folder with children opens; the source folder is never a target.
         POINT cursor{};
         GetCursorPos(&cursor);
-        TVHITTESTINFO hit{};
-        hit.pt = cursor;
-        ScreenToClient(tree_->hwnd(), &hit.pt);
-        HTREEITEM target = reinterpret_cast<HTREEITEM>(tree_->Send(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-        if (target != nullptr && (hit.flags & TVHT_ONITEM) == 0) target = nullptr;
+        HTREEITEM target = tree_->ItemAt(cursor);
         if (target != nullptr && tree_->Child(target) != nullptr) tree_->Expand(target);
         if (target != nullptr && tree_->model().FolderIndex(tree_->NodeOf(target)) == dragSourceFolder_) target = nullptr;
         tree_->Send(TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(target));
@@ -478,9 +472,7 @@ LRESULT CEditorView::OnMouseMove(WPARAM, LPARAM) {
     if (dragImage_ != nullptr) ImageList_DragMove(local.x, local.y);
     const bool inside = PtInRect(&treeRect, cursor) != FALSE;
     SetCursor(LoadCursor(nullptr, inside ? IDC_ARROW : IDC_NO));
-    TVHITTESTINFO hit{};
-    hit.pt = local;
-    HTREEITEM target = reinterpret_cast<HTREEITEM>(tree_->Send(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    HTREEITEM target = tree_->HitTest(local);
     if (dragImage_ != nullptr) ImageList_DragShowNolock(FALSE);
     tree_->Send(TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(target));
     if (dragImage_ != nullptr) ImageList_DragShowNolock(TRUE);
@@ -508,10 +500,7 @@ LRESULT CEditorView::OnTimer(WPARAM id, LPARAM) {
         tree_->Send(WM_VSCROLL, SB_LINEDOWN);
         SetTimer(hwnd(), kDragScrollTimer, 200, nullptr);
     } else {
-        TVHITTESTINFO hit{};
-        hit.pt = cursor;
-        ScreenToClient(tree_->hwnd(), &hit.pt);
-        HTREEITEM target = reinterpret_cast<HTREEITEM>(tree_->Send(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+        HTREEITEM target = tree_->ItemAt(cursor);
         if (target != nullptr && tree_->Child(target) != nullptr) tree_->Expand(target);
     }
     if (dragImage_ != nullptr) ImageList_DragShowNolock(TRUE);
@@ -540,12 +529,8 @@ void CEditorView::EndDrag(bool drop, POINT cursor) {
     RECT treeRect{};
     GetWindowRect(tree_->hwnd(), &treeRect);
     if (!drop || !PtInRect(&treeRect, cursor)) return;  // outside the tree the drag is abandoned
-    TVHITTESTINFO hit{};
-    hit.pt = cursor;
-    ScreenToClient(tree_->hwnd(), &hit.pt);
-    HTREEITEM target = reinterpret_cast<HTREEITEM>(tree_->Send(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-    const bool onItem = target != nullptr && (hit.flags & TVHT_ONITEM) != 0;
-    tree_->Drop(dragged_, onItem ? tree_->NodeOf(target) : FolderTreeModel::kRoot);
+    HTREEITEM target = tree_->ItemAt(cursor);
+    tree_->Drop(dragged_, target != nullptr ? tree_->NodeOf(target) : FolderTreeModel::kRoot);
 }
 
 }  // namespace kv

@@ -3,6 +3,8 @@
 #include <richedit.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "app/Clipboard.h"
 #include "app/MessageBox.h"
 #include "app/PasswordApp.h"
@@ -38,6 +40,19 @@ void CEditorView::FolderSelected(int folderIndex) {
     grid_->LoadFolder(folderIndex, tree_->CategoryOfSelection());
     ShowMessagePane();
     UpdateButtons();
+}
+
+void CEditorView::ShowRecord(int folderIndex, const Record& record, int slot) {
+    if (!tree_->SelectFolder(folderIndex) || grid_->FolderIndex() != folderIndex) return;
+    // The grid may have sorted the folder: find the record again.
+    const Folder& folder = App().Database.Folders[static_cast<std::size_t>(folderIndex)];
+    const auto found = std::find(folder.records.begin(), folder.records.end(), record);
+    if (found == folder.records.end()) return;
+    const ColumnList& slots = App().Settings.ColumnSets[static_cast<std::size_t>(tree_->CategoryOfSelection() - 1)];
+    const int column = static_cast<int>(
+        std::count_if(slots.begin(), slots.begin() + std::clamp(slot, 0, kColumnSlots), [](int field) { return field >= 0; }));
+    grid_->MoveTo(Cell{static_cast<int>(found - folder.records.begin()), column});
+    grid_->Focus();
 }
 
 void CEditorView::ShowMessagePane() {
@@ -388,11 +403,8 @@ void CEditorView::EndRecordDrag(POINT cursor) {
     recordDrag_ = false;
     ReleaseCapture();
     tree_->Send(TVM_SELECTITEM, TVGN_DROPHILITE, 0);
-    TVHITTESTINFO hit{};
-    hit.pt = cursor;
-    ScreenToClient(tree_->hwnd(), &hit.pt);
-    HTREEITEM item = reinterpret_cast<HTREEITEM>(tree_->Send(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-    if (item != nullptr && (hit.flags & TVHT_ONITEM) != 0) {
+    HTREEITEM item = tree_->ItemAt(cursor);
+    if (item != nullptr) {
         HMENU menus = LoadMenuA(ui::Instance(), MAKEINTRESOURCEA(IDR_DRAG_MENU));
         HMENU menu = GetSubMenu(menus, 0);
         SetMenuDefaultItem(menu, ID_DRAG_COPY, FALSE);

@@ -28,15 +28,7 @@ CFolderTree::~CFolderTree() {
 
 void CFolderTree::Initialise(HWND tree) {
     Attach(tree);
-    images_ = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 3, 0);
-    for (const UINT bitmap : {IDB_FOLDER, IDB_FOLDER_OPEN, IDB_TREE_ITEM}) {
-        if (HIMAGELIST one = ui::LoadMaskedImages(bitmap, 16)) {
-            HICON icon = ImageList_GetIcon(one, 0, ILD_TRANSPARENT);
-            ImageList_AddIcon(images_, icon);
-            DestroyIcon(icon);
-            ImageList_Destroy(one);
-        }
-    }
+    images_ = ui::BuildImageList({IDB_FOLDER, IDB_FOLDER_OPEN, IDB_TREE_ITEM}, 16);
     SetImageList(images_);
 }
 

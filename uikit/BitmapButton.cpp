@@ -16,42 +16,90 @@ HIMAGELIST LoadMaskedImages(UINT bitmapId, int width) {
     return images;
 }
 
-BitmapButton::~BitmapButton() {
-    if (images_ != nullptr) ImageList_Destroy(images_);
+HIMAGELIST BuildImageList(const std::vector<UINT>& bitmapIds, int size) {
+    HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, static_cast<int>(bitmapIds.size()), 0);
+    for (const UINT bitmap : bitmapIds) {
+        if (HIMAGELIST one = LoadMaskedImages(bitmap, size)) {
+            HICON icon = ImageList_GetIcon(one, 0, ILD_TRANSPARENT);
+            ImageList_AddIcon(list, icon);
+            DestroyIcon(icon);
+            ImageList_Destroy(one);
+        }
+    }
+    return list;
 }
 
-void BitmapButton::SetImage(UINT bitmapId) {
-    if (images_ != nullptr) ImageList_Destroy(images_);
+namespace {
+
+// The whole bitmap as one masked picture; null when missing.
+HIMAGELIST LoadPicture(UINT bitmapId) {
+    if (bitmapId == 0) return nullptr;
     BITMAP info{};
     HBITMAP probe = static_cast<HBITMAP>(LoadImageA(Instance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, 0));
     if (probe != nullptr) {
         GetObjectA(probe, sizeof info, &info);
         DeleteObject(probe);
     }
-    images_ = info.bmWidth > 0 ? LoadMaskedImages(bitmapId, info.bmWidth) : nullptr;
+    return info.bmWidth > 0 ? LoadMaskedImages(bitmapId, info.bmWidth) : nullptr;
+}
+
+void Release(HIMAGELIST& images) {
+    if (images != nullptr) ImageList_Destroy(images);
+    images = nullptr;
+}
+
+}  // namespace
+
+BitmapButton::~BitmapButton() {
+    Release(images_);
+    Release(pressedImages_);
+}
+
+void BitmapButton::SetImage(UINT bitmapId) { SetImages(bitmapId, 0, false); }
+
+void BitmapButton::SetImages(UINT bitmapId, UINT pressedId, bool flat) {
+    Release(images_);
+    Release(pressedImages_);
+    images_ = LoadPicture(bitmapId);
+    pressedImages_ = LoadPicture(pressedId);
     imageId_ = bitmapId;
+    flat_ = flat;
     InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void BitmapButton::PaintParentBackground(HDC dc) const {
+    POINT origin{0, 0};
+    MapWindowPoints(hwnd(), GetParent(hwnd()), &origin, 1);
+    POINT previous{};
+    SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
+    SendMessageA(GetParent(hwnd()), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_ERASEBKGND | PRF_CLIENT);
+    SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 
 void BitmapButton::Draw(const DRAWITEMSTRUCT& item) const {
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-    RECT frame = item.rcItem;
-    DrawFrameControl(item.hDC, &frame, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
-    if (images_ != nullptr) {
+    if (flat_) {
+        PaintParentBackground(item.hDC);
+    } else {
+        RECT frame = item.rcItem;
+        DrawFrameControl(item.hDC, &frame, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+    }
+    HIMAGELIST images = pressed && pressedImages_ != nullptr ? pressedImages_ : images_;
+    if (images != nullptr) {
         int width = 0;
         int height = 0;
-        ImageList_GetIconSize(images_, &width, &height);
-        const int shift = pressed ? 1 : 0;
+        ImageList_GetIconSize(images, &width, &height);
+        const int shift = pressed && images == images_ ? 1 : 0;
         const int x = item.rcItem.left + (item.rcItem.right - item.rcItem.left - width) / 2 + shift;
         const int y = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - height) / 2 + shift;
         if (disabled) {
-            HICON icon = ImageList_GetIcon(images_, 0, ILD_TRANSPARENT);
+            HICON icon = ImageList_GetIcon(images, 0, ILD_TRANSPARENT);
             DrawStateA(item.hDC, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, x, y, width, height,
                        DST_ICON | DSS_DISABLED);
             DestroyIcon(icon);
         } else {
-            ImageList_Draw(images_, 0, item.hDC, x, y, ILD_TRANSPARENT);
+            ImageList_Draw(images, 0, item.hDC, x, y, ILD_TRANSPARENT);
         }
     }
     if ((item.itemState & ODS_FOCUS) != 0) {

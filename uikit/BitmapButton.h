@@ -2,6 +2,8 @@
 // transparent, greyed out while disabled.
 #pragma once
 
+#include <vector>
+
 #include "uikit/Controls.h"
 
 namespace ui {
@@ -13,6 +15,10 @@ constexpr COLORREF kTransparentColor = RGB(255, 0, 255);
 // resource, with magenta as the transparent colour; null when missing.
 HIMAGELIST LoadMaskedImages(UINT bitmapId, int width);
 
+// An image list of `size` by `size` pictures, the first picture of each
+// bitmap in order (a missing bitmap leaves its place out).
+HIMAGELIST BuildImageList(const std::vector<UINT>& bitmapIds, int size);
+
 class BitmapButton : public Button {
 public:
     BitmapButton() = default;
@@ -22,13 +28,21 @@ public:
 
     // Shows the picture of bitmap resource `bitmapId`.
     void SetImage(UINT bitmapId);
+    // Shows `bitmapId`, and `pressedId` while pressed. A flat button draws no
+    // frame: its parent paints what lies behind the picture (it answers
+    // WM_PRINTCLIENT).
+    void SetImages(UINT bitmapId, UINT pressedId, bool flat);
     UINT Image() const { return imageId_; }
     // Draws the button; call it from the parent's WM_DRAWITEM for this control.
     void Draw(const DRAWITEMSTRUCT& item) const;
 
 private:
+    void PaintParentBackground(HDC dc) const;
+
     HIMAGELIST images_ = nullptr;
+    HIMAGELIST pressedImages_ = nullptr;
     UINT imageId_ = 0;
+    bool flat_ = false;
 };
 
 }  // namespace ui

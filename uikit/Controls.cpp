@@ -1,5 +1,7 @@
 #include "uikit/Controls.h"
 
+#include <cstring>
+
 namespace ui {
 namespace {
 
@@ -72,7 +74,43 @@ HTREEITEM TreeView::Insert(HTREEITEM parent, const std::string& text, LPARAM dat
     insert.item.lParam = data;
     insert.item.iImage = image;
     insert.item.iSelectedImage = selectedImage;
-    return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    return InsertItem(insert);
+}
+
+HTREEITEM TreeView::InsertWithCallbackText(HTREEITEM parent, LPARAM data, int image, int selectedImage,
+                                           bool hasChildren, HTREEITEM after) const {
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = parent != nullptr ? parent : TVI_ROOT;
+    insert.hInsertAfter = after;
+    insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN;
+    insert.item.pszText = LPSTR_TEXTCALLBACKA;
+    insert.item.lParam = data;
+    insert.item.iImage = image;
+    insert.item.iSelectedImage = selectedImage;
+    insert.item.cChildren = hasChildren ? 1 : 0;
+    return InsertItem(insert);
+}
+
+RECT TreeView::ItemTextRect(HTREEITEM item) const {
+    // The message takes the item in the rectangle's first bytes.
+    RECT rect{};
+    std::memcpy(&rect, &item, sizeof item);
+    if (Send(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect)) == 0) return RECT{};
+    return rect;
+}
+
+HTREEITEM TreeView::HitTest(POINT client) const {
+    TVHITTESTINFO hit{};
+    hit.pt = client;
+    return reinterpret_cast<HTREEITEM>(Send(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+}
+
+HTREEITEM TreeView::ItemAt(POINT screen) const {
+    TVHITTESTINFO hit{};
+    hit.pt = screen;
+    ScreenToClient(hwnd(), &hit.pt);
+    HTREEITEM item = reinterpret_cast<HTREEITEM>(Send(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    return (hit.flags & TVHT_ONITEM) != 0 ? item : nullptr;
 }
 
 HTREEITEM TreeView::NextInPreOrder(HTREEITEM item) const {

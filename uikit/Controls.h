@@ -84,6 +84,10 @@ public:
     using Control::Control;
     HTREEITEM Insert(HTREEITEM parent, const std::string& text, LPARAM data, int image = 0, int selectedImage = 0,
                      HTREEITEM after = TVI_LAST) const;
+    // Inserts an item whose text the parent window supplies (TVN_GETDISPINFO)
+    // and that shows an expand button while `hasChildren`, before any child is inserted.
+    HTREEITEM InsertWithCallbackText(HTREEITEM parent, LPARAM data, int image, int selectedImage, bool hasChildren,
+                                     HTREEITEM after = TVI_LAST) const;
     bool Delete(HTREEITEM item) const { return Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item)) != 0; }
     void DeleteAll() const { Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)); }
     HTREEITEM Root() const { return Next(nullptr, TVGN_ROOT); }
@@ -102,7 +106,18 @@ public:
     int Count() const { return static_cast<int>(Send(TVM_GETCOUNT)); }
     void SetImageList(HIMAGELIST images) const { Send(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images)); }
 
+    void EnsureVisible(HTREEITEM item) const { Send(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item)); }
+    // The item at a point of the tree's client area (beside an item too).
+    HTREEITEM HitTest(POINT client) const;
+    // The item whose label or image is at a point of the screen, or null.
+    HTREEITEM ItemAt(POINT screen) const;
+    // The rectangle of an item's text in client coordinates (empty when not shown).
+    RECT ItemTextRect(HTREEITEM item) const;
+
 private:
+    HTREEITEM InsertItem(TVINSERTSTRUCTA& insert) const {
+        return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    }
     HTREEITEM Next(HTREEITEM item, UINT relation) const {
         return reinterpret_cast<HTREEITEM>(Send(TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
     }

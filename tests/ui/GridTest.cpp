@@ -3,20 +3,13 @@
 
 #include "app/Clipboard.h"
 #include "editor/UndoHistory.h"
+#include "tests/support/Records.h"
 #include "tests/ui/support/EditorFixture.h"
 
 namespace kv {
 namespace {
 
 using namespace uitest;
-
-Record MakeRecord(const std::string& description, const std::string& user = "", const std::string& password = "") {
-    Record record;
-    record.fields[kDescription] = description;
-    record.fields[kUsername] = user;
-    record.fields[kPassword] = password;
-    return record;
-}
 
 SystemTime Day(int year, int month, int day) {
     return SystemTime{static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month), 0,
@@ -73,8 +66,8 @@ protected:
 
 TEST_F(GridTest, MaskingShowsFiveStarsOrNothing) {
     CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory,
-                                          {MakeRecord("one", "u", "x"), MakeRecord("long", "u", std::string(30, 'p')),
-                                           MakeRecord("none", "u", "")})});
+                                          {test::LoginRecord("one", "u", "x"), test::LoginRecord("long", "u", std::string(30, 'p')),
+                                           test::LoginRecord("none", "u", "")})});
     CRecordGrid& grid = Grid(editor);
     ASSERT_EQ(grid.Count(), 3);
     // Sorted by description: long, none, one.
@@ -89,7 +82,7 @@ TEST_F(GridTest, MaskingShowsFiveStarsOrNothing) {
 }
 
 TEST_F(GridTest, UndoOnlyForChangedNonEmptyCells) {
-    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {MakeRecord("Old"), MakeRecord("")})});
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {test::LoginRecord("Old"), test::LoginRecord("")})});
     EditCell(editor, Cell{0, 0}, "New");
     EXPECT_EQ(app_->Undo.MenuText(), "&Undo edit Description: Old");
     EXPECT_EQ(FolderAt(0).records[0].fields[kDescription], "New");
@@ -100,8 +93,8 @@ TEST_F(GridTest, UndoOnlyForChangedNonEmptyCells) {
 }
 
 TEST_F(GridTest, DownOnTheLastRow) {
-    CEditorDlg& editor = Open({MakeFolder("A", 1, {MakeRecord("a"), MakeRecord("")}),
-                               MakeFolder("B", 1, {MakeRecord("a"), MakeRecord("b")})});
+    CEditorDlg& editor = Open({MakeFolder("A", 1, {test::LoginRecord("a"), test::LoginRecord("")}),
+                               MakeFolder("B", 1, {test::LoginRecord("a"), test::LoginRecord("b")})});
     Grid(editor).MoveTo(Cell{1, 0});
     Grid(editor).Move(GridMove::Down);
     EXPECT_EQ(Grid(editor).Count(), 2);
@@ -116,7 +109,7 @@ TEST_F(GridTest, DownOnTheLastRow) {
 }
 
 TEST_F(GridTest, DeletingRecords) {
-    CEditorDlg& editor = Open({MakeFolder("A", 1, {MakeRecord("a"), MakeRecord("b"), MakeRecord("")})});
+    CEditorDlg& editor = Open({MakeFolder("A", 1, {test::LoginRecord("a"), test::LoginRecord("b"), test::LoginRecord("")})});
     Grid(editor).MoveTo(Cell{2, 0});
     Grid(editor).DeleteRecords();
     EXPECT_TRUE(shown_.empty());  // a single empty record goes without a question
@@ -133,7 +126,7 @@ TEST_F(GridTest, DeletingRecords) {
 }
 
 TEST_F(GridTest, CellClipboardCommands) {
-    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {MakeRecord("site", "alice", "s3cret")})});
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {test::LoginRecord("site", "alice", "s3cret")})});
     CRecordGrid& grid = Grid(editor);
     grid.MoveTo(Cell{0, 2});
     Command(editor, ID_CELL_COPY);
@@ -153,9 +146,9 @@ TEST_F(GridTest, CellClipboardCommands) {
 }
 
 TEST_F(GridTest, ExpiryFollowsTheDateAssignedOnlyWhenEmpty) {
-    Record dated = MakeRecord("dated");
+    Record dated = test::LoginRecord("dated");
     dated.dateExpires = Day(2030, 1, 1);
-    CEditorDlg& editor = Open({MakeFolder("D", kDefaultCategory, {MakeRecord("plain"), dated})});
+    CEditorDlg& editor = Open({MakeFolder("D", kDefaultCategory, {test::LoginRecord("plain"), dated})});
     app_->Settings.ExpirationDays = 90;
     CRecordGrid& grid = Grid(editor);
     const int assignedColumn = 3;  // Description, Username, Password, Date assigned, Date expires
@@ -181,11 +174,11 @@ TEST_F(GridTest, ExpiryFollowsTheDateAssignedOnlyWhenEmpty) {
 }
 
 TEST_F(GridTest, DateExpiresSortKeepsUndatedRecordsLast) {
-    Record first = MakeRecord("first");
+    Record first = test::LoginRecord("first");
     first.dateExpires = Day(2024, 1, 1);
-    Record second = MakeRecord("second");
+    Record second = test::LoginRecord("second");
     second.dateExpires = Day(2025, 1, 1);
-    CEditorDlg& editor = Open({MakeFolder("D", kDefaultCategory, {MakeRecord("undated"), second, first})});
+    CEditorDlg& editor = Open({MakeFolder("D", kDefaultCategory, {test::LoginRecord("undated"), second, first})});
     CRecordGrid& grid = Grid(editor);
     grid.SortBy(4);  // the first click sorts descending
     EXPECT_EQ(grid.ItemText(0, 0), "second");
@@ -198,7 +191,7 @@ TEST_F(GridTest, DateExpiresSortKeepsUndatedRecordsLast) {
 }
 
 TEST_F(GridTest, RightAndTabAtTheLastColumn) {
-    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {MakeRecord("a"), MakeRecord("b")})});
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {test::LoginRecord("a"), test::LoginRecord("b")})});
     CRecordGrid& grid = Grid(editor);
     grid.MoveTo(Cell{0, 2});
     grid.Move(GridMove::Right);
@@ -210,12 +203,12 @@ TEST_F(GridTest, RightAndTabAtTheLastColumn) {
 }
 
 TEST_F(GridTest, SearchingRecords) {
-    Record noted = MakeRecord("Noted");
+    Record noted = test::LoginRecord("Noted");
     noted.fields[kNotes] = "one key and two key";
-    CEditorDlg& editor = Open({MakeFolder("Alpha", 1, {MakeRecord("early hit")}),
-                               MakeFolder("Banking", 1, {MakeRecord("MyBank Online"), MakeRecord("Other"), noted}),
-                               MakeFolder("Banking~Sub", 1, {MakeRecord("nothing")}),
-                               MakeFolder("Words", 1, {MakeRecord("my bank"), MakeRecord("BANK"), MakeRecord("mybank")})});
+    CEditorDlg& editor = Open({MakeFolder("Alpha", 1, {test::LoginRecord("early hit")}),
+                               MakeFolder("Banking", 1, {test::LoginRecord("MyBank Online"), test::LoginRecord("Other"), noted}),
+                               MakeFolder("Banking~Sub", 1, {test::LoginRecord("nothing")}),
+                               MakeFolder("Words", 1, {test::LoginRecord("my bank"), test::LoginRecord("BANK"), test::LoginRecord("mybank")})});
     editor.view().tree().SelectFolder(1);
     editor.view().OpenSearch(CSearchDlg::Mode::Items);
     ASSERT_NE(editor.view().searchDialog(), nullptr);
@@ -258,7 +251,7 @@ TEST_F(GridTest, SearchingRecords) {
 }
 
 TEST_F(GridTest, SearchHistoryKeepsFiveTextsOnce) {
-    CEditorDlg& editor = Open({MakeFolder("A", 1, {MakeRecord("a")})});
+    CEditorDlg& editor = Open({MakeFolder("A", 1, {test::LoginRecord("a")})});
     editor.view().OpenSearch(CSearchDlg::Mode::Items);
     for (const char* text : {"one", "two", "two", "three", "four", "five", "six"}) Find(editor, text);
     EXPECT_EQ(app_->Database.SearchItemHistory, (std::vector<std::string>{"six", "five", "four", "three", "two"}));
@@ -270,8 +263,8 @@ TEST_F(GridTest, SearchHistoryKeepsFiveTextsOnce) {
 }
 
 TEST_F(GridTest, CopyingIntoAFolderWhoseLastRecordIsEmpty) {
-    CEditorDlg& editor = Open({MakeFolder("Source", 1, {MakeRecord("a"), MakeRecord("b"), MakeRecord("c")}),
-                               MakeFolder("Target", 1, {MakeRecord("x"), MakeRecord("")})});
+    CEditorDlg& editor = Open({MakeFolder("Source", 1, {test::LoginRecord("a"), test::LoginRecord("b"), test::LoginRecord("c")}),
+                               MakeFolder("Target", 1, {test::LoginRecord("x"), test::LoginRecord("")})});
     for (int row : {0, 1, 2}) Grid(editor).AddToMultiSelection(row);
     editor.view().DropRecords(1, false);
     ASSERT_EQ(FolderAt(1).records.size(), 4u);
@@ -282,8 +275,8 @@ TEST_F(GridTest, CopyingIntoAFolderWhoseLastRecordIsEmpty) {
 }
 
 TEST_F(GridTest, MovingTwoRecordsAndUndoingOnce) {
-    CEditorDlg& editor = Open({MakeFolder("Source", 1, {MakeRecord("a"), MakeRecord("b"), MakeRecord("c")}),
-                               MakeFolder("Target", 1, {MakeRecord("x")})});
+    CEditorDlg& editor = Open({MakeFolder("Source", 1, {test::LoginRecord("a"), test::LoginRecord("b"), test::LoginRecord("c")}),
+                               MakeFolder("Target", 1, {test::LoginRecord("x")})});
     Grid(editor).AddToMultiSelection(0);
     Grid(editor).AddToMultiSelection(2);
     editor.view().DropRecords(1, true);
@@ -300,8 +293,8 @@ TEST_F(GridTest, MovingTwoRecordsAndUndoingOnce) {
 }
 
 TEST_F(GridTest, CategoryWarningAndItsSuppression) {
-    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {MakeRecord("a"), MakeRecord("b")}),
-                               MakeFolder("Bank", kBankingCategory, {MakeRecord("x")})});
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {test::LoginRecord("a"), test::LoginRecord("b")}),
+                               MakeFolder("Bank", kBankingCategory, {test::LoginRecord("x")})});
     DialogAnswerer answerer;
     answerer.Expect("Kelvandor", IDCANCEL);
     Grid(editor).AddToMultiSelection(0);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "db/PasswordFile.h"
+#include "tests/support/DatabaseFile.h"
 #include "editor/EditorDlg.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
@@ -53,13 +54,7 @@ protected:
 
     // Writes a database as a file to start from.
     void WriteDatabase(const std::string& path, const std::string& password, PasswordDatabase db) {
-        db.FilePath = path;
-        db.FileLoaded = 1;
-        db.EncryptFiles = password.empty() ? 0 : 1;
-        db.MasterPassword = password;
-        test::ScriptedFileUi ui;
-        CPasswordFile file(db, ui, SystemFileSystem(), SystemLocale());
-        ASSERT_TRUE(file.SaveFile(FoldersInArrayOrder(db)));
+        ASSERT_TRUE(test::WriteDatabaseFile(path, password, std::move(db)));
     }
 
     // Starts the program on `path` and waits until the editor has opened it.

@@ -2,12 +2,15 @@
 // the screenshot script.
 //   wintool list                 every top-level window: handle, visibility, rectangle, class, title
 //   wintool foreground           the title of the foreground window
+//   wintool tray                 clicks the program's notification icon (opens the tray dialog)
 //   wintool rect TITLE           "left top width height" of the visible window with that title
 //   wintool press TITLE ID       presses button ID of the visible window with that title
 //   wintool settext TITLE ID TEXT  sets the text of control ID of that window
 //   wintool command TITLE ID     sends that window the menu command ID
+//   wintool expand TITLE ID      expands every item of tree view ID of that window
 //   wintool wait TITLE [MS]      waits until a visible window with that title exists
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,7 +23,7 @@ namespace {
 using kv::uitest::FindWindowMatching;
 
 int Usage() {
-    std::fprintf(stderr, "usage: wintool list | foreground | rect TITLE | press TITLE ID | settext TITLE ID TEXT | command TITLE ID | wait TITLE [MS]\n");
+    std::fprintf(stderr, "usage: wintool list | foreground | tray | rect TITLE | press TITLE ID | settext TITLE ID TEXT | command TITLE ID | expand TITLE ID | wait TITLE [MS]\n");
     return 2;
 }
 
@@ -31,6 +34,17 @@ BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
                 IsWindowVisible(window) ? "visible" : "hidden ", r.left, r.top, r.right, r.bottom,
                 kv::uitest::ClassOf(window).c_str(), kv::uitest::TextOf(window).c_str());
     return TRUE;
+}
+
+// Expands `item`, its siblings after it and everything below them (a tree
+// that fills itself as items open gets its children on the way).
+void ExpandAll(HWND tree, HTREEITEM item) {
+    for (; item != nullptr;
+         item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+        SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+        ExpandAll(tree, reinterpret_cast<HTREEITEM>(
+                            SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item))));
+    }
 }
 
 HWND Visible(const std::string& title) { return FindWindowMatching({0, title, "", true}); }
@@ -46,6 +60,16 @@ int main(int argc, char** argv) {
     }
     if (command == "foreground") {
         std::printf("%s\n", kv::uitest::TextOf(GetForegroundWindow()).c_str());
+        return 0;
+    }
+    if (command == "tray") {
+        // The shell reports a click on the icon with this message.
+        HWND tray = FindWindowMatching({0, "Kelvandor", "Kelvandor", false});
+        if (tray == nullptr) {
+            std::fprintf(stderr, "wintool: Kelvandor does not run\n");
+            return 1;
+        }
+        PostMessageA(tray, RegisterWindowMessageA("PASSWORDTaskbarMsg"), 0, WM_LBUTTONUP);
         return 0;
     }
     if (argc < 3) return Usage();
@@ -71,6 +95,11 @@ int main(int argc, char** argv) {
     }
     if (command == "settext" && argc > 4) {
         kv::uitest::SetItemText(window, std::atoi(argv[3]), argv[4]);
+        return 0;
+    }
+    if (command == "expand" && argc > 3) {
+        HWND tree = GetDlgItem(window, std::atoi(argv[3]));
+        ExpandAll(tree, reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)));
         return 0;
     }
     if (command == "press" && argc > 3) {

@@ -1,0 +1,27 @@
+// A small tool window titled "Notes" that shows a record's notes as plain
+// text, read-only, until it is closed.
+#pragma once
+
+#include <string>
+
+#include "uikit/MessageMap.h"
+#include "uikit/Window.h"
+
+namespace kv {
+
+class CNotesPopup : public ui::Mapped<CNotesPopup, ui::Window> {
+public:
+    // Opens the window with its top-left corner at `at` (screen pixels).
+    bool Open(HWND owner, const std::string& text, POINT at);
+    std::string ShownText() const;
+
+    static const ui::MessageMap<CNotesPopup>& Messages();
+
+private:
+    LRESULT OnSize(WPARAM, LPARAM);
+    LRESULT OnColor(WPARAM, LPARAM);
+
+    HWND text_ = nullptr;
+};
+
+}  // namespace kv

@@ -1,0 +1,13 @@
+// SHA-256, for keeping a digest of a secret instead of a second plain copy.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace kv {
+
+using Sha256Digest = std::array<unsigned char, 32>;
+
+Sha256Digest Sha256(const std::string& data);
+
+}  // namespace kv

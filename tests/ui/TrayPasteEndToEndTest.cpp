@@ -1,0 +1,84 @@
+// The real Kelvandor.exe types a value from its tray dialog into the window
+// of another program, the way a user fills a login prompt.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <filesystem>
+
+#include "db/Database.h"
+#include "resources/resource.h"
+#include "tests/support/DatabaseFile.h"
+#include "tests/support/Records.h"
+#include "tests/ui/support/EndToEnd.h"
+#include "tests/ui/support/PasteTarget.h"
+
+namespace kv {
+namespace {
+
+using namespace uitest;
+
+class TrayPasteEndToEndTest : public EndToEndTest {
+protected:
+    void SetUp() override {
+        EndToEndTest::SetUp();
+        file_ = (std::filesystem::temp_directory_path() / "kelvandor-tray-paste.kv").string();
+        PasswordDatabase db;
+        const int folder = AddFolder(db, "Internet", kInternetCategory);
+        db.Folders[static_cast<std::size_t>(folder)].records.write() = {test::LoginRecord("Mail", "ann", "s3cret")};
+        ASSERT_TRUE(test::WriteDatabaseFile(file_, "", std::move(db)));
+        RememberFile(file_);
+        SetNumber("Init", 0);
+    }
+
+    void TearDown() override {
+        EndToEndTest::TearDown();
+        std::filesystem::remove(file_);
+    }
+
+    // A click on the notification icon, as the shell reports it.
+    void ClickTrayIcon() {
+        PostMessageA(TrayWindowOfFirst(), RegisterWindowMessageA("PASSWORDTaskbarMsg"), 0, WM_LBUTTONUP);
+    }
+
+    // The first child of `item` once it is expanded (the tree fills itself
+    // as items open).
+    static HTREEITEM ExpandedChild(HWND tree, HTREEITEM item) {
+        SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+        return reinterpret_cast<HTREEITEM>(
+            SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)));
+    }
+
+    std::string file_;
+};
+
+TEST_F(TrayPasteEndToEndTest, TheTrayDialogTypesTheUserNameAndTabIntoAnotherProgram) {
+    StartFirst("systray");
+    PasteTarget target;
+    target.HandleTabs();
+    ClickTrayIcon();
+    HWND dialog = WaitForWindow({first.id(), "", "#32770", true}, 10000);
+    ASSERT_NE(dialog, nullptr) << "the tray dialog did not open";
+    HWND tree = GetDlgItem(dialog, IDC_TRAY_TREE);
+    HTREEITEM folder = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        folder = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+        return folder != nullptr;
+    }));
+    HTREEITEM record = ExpandedChild(tree, folder);
+    ASSERT_NE(record, nullptr);
+    HTREEITEM userName = ExpandedChild(tree, record);
+    ASSERT_NE(userName, nullptr);
+    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(userName));
+
+    PressButton(dialog, IDC_TRAY_PASTE);
+    EXPECT_TRUE(WaitUntil([&] { return target.FirstText() == "ann" && target.TabbedOn(); }, 10000))
+        << "typed: " << target.FirstText();
+    // The dialog takes the focus back only after the target read every key.
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }));
+    Pump(200);
+    EXPECT_EQ(target.FirstText(), "ann");
+}
+
+}  // namespace
+}  // namespace kv
