@@ -10,6 +10,8 @@
 
 #include "app/MessageBox.h"
 #include "app/PasswordApp.h"
+#include "app/TrayDlg.h"
+#include "app/TrayWnd.h"
 #include "bench/SyntheticDatabase.h"
 #include "editor/EditorDlg.h"
 #include "platform/FileSystem.h"
@@ -92,6 +94,28 @@ int Run(bool quick) {
     std::printf("Editor under Windows (or Wine)\n");
     std::printf("  read a file of %zu records (file layer only)      %8.3f s\n", records, load);
     std::printf("  open a file of %zu records and show it          %8.3f s\n", records, open);
+
+    // The tray dialog on the same file: its tree gets the folders at once and
+    // a folder's records and values only when the folder opens.
+    app.Tray().OpenTrayDlg(true);
+    CTrayDlg& tray = *app.Tray().TrayDlg();
+    const double trayRebuild = Seconds([&] { tray.Rebuild(); uitest::Pump(0); }, 3);
+    HTREEITEM firstFolder = nullptr;
+    const double trayFolder = Seconds(
+        [&] {
+            tray.Rebuild();
+            firstFolder = tray.tree().Root();
+            tray.tree().Expand(firstFolder);
+            uitest::Pump(0);
+        },
+        3);
+    std::size_t shown = 0;
+    for (HTREEITEM item = tray.tree().Child(firstFolder); item != nullptr; item = tray.tree().NextSibling(item)) ++shown;
+    const std::string fill = "fill the tray dialog's tree from " + std::to_string(records) + " records";
+    const std::string openFolder = "... and open its first folder (" + std::to_string(shown) + " records)";
+    std::printf("  %-49s%8.3f s\n", fill.c_str(), trayRebuild);
+    std::printf("  %-49s%8.3f s\n", openFolder.c_str(), trayFolder);
+    app.Tray().HideTrayDlg();
 
     double times[2] = {0, 0};
     const int counts[2] = {small, large};

@@ -191,7 +191,7 @@ TEST_F(TrayTest, ScreenSaverWatchLeavesTheDatabaseOpenWhileNoSaverRuns) {
     EXPECT_FALSE(app_->Locked);
 }
 
-class ClipboardClearingTest : public TrayTest {
+class TrayClipboardTest : public TrayTest {
 protected:
     void SetUp() override {
         TrayTest::SetUp();
@@ -203,14 +203,14 @@ protected:
     }
 };
 
-TEST_F(ClipboardClearingTest, CopiedValueIsClearedWithoutTheEditor) {
+TEST_F(TrayClipboardTest, CopiedValueIsClearedWithoutTheEditor) {
     ASSERT_EQ(app_->Editor(), nullptr);
     ASSERT_TRUE(CopyToClipboard("s3cret"));
     EXPECT_TRUE(WaitUntil([] { return ClipboardText() != std::optional<std::string>("s3cret"); }, 3500));
     EXPECT_FALSE(ClipboardText().has_value());
 }
 
-TEST_F(ClipboardClearingTest, TextThatAnotherProgramPutThereIsLeftAlone) {
+TEST_F(TrayClipboardTest, TextThatAnotherProgramPutThereIsLeftAlone) {
     const std::string copied(100, 'p');
     ASSERT_TRUE(CopyToClipboard(copied));
     // Another program replaces the text by one with the same beginning.
