@@ -16,6 +16,7 @@
 #include "editor/RecordSearch.h"
 #include "editor/RecordSort.h"
 #include "platform/Locale.h"
+#include "tests/support/CountingFinder.h"
 
 namespace kv::bench {
 namespace {
@@ -87,17 +88,6 @@ void RunSortBenchmark(const BenchOptions& options) {
     PrintRatio("exchange sort, " + largeName, largeExchange, largeSort, "against SortRecords");
 }
 
-// The plain-text finder, counting the notes that would have been loaded into a rich edit control.
-class CountingFinder : public PlainTextNotesFinder {
-public:
-    std::optional<TextRange> Find(const std::string& notes, const std::string& text, std::size_t from,
-                                  std::uint32_t options) override {
-        ++calls;
-        return PlainTextNotesFinder::Find(notes, text, from, options);
-    }
-    std::size_t calls = 0;
-};
-
 void RunSearchBenchmark(const BenchOptions& options) {
     const PasswordDatabase db = MakeSyntheticDatabase(options.records);
     FolderTreeModel tree;
@@ -113,7 +103,7 @@ void RunSearchBenchmark(const BenchOptions& options) {
                 options.records, notes, db.Folders.size(), searchOptions);
 
     constexpr int kRuns = 3;
-    CountingFinder finder;
+    test::CountingFinder finder;
     RecordSearch search(finder);
     const double searched = BestSeconds(kRuns, [&] {
         search.Reset();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editor/RecordSearch.h"
+#include "tests/support/CountingFinder.h"
 
 namespace kv {
 namespace {
@@ -20,16 +21,6 @@ Record MakeRecord(std::initializer_list<std::pair<int, std::string>> fields) {
     return record;
 }
 
-// A finder that counts the notes it is asked about.
-class CountingFinder : public PlainTextNotesFinder {
-public:
-    std::optional<TextRange> Find(const std::string& notes, const std::string& text, std::size_t from,
-                                  std::uint32_t options) override {
-        ++calls;
-        return PlainTextNotesFinder::Find(notes, text, from, options);
-    }
-    int calls = 0;
-};
 
 // Folders with their tree; searches follow their hits as the editor does, by
 // selecting the folder of each hit.
@@ -75,7 +66,7 @@ protected:
     std::vector<Folder> folders;
     FolderTreeModel tree;
     AppSettings settings;  // category 1 shows fields 0, 1, 2, 9 and 10
-    CountingFinder finder;
+    test::CountingFinder finder;
     RecordSearch search{finder};
     NodeId selected = 0;
 };
@@ -190,7 +181,7 @@ TEST_F(RecordSearchTest, TheFinderSeesOnlyNotesThatMightHoldTheText) {
               MakeRecord({{kNotes, "{\\rtf1 ba{\\b nk}}"}})});
     EXPECT_EQ(NextHits("bank", 3, kSearchIgnoreCase),
               (std::vector<std::string>{"A #1 notes 11-15", "A #2 notes 0-4", "A #1 notes 11-15"}));
-    EXPECT_EQ(finder.calls, 5);  // never for record 0, whose notes lack the text
+    EXPECT_EQ(finder.calls, 5u);  // never for record 0, whose notes lack the text
 }
 
 TEST(FindFolderTest, TheSelectedFolderIsNotTested) {
