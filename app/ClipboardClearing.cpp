@@ -1,5 +1,7 @@
 #include "app/ClipboardClearing.h"
 
+#include "db/SecureWipe.h"
+
 namespace kv {
 
 void ClipboardMemory::Remember(const std::string& text, std::uint32_t tick) {
@@ -19,11 +21,12 @@ bool ClearClipboardIfDue(ClipboardMemory& memory, ClipboardAccess& clipboard, st
     if (!memory.Remembers() || !memory.IsDue(now, delaySeconds * 1000)) return false;
     bool emptied = false;
     if (clipboard.Open()) {
-        const std::optional<std::string> text = clipboard.Text();
+        std::optional<std::string> text = clipboard.Text();
         if (text && memory.Matches(*text)) {
             clipboard.Empty();
             emptied = true;
         }
+        if (text) SecureWipe(*text);
         clipboard.Close();
     }
     memory.Forget();

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -47,6 +48,8 @@ public:
     // disabled it only unregisters.
     bool RegisterLockHotKey(bool enable, std::uint32_t modifiers, std::uint32_t virtualKey);
     bool IsScreenSaverRunning() const;
+    // Tests answer in place of the system whether a screen saver runs.
+    void SetScreenSaverProbe(std::function<bool()> probe) { screenSaverProbe_ = std::move(probe); }
     // Empties the clipboard once the clearing delay has passed, if it still
     // holds the value the program copied last.
     void ClearClipboardIfDue();
@@ -103,6 +106,7 @@ private:
     bool oleInitialised_ = false;
     bool reportedSaveFailure_ = false;
     bool unlockPromptOpen_ = false;
+    std::function<bool()> screenSaverProbe_;
     bool released_ = false;
 };
 

@@ -17,8 +17,11 @@ bool CPasswordApp::CanLock() const { return tray_.IconShown() && !Database.Maste
 
 void CPasswordApp::Lock() {
     if (!CanLock()) return;
-    if (editor_ && editor_->hwnd() != nullptr) editor_->Show(SW_HIDE);
-    tray_.HideTrayDlg();
+    if (editor_ && editor_->hwnd() != nullptr) {
+        editor_->view().CloseSearch();
+        editor_->Show(SW_HIDE);
+    }
+    tray_.ConcealTrayDlg();
     Locked = true;
     tray_.UpdateIcon();
 }
@@ -64,6 +67,7 @@ bool CPasswordApp::RegisterLockHotKey(bool enable, std::uint32_t modifiers, std:
 }
 
 bool CPasswordApp::IsScreenSaverRunning() const {
+    if (screenSaverProbe_) return screenSaverProbe_();
     if (IsNT) {
         HDESK desktop = OpenDesktopA("screen-saver", 0, FALSE, MAXIMUM_ALLOWED);
         if (desktop != nullptr) {

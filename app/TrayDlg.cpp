@@ -1,5 +1,7 @@
 #include "app/TrayDlg.h"
 
+#include <shellapi.h>
+
 #include "app/NotesPopup.h"
 #include "app/PasswordApp.h"
 #include "app/TrayPlacement.h"
@@ -168,8 +170,10 @@ void CTrayDlg::PlaceControls() {
 void CTrayDlg::PlaceBesideTaskbar() {
     RECT window{};
     GetWindowRect(hwnd(), &window);
+    APPBARDATA bar{};
+    bar.cbSize = sizeof bar;
     RECT taskbar{};
-    if (HWND bar = FindWindowA("Shell_TrayWnd", nullptr)) GetWindowRect(bar, &taskbar);
+    if (SHAppBarMessage(ABM_GETTASKBARPOS, &bar) != 0) taskbar = bar.rc;
     RECT workArea{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
     if (IsRectEmpty(&taskbar)) {

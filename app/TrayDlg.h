@@ -26,6 +26,8 @@ public:
     void Rebuild();
     // The database changed: rebuild when the dialog or its tree is next used.
     void MarkStale() { stale_ = true; }
+    // Closes the search dialog and the notes popup that the dialog opened.
+    void CloseCompanions();
     void RebuildIfStale() {
         if (stale_) Rebuild();
     }

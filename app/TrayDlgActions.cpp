@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <array>
+#include <cstring>
 
 #include "app/Clipboard.h"
 #include "app/MessageBox.h"
@@ -26,6 +27,7 @@ namespace {
 constexpr int kTitleLength = 333;
 constexpr std::size_t kNotesShown = 512;
 constexpr DWORD kInputWaitMs = 2000;
+constexpr char kTabToken[] = "{TAB}";
 
 struct TargetSearch {
     HWND exclude;
@@ -95,7 +97,10 @@ void CTrayDlg::PasteToApplication() {
         SendMessageTimeoutA(target, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kInputWaitMs, &ignored);
         SecretString text(tree_.Selection() != nullptr ? tree_.model().Value(tree_.SelectedItem()) : std::string());
         if (!text.get().empty()) {
-            if (App().Settings.SendTab != 0) text.get() += "{TAB}";
+            if (App().Settings.SendTab != 0) {
+                text.get().reserve(text.get().size() + std::strlen(kTabToken));  // no copy left behind
+                text.get() += kTabToken;
+            }
             SendKeys(target, text.get().c_str());
             if (attached) WaitForTypedKeys(target);
         }
@@ -129,6 +134,11 @@ void CTrayDlg::FillSearchTexts() {
     if (combo.Count() > 0) combo.Select(0);
 }
 
+void CTrayDlg::CloseCompanions() {
+    searchDialog_.reset();
+    notes_.reset();
+}
+
 void CTrayDlg::OnSearchListClosed() { search_.Enable(true); }
 
 void CTrayDlg::OnSearch() {
@@ -146,7 +156,6 @@ void CTrayDlg::SearchClosed() { FillSearchTexts(); }
 
 void CTrayDlg::FindText(const std::string& text) {
     CPasswordApp& app = App();
-    app.Database.Modified = true;  // the search texts belong to the file
     const TrayItem from = tree_.Selection() != nullptr ? tree_.SelectedItem() : TrayItem{};
     const TrayItem found = tree_.model().Find(from, text, app.Settings.SearchOptions);
     if (found.node == FolderTreeModel::kRoot) {
@@ -209,13 +218,13 @@ void CTrayDlg::OnLaunchEmail() {
 void CTrayDlg::OnDisplayNotes() {
     const Record* record = tree_.model().RecordOf(tree_.SelectedItem());
     if (record == nullptr) return;
-    std::string notes = PlainTextOf(record->fields[kNotes]);
-    if (notes.size() > kNotesShown) notes.resize(kNotesShown);
+    SecretString notes(PlainTextOf(record->fields[kNotes]));
+    if (notes.get().size() > kNotesShown) notes.get().resize(kNotesShown);
     const RECT item = tree_.ItemTextRect(tree_.Selection());
     POINT at{item.left, item.bottom};
     ClientToScreen(tree_.hwnd(), &at);
     notes_ = std::make_unique<CNotesPopup>();
-    notes_->Open(hwnd(), notes, at);
+    notes_->Open(hwnd(), notes.get(), at);
 }
 
 void CTrayDlg::OnAutoFillForm() {

@@ -65,6 +65,7 @@ UINT CTrayWnd::TrackIconMenu(HMENU menu, std::vector<TrayItem>& autoFillItems) {
     } else {
         if (!trayDlg_) OpenTrayDlg(false);
         if (trayDlg_) {
+            trayDlg_->RebuildIfStale();
             autoFillItems = FillAutoFillMenu(GetSubMenu(menu, kAutoFillPosition),
                                              BuildAutoFillMenu(trayDlg_->tree().model()));
         }

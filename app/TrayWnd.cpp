@@ -13,6 +13,8 @@ namespace {
 
 constexpr UINT kIconId = 1;
 constexpr UINT kScreenSaverPeriodMs = 3000;
+// Sent to top-level windows when Explorer has started (again).
+const UINT kTaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
 
 }  // namespace
 
@@ -26,6 +28,7 @@ const ui::MessageMap<CTrayWnd>& CTrayWnd::Messages() {
                                 .Registered(&messages::Shutdown, &CTrayWnd::OnShutdown)
                                 .Registered(&messages::IePopup, &CTrayWnd::OnIePopup)
                                 .Registered(&messages::Taskbar, &CTrayWnd::OnTaskbar)
+                                .Registered(&kTaskbarCreated, &CTrayWnd::OnTaskbarCreated)
                                 .Message(WM_HOTKEY, &CTrayWnd::OnHotKey)
                                 .Message(WM_TIMER, &CTrayWnd::OnTimer)
                                 .Message(WM_DESTROY, &CTrayWnd::OnDestroy)
@@ -45,18 +48,25 @@ bool CTrayWnd::Create() {
     return true;
 }
 
+HICON CTrayWnd::CurrentIcon() { return ui::LoadIconAt(App().Locked ? IDI_LOCKED : IDI_KELVANDOR, 16); }
+
 bool CTrayWnd::AddIcon() {
-    HICON icon = ui::LoadIconAt(App().Locked ? IDI_LOCKED : IDI_KELVANDOR, 16);
     iconShown_ = true;
     iconAddedAt_ = GetTickCount();
-    const bool added = icon_.Add(hwnd(), icon, "Kelvandor");
+    const bool added = icon_.Add(hwnd(), CurrentIcon(), "Kelvandor");
     UpdateTimers();
     App().RegisterLockHotKey(true, 0, 0);
     return added;
 }
 
 void CTrayWnd::UpdateIcon() {
-    if (iconShown_) icon_.Modify(hwnd(), ui::LoadIconAt(App().Locked ? IDI_LOCKED : IDI_KELVANDOR, 16));
+    if (iconShown_) icon_.Modify(hwnd(), CurrentIcon());
+}
+
+LRESULT CTrayWnd::OnTaskbarCreated(WPARAM, LPARAM) {
+    // A new Explorer has an empty notification area: the icon goes back in.
+    if (iconShown_) icon_.Add(hwnd(), CurrentIcon(), "Kelvandor");
+    return 0;
 }
 
 void CTrayWnd::RemoveIcon() {
@@ -105,6 +115,14 @@ void CTrayWnd::HideTrayDlg() {
     if (iconMenuOpen_) return;
     trayDlgVisible_ = false;
     if (trayDlg_ && trayDlg_->hwnd() != nullptr) trayDlg_->Show(SW_HIDE);
+}
+
+void CTrayWnd::ConcealTrayDlg() {
+    trayDlgVisible_ = false;
+    if (trayDlg_ && trayDlg_->hwnd() != nullptr) {
+        trayDlg_->CloseCompanions();
+        trayDlg_->Show(SW_HIDE);
+    }
 }
 
 void CTrayWnd::RefreshTrayDlg() {

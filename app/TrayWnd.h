@@ -49,6 +49,9 @@ public:
     // and, with `show`, shows it in the foreground.
     void OpenTrayDlg(bool show);
     void HideTrayDlg();
+    // Hides the dialog and what it opened whatever the icon menu does: a
+    // locked database shows nothing.
+    void ConcealTrayDlg();
     // Rebuilds the tray dialog's tree, if the dialog exists.
     void RefreshTrayDlg();
     // The database changed: the tray dialog rebuilds its tree when next used.
@@ -66,6 +69,8 @@ private:
     LRESULT OnShutdown(WPARAM, LPARAM);
     LRESULT OnIePopup(WPARAM, LPARAM);
     LRESULT OnTaskbar(WPARAM, LPARAM);
+    LRESULT OnTaskbarCreated(WPARAM, LPARAM);
+    static HICON CurrentIcon();
     LRESULT OnHotKey(WPARAM, LPARAM);
     LRESULT OnTimer(WPARAM, LPARAM);
     LRESULT OnDestroy(WPARAM, LPARAM);

@@ -46,6 +46,7 @@ public:
     CRecordGrid& grid() { return *grid_; }
     // The open search dialog, or null.
     CSearchDlg* searchDialog() { return search_.get(); }
+    void CloseSearch() { search_.reset(); }
 
     // After a file was opened (or an undo of a folder change): the tree anew.
     void RebuildTree();

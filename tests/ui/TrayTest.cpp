@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Clipboard.h"
+#include "app/RegisteredMessages.h"
 #include "app/TrayDlg.h"
 #include "app/TrayWnd.h"
 #include "editor/SearchMatch.h"
@@ -106,6 +107,7 @@ TEST_F(TrayTest, SearchFindsAValueInsideAClosedFolderAndWraps) {
     dialog.FindText("nowhere");
     ASSERT_EQ(shown_.size(), 1u);
     EXPECT_EQ(shown_[0].text, "Search item was not found.");
+    EXPECT_FALSE(app_->Database.Modified);
 }
 
 // The columns of the icon menu's "All sites" popup for `records` records with form data.
@@ -178,17 +180,43 @@ TEST_F(TrayTest, HotKeyWhileTheUnlockPromptIsOpenOpensNoSecondPrompt) {
     EXPECT_FALSE(app_->Locked);
 }
 
-TEST_F(TrayTest, ScreenSaverWatchLeavesTheDatabaseOpenWhileNoSaverRuns) {
+TEST_F(TrayTest, ScreenSaverWatchLocksOnceTheSaverStarts) {
     if (std::unique_ptr<SettingsStore> store = app_->Storage().OpenOrCreate()) store->WriteNumber("CheckScreenSaver", 1);
     DialogAnswerer answerer;
     answerer.Expect("Enter password - Tray.kv", IDOK, Typing("pw"));
     StartOn(InternetFile({test::LoginRecord("Mail", "ann", "pw")}), "pw");
-    OpenTray();
+    CTrayDlg& dialog = OpenTray();
     ASSERT_TRUE(app_->CanLock());
     EXPECT_FALSE(app_->IsScreenSaverRunning());
-    // One tick of the watch (every three seconds) passes.
+    bool saverRuns = false;
+    app_->SetScreenSaverProbe([&] { return saverRuns; });
+    // A tick of the watch (every three seconds) without a saver changes nothing.
     Pump(3500);
     EXPECT_FALSE(app_->Locked);
+    saverRuns = true;
+    EXPECT_TRUE(WaitUntil([&] { return app_->Locked; }, 4000));
+    EXPECT_FALSE(dialog.IsVisible());
+}
+
+TEST_F(TrayTest, LockingHidesEverythingTheTrayShowsEvenWithTheIconMenuOpen) {
+    DialogAnswerer answerer;
+    answerer.Expect("Enter password - Tray.kv", IDOK, Typing("pw"));
+    StartOn(InternetFile({test::LoginRecord("Mail", "ann", "pw")}), "pw");
+    app_->ShowEditor();
+    ASSERT_NE(app_->Editor(), nullptr);
+    Pump(100);
+    Command(*app_->Editor(), ID_SEARCH_RECORDS);
+    CTrayDlg& dialog = OpenTray();
+    PressButton(dialog.hwnd(), ID_SEARCH_RECORDS);
+    Pump(100);
+    // The editor, its search, the tray dialog and its search.
+    ASSERT_EQ(FindWindows({GetCurrentProcessId(), "", "", true}).size(), 4u);
+    // The right button went down on the icon: the icon menu counts as open.
+    app_->Tray().Send(messages::Taskbar, 0, WM_RBUTTONDOWN);
+    app_->Tray().Send(WM_HOTKEY, 100);
+    EXPECT_TRUE(app_->Locked);
+    Pump(50);
+    EXPECT_TRUE(FindWindows({GetCurrentProcessId(), "", "", true}).empty());
 }
 
 class TrayClipboardTest : public TrayTest {
