@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "db/SecureWipe.h"
 #include "generator/PasswordStrength.h"
 
 namespace kv {
@@ -17,34 +18,44 @@ char ToLower(char c) { return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c;
 
 std::uint32_t Count(std::size_t n) { return static_cast<std::uint32_t>(n); }
 
-std::string MakeSecure(const GeneratorOptions& options, RandomDraws& draws) {
+// Room for the longest password the options can make, before it is cut to
+// its length: reserved up front, the text never moves to a larger buffer and
+// leaves no copy of itself behind in freed memory.
+std::size_t Capacity(const GeneratorOptions& options, const std::vector<std::string>& words) {
+    if (options.type == PasswordType::Secure) return SecureLength(options) + options.insertText.size();
+    std::size_t longest = 0;
+    for (const std::string& word : words) longest = std::max(longest, word.size());
+    return 2 * longest + 4 + options.insertText.size();  // two words, four digits
+}
+
+void AppendSecure(std::string& text, const GeneratorOptions& options, RandomDraws& draws) {
     const std::vector<std::string> pools = CharacterPools(options);
-    std::string text;
-    if (pools.empty()) return text;
+    if (pools.empty()) return;
     for (std::size_t i = 0; i < SecureLength(options); ++i) {
         const std::string& pool = pools[draws.Below(Count(pools.size()))];
         text += pool[draws.Below(Count(pool.size()))];
     }
-    return text;
 }
 
-std::string Capitalised(std::string word) {
-    if (!word.empty()) word[0] = ToUpper(word[0]);
-    return word;
+// Appends a word of the list, every word equally likely, with its first letter capitalised.
+void AppendWord(std::string& text, const std::vector<std::string>& words, RandomDraws& draws) {
+    const std::size_t start = text.size();
+    text += words[draws.Below(Count(words.size()))];
+    if (text.size() > start) text[start] = ToUpper(text[start]);
 }
 
-std::string MakeSimple(const GeneratorOptions& options, const std::vector<std::string>& words, RandomDraws& draws) {
-    if (words.empty()) return {};
-    // Every word of the list is equally likely.
-    const auto pick = [&] { return Capitalised(words[draws.Below(Count(words.size()))]); };
-    std::string text = pick();
+void AppendSimple(std::string& text, const GeneratorOptions& options, const std::vector<std::string>& words,
+                  RandomDraws& draws) {
+    if (words.empty()) return;
+    AppendWord(text, words, draws);
     if (options.words == WordPattern::WordNumber || options.words == WordPattern::WordNumberWord) {
         const std::uint32_t digits = draws.Below(4) + 1;
         for (std::uint32_t i = 0; i < digits; ++i) text += kDigits[draws.Below(10)];
     }
     if (options.insertPlace == InsertPlace::Middle) text += options.insertText;
-    if (options.words == WordPattern::WordWord || options.words == WordPattern::WordNumberWord) text += pick();
-    return text;
+    if (options.words == WordPattern::WordWord || options.words == WordPattern::WordNumberWord) {
+        AppendWord(text, words, draws);
+    }
 }
 
 void ApplyCase(std::string& text, const GeneratorOptions& options, RandomDraws& draws) {
@@ -76,7 +87,7 @@ void Insert(std::string& text, const GeneratorOptions& options) {
         case InsertPlace::None:
             return;
         case InsertPlace::Prefix:
-            text = insert + text;
+            text.insert(0, insert);
             return;
         case InsertPlace::Suffix:
             if (secure) CutForInsert(text, insert);
@@ -110,13 +121,18 @@ GeneratedPassword GeneratePassword(const GeneratorOptions& options, const std::v
         return made;
     }
     RandomDraws draws(source);
-    made.text = secure ? MakeSecure(options, draws) : MakeSimple(options, words, draws);
+    made.text.reserve(Capacity(options, words));
+    if (secure) {
+        AppendSecure(made.text, options, draws);
+    } else {
+        AppendSimple(made.text, options, words, draws);
+    }
     ApplyCase(made.text, options, draws);
     Insert(made.text, options);
     if (secure && made.text.size() > SecureLength(options)) made.text.resize(SecureLength(options));
     if (draws.failed()) {
         made.outcome = GeneratedPassword::Outcome::RandomFailed;
-        made.text.clear();
+        SecureWipe(made.text);
         return made;
     }
     made.bits = GeneratedBits(options, words.size());
@@ -124,7 +140,7 @@ GeneratedPassword GeneratePassword(const GeneratorOptions& options, const std::v
 }
 
 std::size_t SecureLength(const GeneratorOptions& options) {
-    return static_cast<std::size_t>(std::clamp(options.length, 0, kMaxGeneratedLength));
+    return static_cast<std::size_t>(std::clamp(options.length, 0, kLongestTypedLength));
 }
 
 int ParsePasswordLength(const std::string& text) {
@@ -134,7 +150,7 @@ int ParsePasswordLength(const std::string& text) {
     if (text[at] == '-' || text[at] == '+') ++at;
     int length = 0;
     for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
-        length = std::min(length * 10 + (text[at] - '0'), kMaxGeneratedLength);
+        length = std::min(length * 10 + (text[at] - '0'), kLongestTypedLength);
     }
     return negative ? 0 : length;
 }

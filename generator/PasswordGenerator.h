@@ -16,8 +16,11 @@ enum class LetterCase { Upper, Lower, Mixed };
 enum class InsertPlace { None, Prefix, Middle, Suffix };
 enum class WordPattern { SingleWord, WordNumber, WordWord, WordNumberWord };
 
-// The longest Secure password (the top of the length control's range).
-constexpr int kMaxGeneratedLength = 80;
+// The top of the length control's range.
+constexpr int kMaxSpinLength = 80;
+// The longest Secure password: a typed length may go beyond the control's
+// range, up to this bound against absurd numbers.
+constexpr int kLongestTypedLength = 1024;
 
 struct GeneratorOptions {
     PasswordType type = PasswordType::Secure;
@@ -50,11 +53,11 @@ GeneratedPassword GeneratePassword(const GeneratorOptions& options, const std::v
 // checked and not empty).
 std::vector<std::string> CharacterPools(const GeneratorOptions& options);
 
-// The length of a Secure password: the options' length, from 0 to 80.
+// The length of a Secure password: the options' length, from 0 to 1024.
 std::size_t SecureLength(const GeneratorOptions& options);
 
 // The length text as a number: its leading decimal number (after blanks and
-// a sign), 0 when there is none or it is negative, at most 80.
+// a sign), 0 when there is none or it is negative, at most 1024.
 int ParsePasswordLength(const std::string& text);
 
 // Removes every double quote; true when there was one.

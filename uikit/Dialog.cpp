@@ -1,7 +1,5 @@
 #include "uikit/Dialog.h"
 
-#include <vector>
-
 #include "uikit/MessageLoop.h"
 #include "uikit/Module.h"
 
@@ -33,10 +31,12 @@ void Dialog::EndDialog(INT_PTR result) {
 
 std::string Dialog::ItemText(int id) const {
     HWND item = Item(id);
-    const int length = GetWindowTextLengthA(item);
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    GetWindowTextA(item, buffer.data(), length + 1);
-    return buffer.data();
+    // Read straight into the string returned, so that a password read here
+    // leaves no second copy behind in freed memory.
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(item)), '\0');
+    const int copied = GetWindowTextA(item, text.data(), static_cast<int>(text.size()) + 1);
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
 }
 
 bool Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {

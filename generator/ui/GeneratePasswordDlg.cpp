@@ -76,7 +76,7 @@ bool CGeneratePasswordDlg::OnInitDialog() {
     }
     ui::Control spin(Item(IDC_LENGTH_SPIN));
     spin.Send(UDM_SETBUDDY, reinterpret_cast<WPARAM>(Item(IDC_PASSWORD_LENGTH)));
-    spin.Send(UDM_SETRANGE32, 1, kMaxGeneratedLength);
+    spin.Send(UDM_SETRANGE32, 1, kMaxSpinLength);
     // The texts are kept to what the settings can read back.
     for (const int id : {IDC_SPECIAL_CHARS, IDC_INSERT_TEXT}) {
         ui::Edit(Item(id)).LimitText(static_cast<int>(kGeneratorTextSize - 1));
@@ -166,8 +166,10 @@ GeneratorOptions CGeneratePasswordDlg::ReadOptions() const {
 }
 
 void CGeneratePasswordDlg::Generate() {
-    const bool wasReady = ready_;
-    ready_ = false;
+    // A message box shown below runs its own message loop: a spin message or
+    // a click that comes through it makes no second password meanwhile.
+    if (generating_) return;
+    generating_ = true;
     GeneratedPassword made = GeneratePassword(ReadOptions(), words_, SystemRandom());
     switch (made.outcome) {
         case GeneratedPassword::Outcome::Made:
@@ -185,7 +187,7 @@ void CGeneratePasswordDlg::Generate() {
             break;
     }
     SecureWipe(made.text);
-    ready_ = wasReady;
+    generating_ = false;
 }
 
 void CGeneratePasswordDlg::UpdateStrength() {
@@ -213,6 +215,8 @@ void CGeneratePasswordDlg::ApplyPasswordType() {
 }
 
 void CGeneratePasswordDlg::OnPasswordChanged() {
+    // The buffer of the previous password is wiped before it is given up.
+    SecureWipe(password_);
     password_ = ItemText(IDC_GENERATED_PASSWORD);
     EnableItem(IDOK, !password_.empty());
     UpdateStrength();

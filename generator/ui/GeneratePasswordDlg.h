@@ -55,9 +55,10 @@ private:
     SettingsStorage& storage_;
     Tell tell_;
     bool copyMode_ = true;
-    // Clicks make a new password only once the dialog is ready, and not
-    // while one is being made.
+    // Clicks make a new password only once the dialog is ready.
     bool ready_ = false;
+    // Set while a password is being made; Generate() is not entered again.
+    bool generating_ = false;
     std::vector<std::string> words_;
     std::string password_;
     // The password last made and its bits, to tell a typed password from it.

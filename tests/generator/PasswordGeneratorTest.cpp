@@ -188,24 +188,29 @@ TEST_F(GeneratorTest, AFailedRandomSourceMakesNoPassword) {
     EXPECT_EQ(made.text, "");
 }
 
-TEST(PasswordLengthTest, TheLeadingNumberUpToEighty) {
+TEST(PasswordLengthTest, TheLeadingNumberUpToTheLongestTypedLength) {
     EXPECT_EQ(ParsePasswordLength("16"), 16);
     EXPECT_EQ(ParsePasswordLength(" 7 chars"), 7);
     EXPECT_EQ(ParsePasswordLength("+12"), 12);
     EXPECT_EQ(ParsePasswordLength("80"), 80);
-    EXPECT_EQ(ParsePasswordLength("81"), 80);
-    EXPECT_EQ(ParsePasswordLength("99999999999999999999"), 80);
+    EXPECT_EQ(ParsePasswordLength("81"), 81);
+    EXPECT_EQ(ParsePasswordLength("1024"), 1024);
+    EXPECT_EQ(ParsePasswordLength("1025"), 1024);
+    EXPECT_EQ(ParsePasswordLength("99999999999999999999"), 1024);
     EXPECT_EQ(ParsePasswordLength("0"), 0);
     EXPECT_EQ(ParsePasswordLength("-5"), 0);
     EXPECT_EQ(ParsePasswordLength("text"), 0);
     EXPECT_EQ(ParsePasswordLength(""), 0);
 }
 
-TEST(PasswordLengthTest, AnOverlongLengthIsCutToEighty) {
+TEST(PasswordLengthTest, ATypedLengthBeyondTheSpinRangeIsMade) {
     GeneratorOptions options;
-    options.length = 1000;
+    options.length = ParsePasswordLength("100");
     SeededRandom random{1};
-    EXPECT_EQ(GeneratePassword(options, {}, random).text.size(), 80u);
+    EXPECT_EQ(GeneratePassword(options, {}, random).text.size(), 100u);
+    // An absurd length is cut to the longest typed length.
+    options.length = 5000;
+    EXPECT_EQ(GeneratePassword(options, {}, random).text.size(), 1024u);
 }
 
 TEST(RemoveQuotesTest, RemovesEveryDoubleQuote) {

@@ -24,13 +24,26 @@ void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK,
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 bool Visible(HWND dialog, int id) { return IsWindowVisible(GetDlgItem(dialog, id)) != FALSE; }
+RECT Place(HWND dialog, int id) {
+    RECT rect{};
+    GetWindowRect(GetDlgItem(dialog, id), &rect);
+    return rect;
+}
+bool AllOf(const std::string& text, int (*test)(int)) {
+    return std::all_of(text.begin(), text.end(), [test](char c) { return test(static_cast<unsigned char>(c)) != 0; });
+}
+
+const int kInsertPlaces[] = {IDC_INSERT_DISABLE, IDC_INSERT_PREFIX, IDC_INSERT_MIDDLE, IDC_INSERT_SUFFIX};
 
 class GeneratorTest : public EditorFixture {
 protected:
     // Opens the dialog on the tests' settings; `act` works in it, then
     // `button` closes it. Returns the dialog's result.
     INT_PTR Run(const std::function<void(HWND)>& act, int button) {
-        CGeneratePasswordDlg dialog(app_->Storage(), [this](const std::string& text) { told_.push_back(text); });
+        CGeneratePasswordDlg dialog(app_->Storage(), [this](const std::string& text) {
+            told_.push_back(text);
+            if (whileTelling_) whileTelling_();
+        });
         DialogAnswerer answerer;
         answerer.Expect(kCaption, button, act);
         const INT_PTR result = dialog.DoModal(nullptr);
@@ -42,6 +55,8 @@ protected:
     GeneratorSettings Stored() { return LoadGeneratorSettings(app_->Storage()); }
 
     std::vector<std::string> told_;
+    // Runs while a message is shown, as the message box's own loop would.
+    std::function<void()> whileTelling_;
     std::string password_;
 };
 
@@ -62,7 +77,7 @@ TEST_F(GeneratorTest, OpensWithSixteenLettersAndTheirStrength) {
                   IDOK),
               IDOK);
     EXPECT_EQ(password_.size(), 16u);
-    EXPECT_TRUE(std::all_of(password_.begin(), password_.end(), [](char c) { return std::isalpha(c) != 0; }));
+    EXPECT_TRUE(AllOf(password_, isalpha)) << password_;
     EXPECT_EQ(strength, "91 bits");
     EXPECT_EQ(okCaption, "Copy to clipboard");
     EXPECT_TRUE(told_.empty());
@@ -121,12 +136,17 @@ TEST_F(GeneratorTest, SimpleShowsTheWordOptionsInPlaceOfTheCharacters) {
             EXPECT_FALSE(Enabled(dialog, IDC_PASSWORD_LENGTH));
             EXPECT_FALSE(Enabled(dialog, IDC_LENGTH_SPIN));
             EXPECT_EQ(ItemText(dialog, IDC_STRENGTH), "9 bits");  // one word of 971
-            // "Single word" sits where "Use numbers" was.
-            RECT word{};
-            RECT numbers{};
-            GetWindowRect(GetDlgItem(dialog, IDC_SINGLE_WORD), &word);
-            GetWindowRect(GetDlgItem(dialog, IDC_USE_NUMBERS), &numbers);
-            EXPECT_EQ(word.left, numbers.left);
+            // Each word option sits where a character control was: at its
+            // left edge, centred on it from top to bottom.
+            for (const auto& [option, place] : {std::make_pair(IDC_SINGLE_WORD, IDC_USE_NUMBERS),
+                                                std::make_pair(IDC_WORD_NUMBER, IDC_SPECIAL_CHARS),
+                                                std::make_pair(IDC_WORD_NUMBER_WORD, IDC_USE_SPECIAL),
+                                                std::make_pair(IDC_WORD_WORD, IDC_USE_LETTERS)}) {
+                const RECT word = Place(dialog, option);
+                const RECT character = Place(dialog, place);
+                EXPECT_EQ(word.left, character.left) << option;
+                EXPECT_NEAR(word.top + word.bottom, character.top + character.bottom, 1) << option;
+            }
             Click(dialog, IDC_TYPE_SECURE);
             EXPECT_TRUE(Visible(dialog, IDC_USE_LETTERS));
             EXPECT_FALSE(Visible(dialog, IDC_SINGLE_WORD));
@@ -213,6 +233,69 @@ TEST_F(GeneratorTest, TheSpinMakesANewPasswordOfTheNewLength) {
         IDOK);
     EXPECT_EQ(password_.size(), 6u);
     EXPECT_EQ(Stored().PasswordLength, "6");
+}
+
+TEST_F(GeneratorTest, ACaseClickMakesANewPasswordInThatCase) {
+    Run(
+        [](HWND dialog) {
+            Click(dialog, IDC_CASE_UPPER);
+            const std::string upper = ItemText(dialog, IDC_GENERATED_PASSWORD);
+            EXPECT_EQ(upper.size(), 16u);
+            EXPECT_TRUE(AllOf(upper, isupper)) << upper;
+            Click(dialog, IDC_CASE_LOWER);
+            const std::string lower = ItemText(dialog, IDC_GENERATED_PASSWORD);
+            EXPECT_EQ(lower.size(), 16u);
+            EXPECT_TRUE(AllOf(lower, islower)) << lower;
+        },
+        IDCANCEL);
+}
+
+TEST_F(GeneratorTest, TheInsertPlacesAreEnabledOnlyWithASavedText) {
+    Run(
+        [](HWND dialog) {
+            for (const int id : kInsertPlaces) EXPECT_FALSE(Enabled(dialog, id)) << id;
+        },
+        IDCANCEL);
+    GeneratorSettings settings = Stored();
+    settings.InsertText = "ab";
+    SaveGeneratorSettings(app_->Storage(), settings);
+    Run(
+        [](HWND dialog) {
+            EXPECT_EQ(ItemText(dialog, IDC_INSERT_TEXT), "ab");
+            for (const int id : kInsertPlaces) EXPECT_TRUE(Enabled(dialog, id)) << id;
+        },
+        IDCANCEL);
+}
+
+TEST_F(GeneratorTest, ATypedLengthBeyondTheSpinRangeIsMade) {
+    std::string strength;
+    Run(
+        [&](HWND dialog) {
+            SetItemText(dialog, IDC_PASSWORD_LENGTH, "100");
+            Click(dialog, IDC_GENERATE);
+            strength = ItemText(dialog, IDC_STRENGTH);
+        },
+        IDOK);
+    EXPECT_EQ(password_.size(), 100u);
+    EXPECT_EQ(strength, "448 bits");
+    EXPECT_EQ(Stored().PasswordLength, "100");
+}
+
+TEST_F(GeneratorTest, ASpinChangeWhileAMessageIsShownMakesNoSecondPassword) {
+    Run(
+        [this](HWND dialog) {
+            // The spin is clicked once while the message is up.
+            whileTelling_ = [this, dialog] {
+                if (told_.size() > 1) return;
+                PostMessageA(dialog, RegisterWindowMessageA("PASSWORDSpinMsg"), 0, 0);
+                Pump(50);
+            };
+            Click(dialog, IDC_USE_LETTERS);  // no class left: refused with a message
+            whileTelling_ = nullptr;
+        },
+        IDCANCEL);
+    ASSERT_EQ(told_.size(), 1u);
+    EXPECT_EQ(told_[0], "Please select numbers, letters, or special characters for the password.");
 }
 
 class GeneratorFromEditorTest : public GeneratorTest {
