@@ -204,6 +204,8 @@ TEST_F(TrayTest, LockingHidesEverythingTheTrayShowsEvenWithTheIconMenuOpen) {
     StartOn(InternetFile({test::LoginRecord("Mail", "ann", "pw")}), "pw");
     app_->ShowEditor();
     ASSERT_NE(app_->Editor(), nullptr);
+    // The editor opens the file (and asks for its password) after its first paint.
+    ASSERT_TRUE(WaitUntil([&] { return answerer.AllAnswered(); }));
     Pump(100);
     Command(*app_->Editor(), ID_SEARCH_RECORDS);
     CTrayDlg& dialog = OpenTray();
