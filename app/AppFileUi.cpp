@@ -73,8 +73,9 @@ bool AppFileUi::AskUnlock(const PasswordPrompt& prompt) {
 
 std::optional<SelectPasswordResult> AppFileUi::SelectPassword(const SelectPasswordRequest& request) {
     CSelectPasswordDlg dialog(request, ui::ProgramFolder(), SystemFileSystem(), *this);
-    if (App().Settings.Init != 0 && App().Database.FilePath.empty() && !DocumentsFolder().empty()) {
-        dialog.ProposeFileName(DocumentsFolder() + kDefaultFileName);
+    if (App().Settings.Init != 0 && App().Database.FilePath.empty()) {
+        const std::string documents = DocumentsFolder();
+        if (!documents.empty()) dialog.ProposeFileName(documents + kDefaultFileName);
     }
     if (dialog.DoModal(DialogOwner()) != IDOK) return std::nullopt;
     return dialog.result();

@@ -45,12 +45,6 @@ bool CNotesPopup::Open(HWND owner, const std::string& text, POINT at) {
     return true;
 }
 
-std::string CNotesPopup::ShownText() const {
-    char buffer[2048] = {};
-    GetWindowTextA(text_, buffer, sizeof buffer);
-    return buffer;
-}
-
 LRESULT CNotesPopup::OnSize(WPARAM, LPARAM) {
     RECT client{};
     GetClientRect(hwnd(), &client);

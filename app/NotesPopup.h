@@ -13,7 +13,6 @@ class CNotesPopup : public ui::Mapped<CNotesPopup, ui::Window> {
 public:
     // Opens the window with its top-left corner at `at` (screen pixels).
     bool Open(HWND owner, const std::string& text, POINT at);
-    std::string ShownText() const;
 
     static const ui::MessageMap<CNotesPopup>& Messages();
 

@@ -153,9 +153,7 @@ bool CPasswordApp::EnsureDatabaseLoaded() {
     if (Settings.LastFile.empty()) return false;
     if (Database.FileLoaded != 0 && !Database.FilePath.empty()) return true;
     Database.FilePath = Settings.LastFile;
-    Database.SearchFolderHistory.clear();
-    Database.SearchItemHistory.clear();
-    if (!CPasswordFile(Database, fileUi_, SystemFileSystem(), SystemLocale()).LoadFile()) return false;
+    if (!LoadWithFreshHistories(Database, fileUi_, SystemFileSystem(), SystemLocale())) return false;
     if (editor_ && editor_->hwnd() != nullptr) editor_->FileOpened();
     return true;
 }
@@ -171,9 +169,7 @@ bool CPasswordApp::SelectDatabase() {
     Settings.LastFile = *chosen;
     Database.FilePath = *chosen;
     SecureWipe(Database.MasterPassword);
-    Database.SearchFolderHistory.clear();
-    Database.SearchItemHistory.clear();
-    if (CPasswordFile(Database, fileUi_, SystemFileSystem(), SystemLocale()).LoadFile()) {
+    if (LoadWithFreshHistories(Database, fileUi_, SystemFileSystem(), SystemLocale())) {
         AddRecentFile(storage_, Settings, *chosen, [](const std::string& path) { return SystemFileSystem().Exists(path); },
                       SystemLocale());
         Undo.Clear();
@@ -181,6 +177,7 @@ bool CPasswordApp::SelectDatabase() {
         Settings.LastFile.clear();
         SecureWipe(Database.MasterPassword);
     }
+    tray_.RefreshTrayDlg();
     return true;
 }
 

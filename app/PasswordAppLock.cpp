@@ -82,8 +82,8 @@ bool CPasswordApp::IsScreenSaverRunning() const {
 }
 
 void CPasswordApp::ClearClipboardIfDue() {
-    SystemClipboard clipboard(FindWindowA(nullptr, "Kelvandor"));
-    kv::ClearClipboardIfDue(CopiedText, clipboard, GetTickCount(), Settings.ClearSeconds);
+    SystemClipboard clipboard(tray_.hwnd());
+    kv::ClearClipboardIfDue(CopiedText, clipboard, GetTickCount(), ClearDelaySeconds(Settings));
 }
 
 }  // namespace kv

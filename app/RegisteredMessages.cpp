@@ -7,7 +7,6 @@ const UINT Shutdown = RegisterWindowMessageA("PASSWORDShutdownMsg");
 const UINT IePopup = RegisterWindowMessageA("PASSWORDIePopupMsg");
 const UINT Taskbar = RegisterWindowMessageA("PASSWORDTaskbarMsg");
 const UINT OnInit = RegisterWindowMessageA("PASSWORDOnInitMsg");
-const UINT Spin = RegisterWindowMessageA("PASSWORDSpinMsg");
 const UINT FillForm = RegisterWindowMessageA("KelvandorFillForm");
 
 }  // namespace kv::messages

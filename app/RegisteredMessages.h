@@ -11,7 +11,6 @@ extern const UINT Shutdown;      // "PASSWORDShutdownMsg": a second start with a
 extern const UINT IePopup;       // "PASSWORDIePopupMsg": show the web-form menu for a browser
 extern const UINT Taskbar;       // "PASSWORDTaskbarMsg": the notification icon's callback
 extern const UINT OnInit;        // "PASSWORDOnInitMsg": the editor's first paint is done
-extern const UINT Spin;          // "PASSWORDSpinMsg": the generator dialog
 extern const UINT FillForm;      // "KelvandorFillForm": fill a record by opening its site (folder, record)
 
 }  // namespace kv::messages

@@ -35,7 +35,7 @@ std::vector<TrayCell> TrayTree::Cells(NodeId node, int record) const {
     for (int slot = 0; slot < kColumnSlots; ++slot) {
         const int column = columns[static_cast<std::size_t>(slot)];
         if (column < 0 || column >= kFieldCount) continue;
-        if (!CellText(values, column, false, locale_).empty()) cells.push_back({column, slot});
+        if (HasCellText(values, column)) cells.push_back({column, slot});
     }
     return cells;
 }
@@ -165,19 +165,15 @@ const Record* TrayTree::RecordOf(const TrayItem& item) const {
     return &folder->records[static_cast<std::size_t>(item.record)];
 }
 
-std::string TrayTree::Text(const TrayItem& item) const {
-    if (item.IsFolder()) return folders_.Label(item.node);
-    const Record* record = RecordOf(item);
-    const TrayCell cell = CellOf(item);
-    return record == nullptr || cell.column < 0 ? std::string()
-                                                : CellText(*record, cell.column, settings_.Mask != 0, locale_);
-}
+std::string TrayTree::Text(const TrayItem& item) const { return ItemText(item, settings_.Mask != 0); }
 
-std::string TrayTree::Value(const TrayItem& item) const {
+std::string TrayTree::Value(const TrayItem& item) const { return ItemText(item, false); }
+
+std::string TrayTree::ItemText(const TrayItem& item, bool mask) const {
     if (item.IsFolder()) return folders_.Label(item.node);
     const Record* record = RecordOf(item);
     const TrayCell cell = CellOf(item);
-    return record == nullptr || cell.column < 0 ? std::string() : CellText(*record, cell.column, false, locale_);
+    return record == nullptr || cell.column < 0 ? std::string() : CellText(*record, cell.column, mask, locale_);
 }
 
 bool TrayTree::HasFormData(const TrayItem& item) const {

@@ -89,6 +89,7 @@ public:
     const Record* RecordOf(const TrayItem& item) const;
 
 private:
+    std::string ItemText(const TrayItem& item, bool mask) const;
     const Folder* FolderAt(FolderTreeModel::NodeId node) const;
     TrayItem NextSibling(const TrayItem& item) const;
     // The first record with a value after `after` (-1: from the start); -1 when none.

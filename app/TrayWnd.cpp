@@ -199,9 +199,6 @@ void CTrayWnd::OnExit() {
     App().Exit(false);
 }
 
-void CTrayWnd::OnSelectDatabase() {
-    CPasswordApp& app = App();
-    if (app.SelectDatabase()) RefreshTrayDlg();
-}
+void CTrayWnd::OnSelectDatabase() { App().SelectDatabase(); }
 
 }  // namespace kv

@@ -57,7 +57,6 @@ public:
     // The database changed: the tray dialog rebuilds its tree when next used.
     void MarkTrayDlgStale();
     CTrayDlg* TrayDlg() { return trayDlg_.get(); }
-    bool TrayDlgVisible() const { return trayDlgVisible_; }
 
     // The icon's menu at the cursor; runs the chosen command.
     void ShowIconMenu();

@@ -120,17 +120,14 @@ bool FileFlows::ChangeMasterPassword() {
     return true;
 }
 
-bool FileFlows::EnsureLoaded() {
-    if (!db_.FilePath.empty() && db_.FileLoaded != 0) return true;
-    db_.SearchFolderHistory.clear();
-    db_.SearchItemHistory.clear();
-    return CPasswordFile(db_, ui_, files_, locale_).LoadFile();
+bool LoadWithFreshHistories(PasswordDatabase& db, FileUi& ui, FileSystem& files, const Locale& locale) {
+    db.SearchFolderHistory.clear();
+    db.SearchItemHistory.clear();
+    return CPasswordFile(db, ui, files, locale).LoadFile();
 }
 
 bool FileFlows::OpenRoutine() {
-    db_.SearchFolderHistory.clear();
-    db_.SearchItemHistory.clear();
-    const bool loaded = CPasswordFile(db_, ui_, files_, locale_).LoadFile();
+    const bool loaded = LoadWithFreshHistories(db_, ui_, files_, locale_);
     db_.Modified = false;
     host_.FileOpened();
     return loaded;

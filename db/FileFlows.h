@@ -17,6 +17,10 @@ namespace kv {
 class FileSystem;
 class Locale;
 
+// Reads the file named by `FilePath` after emptying the search histories of
+// the file read before.
+bool LoadWithFreshHistories(PasswordDatabase& db, FileUi& ui, FileSystem& files, const Locale& locale);
+
 // What the "Select password" dialog starts with.
 struct SelectPasswordRequest {
     std::string title;     // empty keeps the dialog's own caption
@@ -82,9 +86,6 @@ public:
     bool SaveDatabaseAs();
     // Takes a new master password (or none); the next save re-encrypts.
     bool ChangeMasterPassword();
-    // Reads the file named by `FilePath` unless that was done completely.
-    bool EnsureLoaded();
-
     // The editor's open routine: empties the histories, reads the file and
     // lets the editor rebuild.
     bool OpenRoutine();

@@ -92,7 +92,6 @@ private:
     void WriteHeaderItems(ByteWriter& out);
     void WriteFolders(ByteWriter& out, FileCipher& cipher, const std::vector<FolderVisit>& walk);
     bool Commit(const ByteWriter& out);
-    bool IsEmptyRecord(const Record& record) const;
 
     PasswordDatabase& db_;
     FileUi& ui_;

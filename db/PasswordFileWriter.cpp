@@ -7,7 +7,6 @@
 #include "db/FileMessages.h"
 #include "db/FileUi.h"
 #include "db/PasswordFile.h"
-#include "db/RichText.h"
 #include "platform/FileSystem.h"
 
 namespace kv {
@@ -127,23 +126,13 @@ void CPasswordFile::WriteFolders(ByteWriter& out, FileCipher& cipher,
         // Only the first empty record of a folder is kept.
         bool wroteEmpty = false;
         for (const Record& record : folder.records) {
-            if (IsEmptyRecord(record)) {
+            if (IsEntirelyEmpty(record)) {
                 if (wroteEmpty) continue;
                 wroteEmpty = true;
             }
             WriteRecord(out, cipher, record);
         }
     }
-}
-
-bool CPasswordFile::IsEmptyRecord(const Record& record) const {
-    for (int field = 0; field < kFieldCount; ++field) {
-        const std::string& text = record.fields[static_cast<std::size_t>(field)];
-        if (text.empty()) continue;
-        if (field == kNotes && IsRichText(text) && PlainTextOf(text).empty()) continue;
-        return false;
-    }
-    return true;
 }
 
 bool CPasswordFile::Commit(const ByteWriter& out) {

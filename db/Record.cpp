@@ -1,10 +1,20 @@
 #include "db/Record.h"
 
+#include "db/RichText.h"
+
 namespace kv {
 
 bool HasEmptyFields(const Record& record) {
     for (const std::string& field : record.fields) {
         if (!field.empty()) return false;
+    }
+    return true;
+}
+
+bool IsEntirelyEmpty(const Record& record) {
+    for (int field = 0; field < kFieldCount; ++field) {
+        const std::string& text = record.fields[static_cast<std::size_t>(field)];
+        if (!text.empty() && !(field == kNotes && PlainTextOf(text).empty())) return false;
     }
     return true;
 }

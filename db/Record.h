@@ -104,6 +104,9 @@ struct Folder {
 
 // All fourteen strings empty (dates and form data do not count).
 bool HasEmptyFields(const Record& record);
+// All fields empty, notes counting as empty when their plain text is empty:
+// such a record is not saved and sorts last.
+bool IsEntirelyEmpty(const Record& record);
 
 // The default column name of a field ("Description" ... "Notes").
 const char* DefaultFieldName(int field);

@@ -154,8 +154,6 @@ LRESULT CEditorDlg::OnStart(WPARAM, LPARAM) {
 }
 
 void CEditorDlg::RunStartupFlow() {
-    if (startupFlowDone_) return;
-    startupFlowDone_ = true;
     CPasswordApp& app = App();
     const bool firstRun = app.Settings.Init != 0;
     if (firstRun) CWelcomeDlg().DoModal(hwnd());

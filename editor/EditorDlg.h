@@ -25,10 +25,6 @@ public:
     // Asks to save a modified database (Yes and No, and Cancel when allowed)
     // and saves on Yes.
     SaveOutcome SaveChanges(bool allowCancel);
-    // The start-up file flow: the Welcome dialog on a first run, then the
-    // remembered file opened, or a new or another file chosen.
-    void RunStartupFlow();
-
     // EditorFrame
     void SetMessageText(const std::string& text) override;
     void SetColumnsText(const std::string& text) override;
@@ -52,6 +48,10 @@ protected:
     void OnCancel() override { Send(WM_CLOSE); }
 
 private:
+    // The start-up file flow, once after the first paint: the Welcome dialog
+    // on a first run, then the remembered file opened, or a new or another
+    // file chosen.
+    void RunStartupFlow();
     LRESULT OnClose(WPARAM, LPARAM);
     LRESULT OnSize(WPARAM, LPARAM);
     LRESULT OnGetMinMaxInfo(WPARAM, LPARAM);
@@ -82,7 +82,6 @@ private:
     SIZE minimumSize_{0, 0};
     bool exitRequested_ = false;
     bool started_ = false;
-    bool startupFlowDone_ = false;
 };
 
 }  // namespace kv

@@ -46,9 +46,7 @@ void CFolderTree::InsertChildren(NodeId node, HTREEITEM item) {
 void CFolderTree::Rebuild() {
     model_.Build(db_.Folders);
     Refresh();
-    const NodeId first = model_.First();
-    if (first != 0) Select(ItemOf(first));
-    OnSelectionChanged();
+    SelectFirstFolder();
 }
 
 void CFolderTree::Refresh() {
@@ -95,6 +93,14 @@ Category CFolderTree::CategoryOfSelection() const {
 bool CFolderTree::SelectionIsTopLevel() const {
     const NodeId node = SelectedNode();
     return node != 0 && model_.Parent(node) == FolderTreeModel::kRoot;
+}
+
+void CFolderTree::SelectFirstFolder() {
+    // The editor hears of the selection once, whether or not it moved.
+    rebuilding_ = true;
+    if (const NodeId first = model_.First(); first != 0) Select(ItemOf(first));
+    rebuilding_ = false;
+    OnSelectionChanged();
 }
 
 void CFolderTree::OnSelectionChanged() {
@@ -171,9 +177,7 @@ LRESULT CFolderTree::OnEndLabelEdit(NMTVDISPINFOA& info) {
             editing_ = node;
             DiscardNewFolder();
             editing_ = 0;
-            const NodeId first = model_.First();
-            if (first != 0) Select(ItemOf(first));
-            OnSelectionChanged();
+            SelectFirstFolder();
             return FALSE;
         }
         model_.SetLabel(node, name);
@@ -220,9 +224,7 @@ void CFolderTree::DeleteSelection() {
         rebuilding_ = true;
         Delete(item);
         rebuilding_ = false;
-        const NodeId first = model_.First();
-        if (first != 0) Select(ItemOf(first));
-        OnSelectionChanged();
+        SelectFirstFolder();
         host_.FoldersChanged();
     }
     host_.ShowDeleteHighlight(false);

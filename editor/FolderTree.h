@@ -75,6 +75,8 @@ public:
     void OnSelectionChanged();
 
 private:
+    // Selects the first folder (if any) and tells the editor once.
+    void SelectFirstFolder();
     HTREEITEM InsertNode(FolderTreeModel::NodeId node, HTREEITEM parent);
     void InsertChildren(FolderTreeModel::NodeId node, HTREEITEM item);
     void ForgetItems(FolderTreeModel::NodeId node);

@@ -20,4 +20,10 @@ std::string CellText(const Record& record, int field, bool mask, const Locale& l
     return text;
 }
 
+bool HasCellText(const Record& record, int field) {
+    if (field == kDateAssigned) return IsDateSet(record.dateAssigned);
+    if (field == kDateExpires) return IsDateSet(record.dateExpires);
+    return !record.fields[static_cast<std::size_t>(field)].empty();
+}
+
 }  // namespace kv

@@ -88,7 +88,11 @@ void CRecordGrid::LoadFolder(int folderIndex, Category category) {
     if (valid && !columns_.empty()) {
         Folder& folder = db_.Folders[static_cast<std::size_t>(folderIndex)];
         RefreshDateTexts(folder);
-        if (folder.records.size() > 1) SortRecords(folder.records.write(), FieldAt(sortColumn_), ascending_, SystemLocale());
+        // A folder already in order is not copied out of the undo levels that share it.
+        const int field = FieldAt(sortColumn_);
+        if (!RecordsInOrder(folder.records.read(), field, ascending_, SystemLocale())) {
+            SortRecords(folder.records.write(), field, ascending_, SystemLocale());
+        }
     }
     ShowRows();
     current_ = Cell{-1, -1};

@@ -5,19 +5,10 @@
 #include <numeric>
 #include <utility>
 
-#include "db/RichText.h"
 #include "platform/Locale.h"
 
 namespace kv {
 namespace {
-
-// Empty when all fourteen fields are; notes in rich text count by their plain text.
-bool IsEmptyRecord(const Record& record) {
-    for (int field = 0; field < kNotes; ++field) {
-        if (!record.fields[static_cast<std::size_t>(field)].empty()) return false;
-    }
-    return PlainTextOf(record.fields[kNotes]).empty();
-}
 
 // The order of the records of one sort, with each record's key worked out once.
 // Before() is a strict weak ordering (given a consistent CompareNoCase), so the
@@ -31,7 +22,7 @@ public:
         empty_.reserve(records.size());
         dates_.reserve(IsDateField() ? records.size() : 0);
         for (const Record& record : records) {
-            empty_.push_back(IsEmptyRecord(record));
+            empty_.push_back(IsEntirelyEmpty(record));
             if (field == kDateAssigned) dates_.push_back(DateKey(record.dateAssigned));
             if (field == kDateExpires) dates_.push_back(DateKey(record.dateExpires));
         }
@@ -90,6 +81,15 @@ void SortRecords(std::vector<Record>& records, int field, bool ascending, const 
         std::stable_sort(positions.begin(), positions.end(),
                          [&](std::size_t a, std::size_t b) { return order.Before(a, b); });
     });
+}
+
+bool RecordsInOrder(const std::vector<Record>& records, int field, bool ascending, const Locale& locale) {
+    if (field < 0 || field >= kFieldCount) return true;
+    const RecordOrder order(records, field, ascending, locale);
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        if (order.Before(i, i - 1)) return false;
+    }
+    return true;
 }
 
 void ExchangeSortRecords(std::vector<Record>& records, int field, bool ascending, const Locale& locale) {

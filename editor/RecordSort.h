@@ -19,6 +19,8 @@ class Locale;
 // record in both directions. Records that compare equal keep their order,
 // which makes the result exactly that of ExchangeSortRecords in O(n log n).
 void SortRecords(std::vector<Record>& records, int field, bool ascending, const Locale& locale);
+// Whether SortRecords would leave the records as they are.
+bool RecordsInOrder(const std::vector<Record>& records, int field, bool ascending, const Locale& locale);
 
 // The same order by repeated passes that swap neighbours standing in the wrong
 // order until a pass swaps nothing: quadratic, the reference for SortRecords.

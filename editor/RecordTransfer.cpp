@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "db/RichText.h"
 
 namespace kv {
 namespace {
@@ -42,14 +41,6 @@ std::string InformationQuestion(const std::string& what) {
 }
 
 }  // namespace
-
-bool IsEntirelyEmpty(const Record& record) {
-    for (int field = 0; field < kFieldCount; ++field) {
-        const std::string& text = record.fields[static_cast<std::size_t>(field)];
-        if (!text.empty() && !(field == kNotes && PlainTextOf(text).empty())) return false;
-    }
-    return true;
-}
 
 std::optional<std::string> DeleteQuestion(const Folder& folder, const std::vector<int>& rows,
                                           const std::string& firstColumnText) {

@@ -15,9 +15,6 @@ namespace kv {
 inline constexpr char kCopyRecordsLabel[] = "Copy records";
 inline constexpr char kMoveRecordsLabel[] = "Move records";
 
-// All fields empty, notes counting as empty when their plain text is empty.
-bool IsEntirelyEmpty(const Record& record);
-
 // The question asked before deleting `rows` of `folder`; `firstColumnText` is
 // the text of the first column of a single row. Nothing when a single,
 // entirely empty record is deleted without asking.

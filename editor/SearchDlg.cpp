@@ -1,13 +1,12 @@
 #include "editor/SearchDlg.h"
 
+#include "editor/SearchMatch.h"
 #include "resources/resource.h"
 #include "uikit/Controls.h"
 
 namespace kv {
 namespace {
 
-constexpr std::uint32_t kIgnoreCase = 1;
-constexpr std::uint32_t kAnywhere = 2;
 constexpr std::size_t kHistoryLength = 5;
 
 }  // namespace
@@ -24,8 +23,8 @@ const ui::MessageMap<CSearchDlg>& CSearchDlg::Messages() {
 
 bool CSearchDlg::OnInitDialog() {
     SetText(mode_ == Mode::Folders ? "Search folders" : "Search items");
-    Check(IDC_WHOLE_WORD, (options_ & kAnywhere) == 0);
-    Check(IDC_MATCH_CASE, (options_ & kIgnoreCase) == 0);
+    Check(IDC_WHOLE_WORD, (options_ & kSearchAnywhere) == 0);
+    Check(IDC_MATCH_CASE, (options_ & kSearchIgnoreCase) == 0);
     ui::ComboBox combo(Item(IDC_SEARCH_TEXT));
     for (const std::string& text : history_) combo.Add(text);
     if (combo.Count() > 0) combo.Select(0);
@@ -33,7 +32,7 @@ bool CSearchDlg::OnInitDialog() {
 }
 
 void CSearchDlg::UpdateOptions() {
-    options_ = (IsChecked(IDC_WHOLE_WORD) ? 0 : kAnywhere) | (IsChecked(IDC_MATCH_CASE) ? 0 : kIgnoreCase);
+    options_ = (IsChecked(IDC_WHOLE_WORD) ? 0 : kSearchAnywhere) | (IsChecked(IDC_MATCH_CASE) ? 0 : kSearchIgnoreCase);
 }
 
 void CSearchDlg::OnOK() {

@@ -62,7 +62,6 @@ void BitmapButton::SetImages(UINT bitmapId, UINT pressedId, bool flat) {
     Release(pressedImages_);
     images_ = LoadPicture(bitmapId);
     pressedImages_ = LoadPicture(pressedId);
-    imageId_ = bitmapId;
     flat_ = flat;
     InvalidateRect(hwnd(), nullptr, TRUE);
 }

@@ -32,7 +32,6 @@ public:
     // frame: its parent paints what lies behind the picture (it answers
     // WM_PRINTCLIENT).
     void SetImages(UINT bitmapId, UINT pressedId, bool flat);
-    UINT Image() const { return imageId_; }
     // Draws the button; call it from the parent's WM_DRAWITEM for this control.
     void Draw(const DRAWITEMSTRUCT& item) const;
 
@@ -41,7 +40,6 @@ private:
 
     HIMAGELIST images_ = nullptr;
     HIMAGELIST pressedImages_ = nullptr;
-    UINT imageId_ = 0;
     bool flat_ = false;
 };
 

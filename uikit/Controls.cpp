@@ -9,12 +9,16 @@ std::string FromBuffer(const std::vector<char>& buffer) { return std::string(buf
 
 }  // namespace
 
-std::string Control::Text() const {
-    const int length = GetWindowTextLengthA(hwnd_);
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    GetWindowTextA(hwnd_, buffer.data(), length + 1);
-    return FromBuffer(buffer);
+std::string WindowText(HWND window) {
+    // Read straight into the string returned, so that a password read here
+    // leaves no second copy behind in freed memory.
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)), '\0');
+    const int copied = GetWindowTextA(window, text.data(), static_cast<int>(text.size()) + 1);
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
 }
+
+std::string Control::Text() const { return WindowText(hwnd_); }
 
 RECT Control::Rect() const {
     RECT rect{};

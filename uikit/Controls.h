@@ -10,6 +10,9 @@
 
 namespace ui {
 
+// The whole text of a window.
+std::string WindowText(HWND window);
+
 class Control {
 public:
     Control() = default;

@@ -1,5 +1,6 @@
 #include "uikit/Dialog.h"
 
+#include "uikit/Controls.h"
 #include "uikit/MessageLoop.h"
 #include "uikit/Module.h"
 
@@ -29,15 +30,7 @@ void Dialog::EndDialog(INT_PTR result) {
     }
 }
 
-std::string Dialog::ItemText(int id) const {
-    HWND item = Item(id);
-    // Read straight into the string returned, so that a password read here
-    // leaves no second copy behind in freed memory.
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(item)), '\0');
-    const int copied = GetWindowTextA(item, text.data(), static_cast<int>(text.size()) + 1);
-    text.resize(static_cast<std::size_t>(copied));
-    return text;
-}
+std::string Dialog::ItemText(int id) const { return WindowText(Item(id)); }
 
 bool Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message == WM_INITDIALOG) {

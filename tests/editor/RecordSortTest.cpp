@@ -128,6 +128,9 @@ TEST(RecordSortTest, StableSortOrdersAsTheExchangeSort) {
                 EXPECT_EQ(Numbers(fast), Numbers(reference))
                     << count << " records, field " << field << (ascending ? " ascending" : " descending");
                 EXPECT_EQ(fast, reference);
+                // In order once sorted; before, only when the sort changed nothing.
+                EXPECT_TRUE(RecordsInOrder(fast, field, ascending, locale));
+                EXPECT_EQ(RecordsInOrder(records, field, ascending, locale), fast == records);
             }
         }
     }

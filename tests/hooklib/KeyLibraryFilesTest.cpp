@@ -7,12 +7,10 @@
 #include <string>
 
 #include "tests/hooklib/KeyLibraryLinkage.h"
-#include "tests/ui/support/ChildProcess.h"
+#include "tests/ui/support/ProgramUnderTest.h"
 
 namespace kv::keys {
 namespace {
-
-std::string program;  // Kelvandor.exe, from the command line
 
 std::string ModulePath(HMODULE module) {
     char path[MAX_PATH] = {};
@@ -45,6 +43,7 @@ TEST(KeyLibraryFilesTest, LibraryExportsByNameAndOrdinal) {
 }
 
 TEST(KeyLibraryFilesTest, ProgramsBindSendKeysByOrdinal) {
+    const std::string& program = uitest::ProgramUnderTest();
     ASSERT_FALSE(program.empty()) << "give the path of Kelvandor.exe as the first argument";
     for (const std::string& path : {program, ModulePath(nullptr)}) {
         const std::vector<std::string> problems = KeyLibraryImportProblems(Read(path));
@@ -54,9 +53,3 @@ TEST(KeyLibraryFilesTest, ProgramsBindSendKeysByOrdinal) {
 
 }  // namespace
 }  // namespace kv::keys
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc > 1) kv::keys::program = kv::uitest::WindowsPath(argv[1]);
-    return RUN_ALL_TESTS();
-}

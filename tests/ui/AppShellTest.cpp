@@ -15,13 +15,8 @@ namespace {
 
 using namespace uitest;
 
-// One application object per test (see AppFixture), with files remembered.
-class AppShellTest : public AppFixture {
-protected:
-    void RememberFile(const char* path) {
-        if (std::unique_ptr<SettingsStore> store = app_->Storage().OpenOrCreate()) store->WriteText("LastFile", path);
-    }
-};
+// One application object per test (see AppFixture).
+class AppShellTest : public AppFixture {};
 
 TEST_F(AppShellTest, TrayStartCreatesTheHiddenWindowsAndTheIcon) {
     RememberFile("C:\\Data\\Secrets.kv");

@@ -3,7 +3,6 @@
 // file of 100,000 records. "--quick" runs small sizes.
 #include <windows.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -12,10 +11,12 @@
 #include "app/PasswordApp.h"
 #include "app/TrayDlg.h"
 #include "app/TrayWnd.h"
+#include "bench/BenchSupport.h"
 #include "bench/SyntheticDatabase.h"
 #include "editor/EditorDlg.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
+#include "tests/support/DatabaseFile.h"
 #include "tests/support/ScriptedFileUi.h"
 #include "tests/ui/support/UiHarness.h"
 
@@ -23,17 +24,6 @@ namespace kv {
 namespace {
 
 const char kBenchRoot[] = "Software\\Corvale Software\\Kelvandor Bench";
-
-double Seconds(const std::function<void()>& work, int runs) {
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
-    }
-    return best;
-}
 
 // `count` folders, every fourth a subfolder of the one before, no records.
 std::vector<Folder> ManyFolders(int count) {
@@ -70,10 +60,8 @@ int Run(bool quick) {
     const int large = quick ? 1000 : 5000;
     const std::size_t records = quick ? 5000 : 100000;
 
-    PasswordDatabase synthetic = bench::MakeSyntheticDatabase(records);
-    synthetic.FilePath = file;
-    test::ScriptedFileUi ui;
-    CPasswordFile(synthetic, ui, SystemFileSystem(), SystemLocale()).SaveFile(FoldersInArrayOrder(synthetic));
+    const PasswordDatabase synthetic = bench::MakeSyntheticDatabase(records);
+    if (!test::WriteDatabaseFile(file, synthetic.MasterPassword, synthetic)) return 1;
 
     if (std::unique_ptr<SettingsStore> store = app.Storage().OpenOrCreate()) store->WriteText("LastFile", file);
     app.Database.MasterPassword = synthetic.MasterPassword;
@@ -82,15 +70,14 @@ int Run(bool quick) {
     CEditorDlg& editor = *app.Editor();
     uitest::WaitUntil([&] { return app.Database.FileLoaded != 0; }, 60000);
 
-    const double load = Seconds(
-        [&] {
-            PasswordDatabase loaded;
-            loaded.FilePath = file;
-            loaded.MasterPassword = synthetic.MasterPassword;
-            CPasswordFile(loaded, ui, SystemFileSystem(), SystemLocale()).LoadFile();
-        },
-        3);
-    const double open = Seconds([&] { editor.Flows().OpenRoutine(); uitest::Pump(0); }, 3);
+    const double load = bench::BestSeconds(3, [&] {
+        PasswordDatabase loaded;
+        loaded.FilePath = file;
+        loaded.MasterPassword = synthetic.MasterPassword;
+        test::ScriptedFileUi ui;
+        CPasswordFile(loaded, ui, SystemFileSystem(), SystemLocale()).LoadFile();
+    });
+    const double open = bench::BestSeconds(3, [&] { editor.Flows().OpenRoutine(); uitest::Pump(0); });
     std::printf("Editor under Windows (or Wine)\n");
     std::printf("  read a file of %zu records (file layer only)      %8.3f s\n", records, load);
     std::printf("  open a file of %zu records and show it          %8.3f s\n", records, open);
@@ -99,16 +86,14 @@ int Run(bool quick) {
     // a folder's records and values only when the folder opens.
     app.Tray().OpenTrayDlg(true);
     CTrayDlg& tray = *app.Tray().TrayDlg();
-    const double trayRebuild = Seconds([&] { tray.Rebuild(); uitest::Pump(0); }, 3);
+    const double trayRebuild = bench::BestSeconds(3, [&] { tray.Rebuild(); uitest::Pump(0); });
     HTREEITEM firstFolder = nullptr;
-    const double trayFolder = Seconds(
-        [&] {
-            tray.Rebuild();
-            firstFolder = tray.tree().Root();
-            tray.tree().Expand(firstFolder);
-            uitest::Pump(0);
-        },
-        3);
+    const double trayFolder = bench::BestSeconds(3, [&] {
+        tray.Rebuild();
+        firstFolder = tray.tree().Root();
+        tray.tree().Expand(firstFolder);
+        uitest::Pump(0);
+    });
     std::size_t shown = 0;
     for (HTREEITEM item = tray.tree().Child(firstFolder); item != nullptr; item = tray.tree().NextSibling(item)) ++shown;
     const std::string fill = "fill the tray dialog's tree from " + std::to_string(records) + " records";
@@ -121,7 +106,7 @@ int Run(bool quick) {
     const int counts[2] = {small, large};
     for (int i = 0; i < 2; ++i) {
         app.Database.Folders = ManyFolders(counts[i]);
-        times[i] = Seconds([&] { editor.view().RebuildTree(); }, 3);
+        times[i] = bench::BestSeconds(3, [&] { editor.view().RebuildTree(); });
         std::printf("  rebuild the folder tree from %5d folders        %8.3f s\n", counts[i], times[i]);
     }
     std::printf("  growth from %d to %d folders: %.1f times (10 would be linear)\n", small, large,
@@ -138,14 +123,12 @@ int Run(bool quick) {
         app.Database.Folders.assign(1, Folder{});
         app.Database.Folders[0].path = "Many";
         editor.view().RebuildTree();
-        loads[i] = Seconds(
-            [&] {
-                app.Database.Folders[0].records.write() = rows;  // unsorted again
-                editor.view().FolderSelected(0);
-                editor.view().grid().Move(GridMove::Last);
-                uitest::Pump(0);
-            },
-            3);
+        loads[i] = bench::BestSeconds(3, [&] {
+            app.Database.Folders[0].records.write() = rows;  // unsorted again
+            editor.view().FolderSelected(0);
+            editor.view().grid().Move(GridMove::Last);
+            uitest::Pump(0);
+        });
         std::printf("  load, sort and scroll a folder of %5zu records  %8.3f s\n", rowCounts[i], loads[i]);
     }
     std::printf("  growth from %zu to %zu records: %.1f times (%.0f would be linear)\n", rowCounts[0], rowCounts[1],

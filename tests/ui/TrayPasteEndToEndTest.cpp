@@ -36,19 +36,6 @@ protected:
         std::filesystem::remove(file_);
     }
 
-    // A click on the notification icon, as the shell reports it.
-    void ClickTrayIcon() {
-        PostMessageA(TrayWindowOfFirst(), RegisterWindowMessageA("PASSWORDTaskbarMsg"), 0, WM_LBUTTONUP);
-    }
-
-    // The first child of `item` once it is expanded (the tree fills itself
-    // as items open).
-    static HTREEITEM ExpandedChild(HWND tree, HTREEITEM item) {
-        SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
-        return reinterpret_cast<HTREEITEM>(
-            SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)));
-    }
-
     std::string file_;
 };
 
@@ -56,7 +43,7 @@ TEST_F(TrayPasteEndToEndTest, TheTrayDialogTypesTheUserNameAndTabIntoAnotherProg
     StartFirst("systray");
     PasteTarget target;
     target.HandleTabs();
-    ClickTrayIcon();
+    ClickNotificationIcon(TrayWindowOfFirst());
     HWND dialog = WaitForWindow({first.id(), "", "#32770", true}, 10000);
     ASSERT_NE(dialog, nullptr) << "the tray dialog did not open";
     HWND tree = GetDlgItem(dialog, IDC_TRAY_TREE);

@@ -21,9 +21,7 @@ protected:
     // Starts the program for the tray only on a file holding `db`.
     void StartOn(PasswordDatabase db, const std::string& password = "") {
         WriteDatabase(PathOf("Tray.kv"), password, std::move(db));
-        if (std::unique_ptr<SettingsStore> store = app_->Storage().OpenOrCreate()) {
-            store->WriteText("LastFile", PathOf("Tray.kv"));
-        }
+        RememberFile(PathOf("Tray.kv"));
         ASSERT_TRUE(app_->InitInstance("systray"));
     }
 
@@ -201,13 +199,8 @@ TEST_F(TrayTest, ScreenSaverWatchLocksOnceTheSaverStarts) {
 TEST_F(TrayTest, LockingHidesEverythingTheTrayShowsEvenWithTheIconMenuOpen) {
     DialogAnswerer answerer;
     answerer.Expect("Enter password - Tray.kv", IDOK, Typing("pw"));
-    StartOn(InternetFile({test::LoginRecord("Mail", "ann", "pw")}), "pw");
-    app_->ShowEditor();
-    ASSERT_NE(app_->Editor(), nullptr);
-    // The editor opens the file (and asks for its password) after its first paint.
-    ASSERT_TRUE(WaitUntil([&] { return answerer.AllAnswered(); }));
-    Pump(100);
-    Command(*app_->Editor(), ID_SEARCH_RECORDS);
+    WriteDatabase(PathOf("Tray.kv"), "pw", InternetFile({test::LoginRecord("Mail", "ann", "pw")}));
+    Command(StartEditorOn(PathOf("Tray.kv")), ID_SEARCH_RECORDS);
     CTrayDlg& dialog = OpenTray();
     PressButton(dialog.hwnd(), ID_SEARCH_RECORDS);
     Pump(100);

@@ -26,6 +26,10 @@ protected:
 
     // A new application object on the tests' settings (the old one goes first).
     void NewApp();
+    // The settings of a user who opened `path` last.
+    void RememberFile(const std::string& path) {
+        if (std::unique_ptr<SettingsStore> store = app_->Storage().OpenOrCreate()) store->WriteText("LastFile", path);
+    }
     // Forgets a quit request that a shutdown left in this thread's queue.
     static void DropQuit();
     static bool QuitPosted();

@@ -59,7 +59,7 @@ protected:
 
     // Starts the program on `path` and waits until the editor has opened it.
     CEditorDlg& StartEditorOn(const std::string& path) {
-        if (std::unique_ptr<SettingsStore> store = app_->Storage().OpenOrCreate()) store->WriteText("LastFile", path);
+        RememberFile(path);
         EXPECT_TRUE(app_->InitInstance("systray"));
         app_->ShowEditor();
         CEditorDlg& editor = *app_->Editor();

@@ -1,16 +1,9 @@
 #include "tests/ui/support/EndToEnd.h"
 
 namespace kv::uitest {
-namespace {
-
-std::string program;
-
-}  // namespace
-
-const std::string& ProgramUnderTest() { return program; }
 
 void EndToEndTest::SetUp() {
-    ASSERT_FALSE(program.empty()) << "give the path of Kelvandor.exe as the first argument";
+    ASSERT_FALSE(ProgramUnderTest().empty()) << "give the path of Kelvandor.exe as the first argument";
     RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
     ASSERT_EQ(FindWindowMatching({0, "Kelvandor", "Kelvandor", false}), nullptr)
         << "another Kelvandor runs in this Wine prefix";
@@ -42,16 +35,10 @@ void EndToEndTest::SetNumber(const char* name, DWORD value) {
 }
 
 void EndToEndTest::StartFirst(const std::string& arguments) {
-    ASSERT_TRUE(first.Start(program, arguments));
+    ASSERT_TRUE(first.Start(ProgramUnderTest(), arguments));
     ASSERT_NE(WaitForWindow({first.id(), "Kelvandor", "Kelvandor", false}, 15000), nullptr);
 }
 
 HWND EndToEndTest::TrayWindowOfFirst() const { return FindWindowMatching({first.id(), "Kelvandor", "Kelvandor", false}); }
 
 }  // namespace kv::uitest
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc > 1) kv::uitest::program = kv::uitest::WindowsPath(argv[1]);
-    return RUN_ALL_TESTS();
-}

@@ -8,12 +8,10 @@
 #include <string>
 
 #include "tests/ui/support/ChildProcess.h"
+#include "tests/ui/support/ProgramUnderTest.h"
 #include "tests/ui/support/UiHarness.h"
 
 namespace kv::uitest {
-
-// Kelvandor.exe, as the first argument of the test program named it.
-const std::string& ProgramUnderTest();
 
 class EndToEndTest : public ::testing::Test {
 protected:

@@ -113,6 +113,15 @@ void PressButton(HWND dialog, int id) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+void ClickNotificationIcon(HWND trayWindow) {
+    PostMessageA(trayWindow, RegisterWindowMessageA("PASSWORDTaskbarMsg"), 0, WM_LBUTTONUP);
+}
+
+HTREEITEM ExpandedChild(HWND tree, HTREEITEM item) {
+    SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)));
+}
+
 std::string MessageBoxText(HWND box) {
     std::string text;
     EnumChildWindows(box, FindStatic, reinterpret_cast<LPARAM>(&text));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <deque>
 #include <functional>
@@ -38,6 +39,14 @@ void SetItemText(HWND dialog, int id, const std::string& text);
 
 // Presses a button of a dialog as a click would (the dialog gets BN_CLICKED).
 void PressButton(HWND dialog, int id);
+
+// A click on the program's notification icon, as the shell reports it to
+// its tray window.
+void ClickNotificationIcon(HWND trayWindow);
+
+// Expands `item` of a tree view (of any process; a tree that fills itself as
+// items open gets its children then) and gives its first child.
+HTREEITEM ExpandedChild(HWND tree, HTREEITEM item);
 
 // The text of a message box (its static text control).
 std::string MessageBoxText(HWND box);

@@ -41,9 +41,7 @@ BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
 void ExpandAll(HWND tree, HTREEITEM item) {
     for (; item != nullptr;
          item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
-        SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
-        ExpandAll(tree, reinterpret_cast<HTREEITEM>(
-                            SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item))));
+        ExpandAll(tree, kv::uitest::ExpandedChild(tree, item));
     }
 }
 
@@ -63,13 +61,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "tray") {
-        // The shell reports a click on the icon with this message.
         HWND tray = FindWindowMatching({0, "Kelvandor", "Kelvandor", false});
         if (tray == nullptr) {
             std::fprintf(stderr, "wintool: Kelvandor does not run\n");
             return 1;
         }
-        PostMessageA(tray, RegisterWindowMessageA("PASSWORDTaskbarMsg"), 0, WM_LBUTTONUP);
+        kv::uitest::ClickNotificationIcon(tray);
         return 0;
     }
     if (argc < 3) return Usage();
