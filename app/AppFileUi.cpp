@@ -9,6 +9,7 @@
 #include "db/ui/SelectPasswordDlg.h"
 #include "editor/EditorDlg.h"
 #include "platform/FileSystem.h"
+#include "resources/resource.h"
 #include "uikit/Module.h"
 
 namespace kv {
@@ -51,7 +52,7 @@ void AppFileUi::SetWaitCursor(bool waiting) {
 PasswordAnswer AppFileUi::AskPassword(const PasswordPrompt& prompt) {
     CEnterPasswordDlg dialog(prompt, FolderOf(App().Database.FilePath), *this);
     PasswordAnswer answer;
-    switch (dialog.DoModal(DialogOwner())) {
+    switch (RunPrompt(dialog, DialogOwner())) {
         case IDOK:
             answer.outcome = PasswordAnswer::Outcome::Accepted;
             answer.password = dialog.password();
@@ -68,7 +69,22 @@ PasswordAnswer AppFileUi::AskPassword(const PasswordPrompt& prompt) {
 
 bool AppFileUi::AskUnlock(const PasswordPrompt& prompt) {
     CEnterPasswordDlg dialog(prompt, FolderOf(App().Database.FilePath), *this, true);
-    return dialog.DoModal(nullptr) == IDOK;
+    return RunPrompt(dialog, nullptr) == IDOK;
+}
+
+INT_PTR AppFileUi::RunPrompt(ui::Dialog& prompt, HWND owner) {
+    ui::Dialog* outer = openPrompt_;
+    openPrompt_ = &prompt;
+    const INT_PTR result = prompt.DoModal(owner);
+    openPrompt_ = outer;
+    return result;
+}
+
+void AppFileUi::BringPromptForward() {
+    if (openPrompt_ == nullptr || openPrompt_->hwnd() == nullptr) return;
+    ShowWindow(openPrompt_->hwnd(), SW_SHOW);
+    SetForegroundWindow(openPrompt_->hwnd());
+    SetFocus(openPrompt_->Item(IDC_PASSWORD));
 }
 
 std::optional<SelectPasswordResult> AppFileUi::SelectPassword(const SelectPasswordRequest& request) {

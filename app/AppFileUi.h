@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "db/FileFlows.h"
+#include "uikit/Dialog.h"
 
 namespace kv {
 
@@ -21,11 +22,16 @@ public:
                                                 const std::string& initialName) override;
     std::optional<std::string> ChooseSaveAsName(const std::string& initialFolder,
                                                 const std::string& initialName) override;
+    void BringPromptForward() override;
 
     // The "Enter password" dialog in lock mode; true when the right password was typed.
     bool AskUnlock(const PasswordPrompt& prompt);
 
 private:
+    // Runs a password prompt modally, known as the open prompt meanwhile.
+    INT_PTR RunPrompt(ui::Dialog& prompt, HWND owner);
+
+    ui::Dialog* openPrompt_ = nullptr;
     int waitDepth_ = 0;
     HCURSOR previous_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "resources/resource.h"
 #include "uikit/Module.h"
+#include "uikit/ThreadWindows.h"
 
 namespace kv {
 namespace {
@@ -27,6 +28,8 @@ int ShowMessage(const std::string& text, UINT flags) {
         params.dwStyle |= MB_USERICON;
         params.lpszIcon = MAKEINTRESOURCEA(IDI_KELVANDOR);
     }
+    // The box leaves no window active when it closes: the one that asked gets the keyboard back.
+    const ui::FocusKeeper keeper;
     return MessageBoxIndirectA(&params);
 }
 

@@ -25,6 +25,10 @@ CPasswordApp* theApp = nullptr;
 
 const char kInstanceMutexName[] = "Kelvandor";
 
+const char kFirstInstanceStayedMessage[] =
+    "Kelvandor is already running and did not close to open this file (it may be waiting for an answer, or "
+    "its changes could not be saved).\nPlease close it, then open the file again.";
+
 std::string ClassNameOf(HWND window) {
     char name[81] = {};
     if (window != nullptr) GetClassNameA(window, name, sizeof name);
@@ -113,9 +117,16 @@ bool CPasswordApp::StartSecondInstance(const std::string& commandLine, HWND brow
             AllowSetForegroundWindow(ASFW_ANY);
             PostMessageA(first, messages::ShowDlg, 0, 0);
             return false;
-        case SecondStart::TakeOver:
-            SendMessageA(first, messages::Shutdown, 0, 0);
-            return true;
+        case SecondStart::TakeOver: {
+            // The first instance may ask about its changes first; a hung one must not hang this one.
+            DWORD_PTR stays = 1;
+            if (SendMessageTimeoutA(first, messages::Shutdown, 0, 0, SMTO_ABORTIFHUNG, shutdownTimeoutMs_, &stays) != 0 &&
+                stays == 0) {
+                return true;
+            }
+            ShowMessage(kFirstInstanceStayedMessage, MB_OK | MB_ICONWARNING);
+            return false;
+        }
     }
     return false;
 }
@@ -150,8 +161,13 @@ void CPasswordApp::ShowStartView(const std::string& commandLine, HWND browser) {
 }
 
 bool CPasswordApp::EnsureDatabaseLoaded() {
-    if (Settings.LastFile.empty()) return false;
     if (Database.FileLoaded != 0 && !Database.FilePath.empty()) return true;
+    if (Database.Loading) {
+        // The load that runs asks for the password: that prompt is the answer.
+        fileUi_.BringPromptForward();
+        return false;
+    }
+    if (Settings.LastFile.empty()) return false;
     Database.FilePath = Settings.LastFile;
     if (!LoadWithFreshHistories(Database, fileUi_, SystemFileSystem(), SystemLocale())) return false;
     if (editor_ && editor_->hwnd() != nullptr) editor_->FileOpened();
@@ -159,6 +175,10 @@ bool CPasswordApp::EnsureDatabaseLoaded() {
 }
 
 bool CPasswordApp::SelectDatabase() {
+    if (Database.Loading) {
+        fileUi_.BringPromptForward();
+        return false;
+    }
     const std::string folder = Settings.LastFile.empty() ? ui::ProgramFolder() : FolderOf(Settings.LastFile);
     const std::optional<std::string> chosen = fileUi_.ChooseFileToOpen(folder, FileNameOf(Settings.LastFile));
     if (!chosen) return false;
@@ -217,7 +237,9 @@ bool CPasswordApp::Exit(bool askedByOtherInstance) {
     const bool editorShown = editor_ && editor_->hwnd() != nullptr;
     if (editorShown || Database.Modified) {
         if (!editorShown) ShowEditor();
-        if (editor_ && editor_->SaveChanges(!askedByOtherInstance) == SaveOutcome::Cancelled) {
+        // Cancelled, or the save failed: the program keeps running with the changes.
+        const SaveOutcome outcome = editor_ ? editor_->SaveChanges(!askedByOtherInstance) : SaveOutcome::NotSaved;
+        if (outcome == SaveOutcome::Cancelled || outcome == SaveOutcome::Failed) {
             Exiting = false;
             return false;
         }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/AppFileUi.h"
 #include "app/AppSettings.h"
@@ -66,6 +67,9 @@ public:
     // Saves the settings; a key that cannot be created is reported once a run.
     void SaveAppSettings();
 
+    // How long a second start waits for this one to close (tests shorten it).
+    void SetShutdownTimeout(unsigned milliseconds) { shutdownTimeoutMs_ = milliseconds; }
+
     // Points the settings at another key (tests); before InitInstance.
     void UseSettingsLocation(const SettingsLocation& location) { storage_ = RegistrySettings(location); }
     RegistrySettings& Storage() { return storage_; }
@@ -92,6 +96,8 @@ private:
     void ReadSystemVersion();
     void ShowStartView(const std::string& commandLine, HWND browser);
     void Release();
+    // Shows again the dialogs that locking hid (with the editor that owns them).
+    void ShowWindowsHiddenByLock();
 
     RegistrySettings storage_{SettingsLocation{}};
     AppFileUi fileUi_;
@@ -108,6 +114,8 @@ private:
     bool unlockPromptOpen_ = false;
     std::function<bool()> screenSaverProbe_;
     bool released_ = false;
+    unsigned shutdownTimeoutMs_ = 60000;
+    std::vector<HWND> hiddenByLock_;
 };
 
 // The one application object of the process.

@@ -1,10 +1,13 @@
 // Locking, the lock hot key, the screen-saver watch and clipboard clearing.
+#include <utility>
+
 #include "app/Clipboard.h"
 #include "app/MessageBox.h"
 #include "app/PasswordApp.h"
 #include "app/Settings.h"
 #include "db/Verifier.h"
 #include "editor/EditorDlg.h"
+#include "uikit/ThreadWindows.h"
 
 namespace kv {
 namespace {
@@ -22,8 +25,23 @@ void CPasswordApp::Lock() {
         editor_->Show(SW_HIDE);
     }
     tray_.ConcealTrayDlg();
+    // Any other window may show records or passwords, a modal dialog as well:
+    // it is hidden until the database is unlocked.
+    hiddenByLock_ = ui::VisibleThreadWindows();
+    for (HWND window : hiddenByLock_) ShowWindow(window, SW_HIDE);
     Locked = true;
     tray_.UpdateIcon();
+}
+
+void CPasswordApp::ShowWindowsHiddenByLock() {
+    HWND editor = editor_ ? editor_->hwnd() : nullptr;
+    const std::vector<HWND> hidden = std::exchange(hiddenByLock_, {});
+    for (HWND window : hidden) {
+        if (!IsWindow(window)) continue;
+        // A dialog of the editor comes back with its editor.
+        if (editor != nullptr && ui::IsOwnedBy(window, editor)) editor_->Show(SW_SHOW);
+        ShowWindow(window, SW_SHOW);
+    }
 }
 
 bool CPasswordApp::Unlock() {
@@ -40,6 +58,7 @@ bool CPasswordApp::Unlock() {
     }
     Locked = false;
     if (tray_.hwnd() != nullptr) tray_.UpdateIcon();
+    ShowWindowsHiddenByLock();
     return true;
 }
 
@@ -61,6 +80,11 @@ bool CPasswordApp::RegisterLockHotKey(bool enable, std::uint32_t modifiers, std:
     }
     if (tray_.IconShown()) UnregisterHotKey(tray_.hwnd(), kLockHotKeyId);
     if (!enable || !tray_.IconShown()) return true;
+    if (!IsRegistrableHotKey(modifiers, virtualKey)) {
+        ShowMessage("The lock hotkey has no Ctrl or Alt key, so it was not registered.  Please choose another one "
+                    "in the options.");
+        return false;
+    }
     if (RegisterHotKey(tray_.hwnd(), kLockHotKeyId, RegistrationModifiers(modifiers), virtualKey)) return true;
     ShowMessage("Unable to register hotkey.  The key sequence may be in use by another application.");
     return false;

@@ -247,6 +247,8 @@ void LoadRecentFiles(SettingsStorage& storage, AppSettings& settings, const File
 
 void AddRecentFile(SettingsStorage& storage, AppSettings& settings, const std::string& path,
                    const FileExists& exists, const Locale& locale) {
+    // The file opened last is also the one the next start opens.
+    settings.LastFile = path;
     std::vector<std::string> entries = settings.RecentFiles;
     entries.insert(entries.begin(), path);
     std::vector<std::string> rebuilt;
@@ -260,6 +262,7 @@ void AddRecentFile(SettingsStorage& storage, AppSettings& settings, const std::s
     settings.RecentFiles = std::move(rebuilt);
     std::unique_ptr<SettingsStore> store = storage.OpenOrCreate();
     if (!store) return;
+    store->WriteText("LastFile", path);
     for (std::size_t i = 0; i < settings.RecentFiles.size() && i < kMaxRecentFiles; ++i) {
         store->WriteText(NumberedName("RecentFile", static_cast<unsigned>(i + 1)), settings.RecentFiles[i]);
     }
@@ -270,6 +273,11 @@ std::uint32_t RegistrationModifiers(std::uint32_t storedModifiers) {
     constexpr std::uint32_t kRegisterAlt = 1, kRegisterControl = 2, kRegisterShift = 4;
     return ((storedModifiers & kShift) != 0 ? kRegisterShift : 0) |
            ((storedModifiers & kControl) != 0 ? kRegisterControl : 0) | ((storedModifiers & kAlt) != 0 ? kRegisterAlt : 0);
+}
+
+bool IsRegistrableHotKey(std::uint32_t storedModifiers, std::uint32_t virtualKey) {
+    constexpr std::uint32_t kControl = 2, kAlt = 4;
+    return virtualKey != 0 && (storedModifiers & (kControl | kAlt)) != 0;
 }
 
 HotKey LoadHotKey(SettingsStorage& storage) {

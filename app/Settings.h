@@ -46,6 +46,7 @@ ColumnList ParseColumnList(const std::string& text);
 using FileExists = std::function<bool(const std::string& path)>;
 
 void LoadRecentFiles(SettingsStorage& storage, AppSettings& settings, const FileExists& exists);
+// Puts `path` first in the recent-file list and makes it `LastFile`, and stores both.
 void AddRecentFile(SettingsStorage& storage, AppSettings& settings, const std::string& path,
                    const FileExists& exists, const Locale& locale);
 
@@ -58,6 +59,9 @@ struct HotKey {
 // The stored modifiers (1 Shift, 2 Control, 4 Alt, as the hot-key control
 // gives them) as hot-key registration takes them (4 Shift, 2 Control, 1 Alt).
 std::uint32_t RegistrationModifiers(std::uint32_t storedModifiers);
+// Whether a stored hot key may be registered: it has a key and Control or
+// Alt, since a bare or Shift-only key would be taken from every program.
+bool IsRegistrableHotKey(std::uint32_t storedModifiers, std::uint32_t virtualKey);
 
 HotKey LoadHotKey(SettingsStorage& storage);
 void SaveHotKey(SettingsStorage& storage, const HotKey& hotKey);

@@ -120,8 +120,8 @@ void CTrayDlg::OpenEditorAtSelection() {
     if (!selected || editor == nullptr || editor->hwnd() == nullptr) return;
     const int folder = tree_.model().FolderOf(item.node);
     if (folder < 0) return;
-    if (const Record* record = tree_.model().RecordOf(item)) {
-        editor->view().ShowRecord(folder, *record, tree_.model().CellOf(item).slot);
+    if (tree_.model().RecordOf(item) != nullptr) {
+        editor->view().ShowRecord(folder, item.record, tree_.model().CellOf(item).slot);
     } else {
         editor->view().tree().SelectFolder(folder);
     }

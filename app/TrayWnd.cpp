@@ -139,8 +139,8 @@ LRESULT CTrayWnd::OnShowDlg(WPARAM, LPARAM) {
 }
 
 LRESULT CTrayWnd::OnShutdown(WPARAM, LPARAM) {
-    App().Exit(true);
-    return 0;
+    // 0: this instance is ending; 1: it stays (the user kept it, or its save failed).
+    return App().Exit(true) ? 0 : 1;
 }
 
 LRESULT CTrayWnd::OnIePopup(WPARAM, LPARAM) {

@@ -19,6 +19,8 @@ struct PasswordDatabase {
     std::int32_t EncryptFiles = 0;
     std::int32_t FileLoaded = 0;
     bool Modified = false;
+    // A load runs (its password prompt may be open): no second one may start.
+    bool Loading = false;
     std::vector<std::string> SearchFolderHistory;
     std::vector<std::string> SearchItemHistory;
     std::vector<std::string> IgnoredSites;

@@ -1,5 +1,7 @@
 #include "db/FileFlows.h"
 
+#include <cctype>
+
 #include "db/SecureWipe.h"
 #include "platform/FileSystem.h"
 
@@ -7,12 +9,41 @@ namespace kv {
 
 const char kDefaultFileName[] = "Kelvandor.kv";
 
+namespace {
+
+std::string UnreadFileMessage(const std::string& fileName) {
+    return "The file " + fileName +
+           " was not read completely, so it is not saved over: that would lose what could not be read.\n";
+}
+
+// Windows file names compare without regard to case, and either slash separates.
+bool SamePath(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto fold = [](char c) {
+            return c == '/' ? '\\' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        };
+        if (fold(a[i]) != fold(b[i])) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+bool FileFlows::Busy() {
+    if (!db_.Loading) return false;
+    ui_.BringPromptForward();
+    return true;
+}
+
 bool FileFlows::NewFile() {
+    if (Busy()) return false;
+    host_.CommitPendingEdits();
     SelectPasswordRequest request;
     request.title = "New file";
     request.password = db_.MasterPassword;
@@ -23,8 +54,9 @@ bool FileFlows::NewFile() {
     std::optional<SelectPasswordResult> chosen = ui_.SelectPassword(request);
     SecureWipe(request.password);
     if (!chosen) return false;
-    // The current file is saved first, still under its own password.
-    if (db_.Modified) SaveDatabase(true, false);
+    // The current file is saved first, still under its own password; a
+    // failed save keeps it open with its changes.
+    if (db_.Modified && SaveDatabase(true, false) == SaveOutcome::Failed) return false;
 
     const std::string previousPath = db_.FilePath;
     SecretString previousPassword(db_.MasterPassword);
@@ -55,6 +87,9 @@ bool FileFlows::NewFile() {
 }
 
 bool FileFlows::OpenPasswordFile(const std::string& path) {
+    if (Busy()) return false;
+    // What is being typed belongs to the current file, saved below.
+    host_.CommitPendingEdits();
     // The new file's verifier must not be accepted with the current password.
     SecretString previous(db_.MasterPassword);
     SecureWipe(db_.MasterPassword);
@@ -71,7 +106,7 @@ bool FileFlows::OpenPasswordFile(const std::string& path) {
     if (db_.Modified) {
         // The current file is saved under its own password.
         db_.MasterPassword = previous.get();
-        SaveDatabase(true, false);
+        if (SaveDatabase(true, false) == SaveOutcome::Failed) return false;  // it stays open with its changes
         SecureWipe(db_.MasterPassword);
     }
     db_.FilePath = chosen;
@@ -80,21 +115,56 @@ bool FileFlows::OpenPasswordFile(const std::string& path) {
 }
 
 SaveOutcome FileFlows::SaveDatabase(bool ask, bool allowCancel) {
-    if (db_.FilePath.empty() || db_.FileLoaded == 0) return SaveOutcome::NotSaved;
+    if (db_.FilePath.empty()) return SaveOutcome::NotSaved;
     host_.CommitPendingEdits();
+    if (db_.FileLoaded == 0) return RefuseUnreadFile(ask, allowCancel);
+    return Write(ask, allowCancel);
+}
+
+SaveOutcome FileFlows::RefuseUnreadFile(bool ask, bool allowCancel) {
+    if (ask && !db_.Modified) return SaveOutcome::NotSaved;
+    const std::string question =
+        UnreadFileMessage(FileNameOf(db_.FilePath)) + "Do you want to save what the window shows under another name?";
+    switch (ui_.Ask(question, allowCancel)) {
+        case Answer::Yes:
+            return SaveDatabaseAs() ? SaveOutcome::Saved : SaveOutcome::Failed;
+        case Answer::No:
+            // Closing: the user let the changes go. Saving: nothing was written.
+            if (!ask) return SaveOutcome::Failed;
+            db_.Modified = false;
+            return SaveOutcome::NotSaved;
+        case Answer::Cancel:
+            break;
+    }
+    return SaveOutcome::Cancelled;
+}
+
+SaveOutcome FileFlows::Write(bool ask, bool allowCancel) {
     const SaveOutcome outcome = kv::SaveDatabase(db_, ui_, files_, locale_, host_.FolderWalk(), ask, allowCancel);
     if (outcome == SaveOutcome::Saved) host_.FileSaved(FileNameOf(db_.FilePath));
     return outcome;
 }
 
 bool FileFlows::SaveDatabaseAs() {
+    host_.CommitPendingEdits();
     std::optional<std::string> chosen = ui_.ChooseSaveAsName(host_.ProgramFolder(), db_.FilePath);
     if (!chosen) return false;
+    if (db_.FileLoaded == 0 && SamePath(*chosen, db_.FilePath)) {
+        ui_.ShowMessage(UnreadFileMessage(FileNameOf(db_.FilePath)) + "Please choose another name.");
+        return false;
+    }
     const std::string previous = db_.FilePath;
+    const std::int32_t previousLoaded = db_.FileLoaded;
     db_.FilePath = *chosen;
-    if (SaveDatabase(false, false) == SaveOutcome::Saved) return true;
+    // The new file holds what the window shows, complete.
+    db_.FileLoaded = 1;
+    if (Write(false, false) == SaveOutcome::Saved) {
+        host_.AddRecentFile(db_.FilePath);
+        return true;
+    }
     // Nothing was written under the new name: the file keeps its old one.
     db_.FilePath = previous;
+    db_.FileLoaded = previousLoaded;
     return false;
 }
 
@@ -121,12 +191,17 @@ bool FileFlows::ChangeMasterPassword() {
 }
 
 bool LoadWithFreshHistories(PasswordDatabase& db, FileUi& ui, FileSystem& files, const Locale& locale) {
+    if (db.Loading) return false;
+    db.Loading = true;
     db.SearchFolderHistory.clear();
     db.SearchItemHistory.clear();
-    return CPasswordFile(db, ui, files, locale).LoadFile();
+    const bool loaded = CPasswordFile(db, ui, files, locale).LoadFile();
+    db.Loading = false;
+    return loaded;
 }
 
 bool FileFlows::OpenRoutine() {
+    if (Busy()) return false;
     const bool loaded = LoadWithFreshHistories(db_, ui_, files_, locale_);
     db_.Modified = false;
     host_.FileOpened();

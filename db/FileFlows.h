@@ -18,7 +18,7 @@ class FileSystem;
 class Locale;
 
 // Reads the file named by `FilePath` after emptying the search histories of
-// the file read before.
+// the file read before. Refused (false, nothing changed) while another load runs.
 bool LoadWithFreshHistories(PasswordDatabase& db, FileUi& ui, FileSystem& files, const Locale& locale);
 
 // What the "Select password" dialog starts with.
@@ -53,6 +53,9 @@ public:
     // "Save as"; nothing when cancelled.
     virtual std::optional<std::string> ChooseSaveAsName(const std::string& initialFolder,
                                                         const std::string& initialName) = 0;
+    // Another request needs the database while its load asks for the
+    // password: the open prompt comes to the front instead.
+    virtual void BringPromptForward() = 0;
 };
 
 // The editor and the application around the flows.
@@ -82,7 +85,11 @@ public:
     bool NewFile();
     // Opens `path`, or a file chosen in the open dialog when `path` is empty.
     bool OpenPasswordFile(const std::string& path = std::string());
+    // Saves (asking first with `ask`). A file that was not read completely is
+    // never written over: the user is told so and offered "Save as".
     SaveOutcome SaveDatabase(bool ask, bool allowCancel);
+    // Writes what the window holds under a new name, even when the open file
+    // was not read completely (but never over that file).
     bool SaveDatabaseAs();
     // Takes a new master password (or none); the next save re-encrypts.
     bool ChangeMasterPassword();
@@ -91,6 +98,11 @@ public:
     bool OpenRoutine();
 
 private:
+    // True when a load is running; its prompt is then brought forward.
+    bool Busy();
+    SaveOutcome RefuseUnreadFile(bool ask, bool allowCancel);
+    SaveOutcome Write(bool ask, bool allowCancel);
+
     PasswordDatabase& db_;
     FileFlowUi& ui_;
     FileFlowHost& host_;

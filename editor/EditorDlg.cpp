@@ -209,6 +209,8 @@ LRESULT CEditorDlg::OnInitMenuPopup(WPARAM wParam, LPARAM) {
 
 void CEditorDlg::PrepareMenu(HMENU menu) {
     CPasswordApp& app = App();
+    // What is being typed is stored first, so that the undo item names it.
+    CommitPendingEdits();
     const bool open = !app.Database.FilePath.empty();
     for (const UINT id : kFileCommands) EnableMenuItem(menu, id, MF_BYCOMMAND | (open ? MF_ENABLED : MF_GRAYED));
 
@@ -311,6 +313,7 @@ SaveOutcome CEditorDlg::SaveChanges(bool allowCancel) { return Flows().SaveDatab
 
 LRESULT CEditorDlg::OnClose(WPARAM, LPARAM) {
     CPasswordApp& app = App();
+    CommitPendingEdits();
     app.SaveAppSettings();
     SaveWindowRect(app.Storage(), hwnd(), "WindowPosition");
     if (app.Database.Modified) {
@@ -336,12 +339,15 @@ LRESULT CEditorDlg::OnClose(WPARAM, LPARAM) {
 }
 
 void CEditorDlg::CommitPendingEdits() {
-    // The lower fields write back as they change; the grid's editors come with the grid.
+    // The lower fields write back as they change; the cell editor is stored now.
+    view_->grid().CommitEditor();
 }
 
 std::vector<FolderVisit> CEditorDlg::FolderWalk() { return view_->tree().Walk(); }
 
 void CEditorDlg::FileOpened() {
+    // The grid's folder index named a folder of the array just replaced.
+    view_->grid().Clear();
     App().Undo.Clear();
     view_->grid().RebuildCompletions();
     view_->RebuildTree();

@@ -45,7 +45,9 @@ public:
 protected:
     bool OnInitDialog() override;
     void OnOK() override {}
-    void OnCancel() override { Send(WM_CLOSE); }
+    // Escape cancels what is being edited (the cell and label editors take it
+    // themselves); otherwise it does nothing here, as in any main window.
+    void OnCancel() override {}
 
 private:
     // The start-up file flow, once after the first paint: the Welcome dialog

@@ -407,14 +407,23 @@ void CEditorView::OnSetColumns(UINT id) {
 
 void CEditorView::Undo() {
     CPasswordApp& app = App();
+    // What is being typed becomes the newest change first, so that the undo
+    // does what its menu item said.
+    grid_->CommitEditor();
+    if (tree_->naming() != CFolderTree::Naming::None) return;
+    const std::string selected = tree_->SelectedPath();
     const std::optional<UndoHistory::Restored> restored = app.Undo.Undo(app.Database.Folders);
     if (!restored) return;
-    if (restored->folderChange) {
-        RebuildTree();
-        frame_.UpdateTitle();
-    } else {
+    // The restored folders may stand in another order or carry other paths
+    // than the tree's nodes name: then the tree is built again from them.
+    if (TreeMatchesFolders(tree_->model(), app.Database.Folders)) {
         ReloadGrid();
+    } else {
+        grid_->Clear();
+        RebuildTree();
+        tree_->SelectPath(selected);
     }
+    frame_.UpdateTitle();
     FoldersChanged();
 }
 

@@ -63,9 +63,10 @@ public:
     void DropRecords(int target, bool move);
     // Opens the search dialog for folders or records.
     void OpenSearch(CSearchDlg::Mode mode);
-    // Selects a folder, the row of a record equal to `record` in it, and the
-    // column that shows slot `slot` of the folder's column list.
-    void ShowRecord(int folderIndex, const Record& record, int slot);
+    // Selects a folder, the row of its record `record` (its index in the
+    // folder as it stands now), and the column that shows slot `slot` of the
+    // folder's column list.
+    void ShowRecord(int folderIndex, int record, int slot);
 
     // FolderTreeHost
     void FolderSelected(int folderIndex) override;

@@ -42,16 +42,16 @@ void CEditorView::FolderSelected(int folderIndex) {
     UpdateButtons();
 }
 
-void CEditorView::ShowRecord(int folderIndex, const Record& record, int slot) {
-    if (!tree_->SelectFolder(folderIndex) || grid_->FolderIndex() != folderIndex) return;
-    // The grid may have sorted the folder: find the record again.
-    const Folder& folder = App().Database.Folders[static_cast<std::size_t>(folderIndex)];
-    const auto found = std::find(folder.records.begin(), folder.records.end(), record);
-    if (found == folder.records.end()) return;
+void CEditorView::ShowRecord(int folderIndex, int record, int slot) {
+    // Selecting the folder sorts it: sort it first and follow the record to its new row.
+    const FolderTreeModel::NodeId node = tree_->model().FindFolder(folderIndex);
+    if (node == 0) return;
+    const int row = grid_->SortForDisplay(folderIndex, CategoryOfNode(tree_->model(), App().Database.Folders, node), record);
+    if (row < 0 || !tree_->SelectFolder(folderIndex) || grid_->FolderIndex() != folderIndex) return;
     const ColumnList& slots = App().Settings.ColumnSets[static_cast<std::size_t>(tree_->CategoryOfSelection() - 1)];
     const int column = static_cast<int>(
         std::count_if(slots.begin(), slots.begin() + std::clamp(slot, 0, kColumnSlots), [](int field) { return field >= 0; }));
-    grid_->MoveTo(Cell{static_cast<int>(found - folder.records.begin()), column});
+    grid_->MoveTo(Cell{row, column});
     grid_->Focus();
 }
 
@@ -293,11 +293,18 @@ void CEditorView::FindNext(const std::string& text) {
         if (grid_->Count() > 0) grid_->MoveTo(Cell{0, 0});
         return;
     }
-    const std::optional<SearchHit> hit =
+    std::optional<SearchHit> hit =
         searcher_.FindNext(tree_->model(), tree_->SelectedNode(), app.Database.Folders, app.Settings, text, options);
     if (!hit) {
         ShowMessage("Search item was not found.");
         return;
+    }
+    if (hit->folderIndex != grid_->FolderIndex()) {
+        // Showing the folder sorts its records: search it again in the order it is shown in.
+        tree_->Select(tree_->ItemOf(hit->node));
+        searcher_.Reset();
+        hit = searcher_.FindNext(tree_->model(), hit->node, app.Database.Folders, app.Settings, text, options);
+        if (!hit) return;
     }
     ShowRecordHit(*hit);
 }

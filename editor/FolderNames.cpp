@@ -15,6 +15,20 @@ FolderNameCheck CheckFolderName(const FolderTreeModel& model, FolderTreeModel::N
     return FolderNameCheck::Ok;
 }
 
+FolderNameCheck CheckFolderDrop(const FolderTreeModel& model, FolderTreeModel::NodeId dragged,
+                                FolderTreeModel::NodeId target) {
+    const std::string& label = model.Label(dragged);
+    const FolderNameCheck own = CheckFolderName(model, target, label);
+    if (own != FolderNameCheck::Ok) return own;
+    // The paths below the dragged folder keep what follows its parent's path.
+    const std::size_t oldPrefix = model.PathOf(dragged).size() - label.size();
+    const std::size_t newPrefix = target == FolderTreeModel::kRoot ? 0 : model.PathOf(target).size() + 1;
+    for (const FolderVisit& visit : model.PreOrder(dragged)) {
+        if (newPrefix + visit.path.size() - oldPrefix > kMaxPathLength) return FolderNameCheck::TooLong;
+    }
+    return FolderNameCheck::Ok;
+}
+
 std::string FolderNameMessage(FolderNameCheck check) {
     switch (check) {
         case FolderNameCheck::Duplicate:

@@ -22,6 +22,12 @@ enum class FolderNameCheck {
 FolderNameCheck CheckFolderName(const FolderTreeModel& model, FolderTreeModel::NodeId parent,
                                 const std::string& name, FolderTreeModel::NodeId self = 0);
 
+// Checks a drop of `dragged` (with its subfolders) under `target` by the same
+// rules: no sibling of the target level may carry its name, and the longest
+// path below it must stay within the limit at its new place.
+FolderNameCheck CheckFolderDrop(const FolderTreeModel& model, FolderTreeModel::NodeId dragged,
+                                FolderTreeModel::NodeId target);
+
 // The message shown for a failed check (empty for Ok and Empty); TooLong is
 // shown with a stop icon.
 std::string FolderNameMessage(FolderNameCheck check);

@@ -85,6 +85,18 @@ bool CFolderTree::SelectFolder(int folderIndex) {
     return node != 0 && Select(ItemOf(node));
 }
 
+std::string CFolderTree::SelectedPath() const {
+    const NodeId node = SelectedNode();
+    return node == 0 ? std::string() : model_.PathOf(node);
+}
+
+bool CFolderTree::SelectPath(const std::string& path) {
+    for (NodeId node = model_.First(); node != 0; node = model_.Next(node)) {
+        if (model_.PathOf(node) == path) return Select(ItemOf(node));
+    }
+    return false;
+}
+
 Category CFolderTree::CategoryOfSelection() const {
     const NodeId node = SelectedNode();
     return node == 0 ? kDefaultCategory : CategoryOfNode(model_, db_.Folders, node);
@@ -108,7 +120,10 @@ void CFolderTree::OnSelectionChanged() {
 }
 
 bool CFolderTree::CheckName(NodeId parent, const std::string& name, NodeId self) {
-    const FolderNameCheck check = CheckFolderName(model_, parent, name, self);
+    return Accept(CheckFolderName(model_, parent, name, self));
+}
+
+bool CFolderTree::Accept(FolderNameCheck check) {
     if (check == FolderNameCheck::Ok) return true;
     if (check != FolderNameCheck::Empty) {
         ShowMessage(FolderNameMessage(check), check == FolderNameCheck::TooLong ? MB_OK | MB_ICONSTOP : MB_OK);
@@ -264,6 +279,7 @@ void CFolderTree::Drop(NodeId dragged, NodeId target) {
         case DropDecision::Move:
             break;
     }
+    if (!Accept(CheckFolderDrop(model_, dragged, target))) return;
     undo_.PushUndo("move folder: " + model_.Label(dragged), true, db_.Folders, model_.PreOrder());
     model_.MoveTo(dragged, target);
     RewritePaths(model_, dragged, db_.Folders);

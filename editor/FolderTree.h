@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "db/Database.h"
+#include "editor/FolderNames.h"
 #include "editor/FolderTreeModel.h"
 #include "uikit/Controls.h"
 
@@ -46,6 +47,9 @@ public:
     int SelectedFolder() const;
     FolderTreeModel::NodeId SelectedNode() const;
     bool SelectFolder(int folderIndex);
+    // The path of the selected node ("" when none), and the node with a path selected again.
+    std::string SelectedPath() const;
+    bool SelectPath(const std::string& path);
     // The folders in tree order with their paths, for saving and undo.
     std::vector<FolderVisit> Walk() const { return model_.PreOrder(); }
     Category CategoryOfSelection() const;
@@ -82,6 +86,8 @@ private:
     void ForgetItems(FolderTreeModel::NodeId node);
     void DiscardNewFolder();
     bool CheckName(FolderTreeModel::NodeId parent, const std::string& name, FolderTreeModel::NodeId self);
+    // True for an accepted name; otherwise tells the user why, when there is a reason to give.
+    static bool Accept(FolderNameCheck check);
 
     PasswordDatabase& db_;
     UndoHistory& undo_;

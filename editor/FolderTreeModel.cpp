@@ -277,6 +277,21 @@ void RewritePaths(const FolderTreeModel& model, NodeId node, std::vector<Folder>
     }
 }
 
+bool TreeMatchesFolders(const FolderTreeModel& model, const std::vector<Folder>& folders) {
+    std::vector<bool> shown(folders.size(), false);
+    for (const FolderVisit& visit : model.PreOrder()) {
+        if (visit.folderIndex < 0) continue;
+        if (!IsFolderIndex(folders, visit.folderIndex)) return false;
+        const std::size_t index = static_cast<std::size_t>(visit.folderIndex);
+        if (shown[index] || folders[index].present == 0 || folders[index].path != visit.path) return false;
+        shown[index] = true;
+    }
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        if (folders[i].present != 0 && !shown[i]) return false;
+    }
+    return true;
+}
+
 void MarkDeleted(const FolderTreeModel& model, NodeId node, std::vector<Folder>& folders) {
     for (const FolderVisit& visit : model.PreOrder(node)) {
         if (!IsFolderIndex(folders, visit.folderIndex)) continue;

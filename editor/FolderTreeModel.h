@@ -128,6 +128,12 @@ Category CategoryOfNode(const FolderTreeModel& model, const std::vector<Folder>&
 // tree gives them.
 void RewritePaths(const FolderTreeModel& model, FolderTreeModel::NodeId node, std::vector<Folder>& folders);
 
+// Whether the tree shows exactly the present folders: every node's folder
+// index names a present folder whose path is the node's path, and every
+// present folder has one node. An undo that puts back folders in another
+// order or with other paths breaks this, and the tree is built anew.
+bool TreeMatchesFolders(const FolderTreeModel& model, const std::vector<Folder>& folders);
+
 // Marks the folders of `node` and of every node below it as not present.
 void MarkDeleted(const FolderTreeModel& model, FolderTreeModel::NodeId node, std::vector<Folder>& folders);
 

@@ -57,7 +57,7 @@ void CRecordGrid::PlaceEditor(HWND editor, Cell cell, bool password) {
 }
 
 void CRecordGrid::OpenEditor(char typed) {
-    if (folderIndex_ < 0 || current_.row < 0 || current_.column < 0) return;
+    if (ShownFolder() == nullptr || current_.row < 0 || current_.column < 0) return;
     CommitEditor();
     const int field = FieldAt(current_.column);
     if (field < 0) return;

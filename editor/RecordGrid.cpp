@@ -2,6 +2,7 @@
 #include "editor/RecordGrid.h"
 
 #include <algorithm>
+#include <utility>
 #include <mmsystem.h>
 
 #include "editor/GridColumns.h"
@@ -49,12 +50,19 @@ std::string CRecordGrid::ColumnName(int field) const {
 }
 
 Folder* CRecordGrid::CurrentFolder() {
-    return folderIndex_ >= 0 ? &db_.Folders[static_cast<std::size_t>(folderIndex_)] : nullptr;
+    return const_cast<Folder*>(std::as_const(*this).ShownFolder());
+}
+
+const Folder* CRecordGrid::ShownFolder() const {
+    // The folder array may have been replaced under the grid (a load, an undo).
+    const bool valid = folderIndex_ >= 0 && static_cast<std::size_t>(folderIndex_) < db_.Folders.size();
+    return valid ? &db_.Folders[static_cast<std::size_t>(folderIndex_)] : nullptr;
 }
 
 const Record* CRecordGrid::CurrentRecord() const {
-    if (folderIndex_ < 0 || current_.row < 0) return nullptr;
-    const auto& records = db_.Folders[static_cast<std::size_t>(folderIndex_)].records;
+    const Folder* folder = ShownFolder();
+    if (folder == nullptr || current_.row < 0) return nullptr;
+    const auto& records = folder->records;
     return static_cast<std::size_t>(current_.row) < records.size() ? &records[static_cast<std::size_t>(current_.row)]
                                                                     : nullptr;
 }
@@ -85,19 +93,27 @@ void CRecordGrid::LoadFolder(int folderIndex, Category category) {
     const std::vector<int> columns = GridColumns(settings_, category);
     if (columns != columns_ || ColumnCount() != static_cast<int>(columns.size())) SetColumns(columns);
     if (sortColumn_ >= static_cast<int>(columns_.size())) sortColumn_ = 0;
-    if (valid && !columns_.empty()) {
-        Folder& folder = db_.Folders[static_cast<std::size_t>(folderIndex)];
-        RefreshDateTexts(folder);
-        // A folder already in order is not copied out of the undo levels that share it.
-        const int field = FieldAt(sortColumn_);
-        if (!RecordsInOrder(folder.records.read(), field, ascending_, SystemLocale())) {
-            SortRecords(folder.records.write(), field, ascending_, SystemLocale());
-        }
-    }
+    if (valid) SortForDisplay(folderIndex, category, -1);
     ShowRows();
     current_ = Cell{-1, -1};
     if (Count() > 0) MoveTo(Cell{0, 0});
     host_.CurrentRowChanged();
+}
+
+int CRecordGrid::SortForDisplay(int folderIndex, Category category, int row) {
+    if (folderIndex < 0 || static_cast<std::size_t>(folderIndex) >= db_.Folders.size()) return -1;
+    Folder& folder = db_.Folders[static_cast<std::size_t>(folderIndex)];
+    const int count = static_cast<int>(folder.records.size());
+    const int kept = row >= 0 && row < count ? row : -1;
+    const std::vector<int> columns = GridColumns(settings_, category);
+    if (columns.empty()) return kept;
+    RefreshDateTexts(folder);
+    const int field = columns[static_cast<std::size_t>(sortColumn_ < static_cast<int>(columns.size()) ? sortColumn_ : 0)];
+    // A folder already in order is not copied out of the undo levels that share it.
+    if (RecordsInOrder(folder.records.read(), field, ascending_, SystemLocale())) return kept;
+    const std::vector<std::size_t> from = SortRecords(folder.records.write(), field, ascending_, SystemLocale());
+    const auto moved = std::find(from.begin(), from.end(), static_cast<std::size_t>(kept));
+    return kept >= 0 && moved != from.end() ? static_cast<int>(moved - from.begin()) : -1;
 }
 
 void CRecordGrid::RefreshDateTexts(Folder& folder) {
@@ -133,7 +149,7 @@ void CRecordGrid::Clear() {
 }
 
 void CRecordGrid::ShowRows() {
-    const Folder* folder = CurrentFolder();
+    const Folder* folder = ShownFolder();
     SetVirtualCount(folder != nullptr ? static_cast<int>(folder->records.size()) : 0);
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
@@ -145,7 +161,7 @@ std::string CRecordGrid::DisplayedText(const Record& record, int field) const {
 void CRecordGrid::FillDisplayInfo(NMLVDISPINFOA& info) {
     if ((info.item.mask & LVIF_TEXT) == 0 || info.item.cchTextMax <= 0) return;
     info.item.pszText[0] = '\0';
-    const Folder* folder = folderIndex_ >= 0 ? &db_.Folders[static_cast<std::size_t>(folderIndex_)] : nullptr;
+    const Folder* folder = ShownFolder();
     const int field = FieldAt(info.item.iSubItem);
     if (folder == nullptr || field < 0 || info.item.iItem < 0 ||
         static_cast<std::size_t>(info.item.iItem) >= folder->records.size()) {
@@ -185,8 +201,8 @@ LRESULT CRecordGrid::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
         text = GetSysColor(active ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
         back = GetSysColor(active ? COLOR_HIGHLIGHT : COLOR_BTNFACE);
     }
-    if (FieldAt(column) == kDateExpires && folderIndex_ >= 0) {
-        const auto& records = db_.Folders[static_cast<std::size_t>(folderIndex_)].records;
+    if (const Folder* folder = ShownFolder(); FieldAt(column) == kDateExpires && folder != nullptr) {
+        const auto& records = folder->records;
         if (static_cast<std::size_t>(row) < records.size() &&
             IsExpired(records[static_cast<std::size_t>(row)].dateExpires, SystemLocale().LocalNow())) {
             text = deleting ? RGB(255, 255, 255) : RGB(255, 0, 0);
@@ -352,7 +368,7 @@ void CRecordGrid::OnDoubleClick(const NMITEMACTIVATE& click) {
     if (!selection_.empty()) return;
     if (settings_.Sounds != 0) Beep();
     if (click.iItem < 0) {
-        if (folderIndex_ >= 0) AddRecord();
+        if (ShownFolder() != nullptr) AddRecord();
         return;
     }
     MoveTo(Cell{click.iItem, click.iSubItem});

@@ -53,12 +53,19 @@ public:
     // `category`, sorted by the sort column; cell (0, 0) becomes current.
     void LoadFolder(int folderIndex, Category category);
     void Clear();
+    // Puts folder `folderIndex` in the order in which the grid shows it for
+    // `category`, as loading it does, and gives the new row of the record
+    // that stood at `row` (-1 for none).
+    int SortForDisplay(int folderIndex, Category category, int row);
     // Rebuilds the rows of the same folder, keeping the current cell.
     void Reload();
 
-    int FolderIndex() const { return folderIndex_; }
+    // The shown folder's index, -1 when none.
+    int FolderIndex() const { return ShownFolder() != nullptr ? folderIndex_ : -1; }
     const std::vector<int>& Columns() const { return columns_; }
     int FieldAt(int column) const;
+    // The folder the grid shows, or null when none (or its index no longer names one).
+    const Folder* ShownFolder() const;
     Cell CurrentCell() const { return current_; }
     int CurrentRow() const { return current_.row; }
     // The record of the current row, or null.

@@ -62,22 +62,23 @@ private:
 // Sorts the positions of the records with `sortPositions`, which is given them
 // in their present order and the order to sort them by, then moves the records there.
 template <typename SortPositions>
-void Reorder(std::vector<Record>& records, int field, bool ascending, const Locale& locale,
-             SortPositions sortPositions) {
-    if (field < 0 || field >= kFieldCount) return;
+std::vector<std::size_t> Reorder(std::vector<Record>& records, int field, bool ascending, const Locale& locale,
+                                 SortPositions sortPositions) {
     std::vector<std::size_t> positions(records.size());
     std::iota(positions.begin(), positions.end(), std::size_t{0});
+    if (field < 0 || field >= kFieldCount) return positions;
     sortPositions(positions, RecordOrder(records, field, ascending, locale));
     std::vector<Record> sorted;
     sorted.reserve(records.size());
     for (const std::size_t from : positions) sorted.push_back(std::move(records[from]));
     records = std::move(sorted);
+    return positions;
 }
 
 }  // namespace
 
-void SortRecords(std::vector<Record>& records, int field, bool ascending, const Locale& locale) {
-    Reorder(records, field, ascending, locale, [](std::vector<std::size_t>& positions, const RecordOrder& order) {
+std::vector<std::size_t> SortRecords(std::vector<Record>& records, int field, bool ascending, const Locale& locale) {
+    return Reorder(records, field, ascending, locale, [](std::vector<std::size_t>& positions, const RecordOrder& order) {
         std::stable_sort(positions.begin(), positions.end(),
                          [&](std::size_t a, std::size_t b) { return order.Before(a, b); });
     });

@@ -2,6 +2,7 @@
 // folder or a column header is clicked.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "db/Record.h"
@@ -18,7 +19,8 @@ class Locale;
 // fields are empty (the notes by their plain text) comes after every other
 // record in both directions. Records that compare equal keep their order,
 // which makes the result exactly that of ExchangeSortRecords in O(n log n).
-void SortRecords(std::vector<Record>& records, int field, bool ascending, const Locale& locale);
+// Gives for each new position the position the record came from.
+std::vector<std::size_t> SortRecords(std::vector<Record>& records, int field, bool ascending, const Locale& locale);
 // Whether SortRecords would leave the records as they are.
 bool RecordsInOrder(const std::vector<Record>& records, int field, bool ascending, const Locale& locale);
 

@@ -27,7 +27,8 @@ const ui::MessageMap<CEnterPasswordDlg>& CEnterPasswordDlg::Messages() {
     static const auto map = ui::MessageMap<CEnterPasswordDlg>()
                                 .Control(IDC_PASSWORD, EN_CHANGE, &CEnterPasswordDlg::OnTyping)
                                 .Command(IDC_BROWSE, &CEnterPasswordDlg::OnBrowse)
-                                .Message(WM_CTLCOLORSTATIC, &CEnterPasswordDlg::OnColorStatic);
+                                .Message(WM_CTLCOLORSTATIC, &CEnterPasswordDlg::OnColorStatic)
+                                .Message(kTakeKeyboard, &CEnterPasswordDlg::OnTakeKeyboard);
     return map;
 }
 
@@ -50,7 +51,17 @@ bool CEnterPasswordDlg::OnInitDialog() {
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(hwnd());
     edit.Focus();
+    // Not shown yet: once it is, it takes the foreground and the keyboard again
+    // (opened from the tray no other window of the program is active).
+    Post(kTakeKeyboard);
     return false;  // the focus is set
+}
+
+LRESULT CEnterPasswordDlg::OnTakeKeyboard(WPARAM, LPARAM) {
+    SetForegroundWindow(hwnd());
+    SetActiveWindow(hwnd());
+    SetFocus(Item(IDC_PASSWORD));
+    return 0;
 }
 
 void CEnterPasswordDlg::OnTyping() { SetItemText(IDC_ERROR_LINE, ""); }

@@ -31,6 +31,8 @@ protected:
     void OnOK() override;
 
 private:
+    static constexpr UINT kTakeKeyboard = WM_APP + 1;
+    LRESULT OnTakeKeyboard(WPARAM, LPARAM);
     void OnTyping();
     void OnBrowse();
     LRESULT OnColorStatic(WPARAM, LPARAM);

@@ -191,6 +191,9 @@ TEST(RecentFilesTest, AddingMovesToTheFrontWithoutDuplicates) {
     EXPECT_EQ(storage.Text("RecentFile1"), "C:\\b.kv");
     EXPECT_EQ(storage.Text("RecentFile3"), "C:\\c.kv");
     EXPECT_EQ(storage.Text("RecentFile4"), "<missing>");
+    // The file opened last is the one the next start opens.
+    EXPECT_EQ(settings.LastFile, "C:\\b.kv");
+    EXPECT_EQ(storage.Text("LastFile"), "C:\\b.kv");
 }
 
 TEST(RecentFilesTest, KeepsFiveAndLoadsOnlyExistingFiles) {
@@ -209,6 +212,24 @@ TEST(RecentFilesTest, KeepsFiveAndLoadsOnlyExistingFiles) {
     AppSettings loaded;
     LoadRecentFiles(storage, loaded, files.Exists());
     EXPECT_EQ(loaded.RecentFiles, (std::vector<std::string>{"C:\\7.kv", "C:\\6.kv", "C:\\4.kv", "C:\\3.kv"}));
+}
+
+TEST(HotKeyTest, OnlyKeysWithControlOrAltAreRegistrable) {
+    EXPECT_TRUE(IsRegistrableHotKey(2, 'P'));
+    EXPECT_TRUE(IsRegistrableHotKey(4, 'P'));
+    EXPECT_TRUE(IsRegistrableHotKey(7, 'P'));
+    EXPECT_FALSE(IsRegistrableHotKey(0, 'P'));
+    EXPECT_FALSE(IsRegistrableHotKey(1, 'P'));  // Shift alone
+    EXPECT_FALSE(IsRegistrableHotKey(6, 0));
+    // An out-of-range stored value reads as no modifier at all.
+    MemorySettings storage;
+    if (std::unique_ptr<SettingsStore> store = storage.OpenOrCreate()) {
+        store->WriteNumber("HotKeyEnable", 1);
+        store->WriteNumber("HotKeyVk", 'P');
+        store->WriteNumber("HotKeyMod", 99);
+    }
+    const HotKey loaded = LoadHotKey(storage);
+    EXPECT_FALSE(IsRegistrableHotKey(loaded.modifiers, loaded.virtualKey));
 }
 
 TEST(HotKeyTest, DisabledHotKeyReadsAsZeros) {

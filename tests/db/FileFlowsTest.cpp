@@ -2,6 +2,9 @@
 // scripted and the files in memory.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "db/FileFlows.h"
 #include "db/NewFileRules.h"
 #include "tests/support/FixedLocale.h"
@@ -64,7 +67,7 @@ TEST_F(FileFlowsTest, NewProtectedFileWithDefaultFoldersSavedAndReopened) {
     ASSERT_EQ(db.Folders.size(), 4u);
     EXPECT_TRUE(db.Modified);
     EXPECT_EQ(host.recent, (std::vector<std::string>{"C:\\Data\\New.kv"}));
-    EXPECT_EQ(host.events, (std::vector<std::string>{"opened", "defaults"}));
+    EXPECT_EQ(host.events, (std::vector<std::string>{"commit", "opened", "defaults"}));
     SaveWithWalk();
     EXPECT_FALSE(db.Modified);
 
@@ -87,9 +90,86 @@ TEST_F(FileFlowsTest, ThreeWrongPasswordsLoadNothingAndSavingIsRefused) {
     EXPECT_EQ(db.FileLoaded, 0);
     EXPECT_TRUE(db.Folders.empty());
     const std::vector<unsigned char> before = fs.files["C:\\Data\\New.kv"];
+    AddFolder(db, "Typed after the failed load", 1);
     db.Modified = true;
-    EXPECT_EQ(Flows().SaveDatabase(false, false), SaveOutcome::NotSaved);
+    host.walk = FoldersInArrayOrder(db);
+    // The refusal is said, and "Save as" offered; No writes nothing and keeps the changes.
+    EXPECT_EQ(Flows().SaveDatabase(false, false), SaveOutcome::Failed);
+    ASSERT_EQ(ui.base.questions.size(), 1u);
+    EXPECT_NE(ui.base.questions[0].find("New.kv was not read completely"), std::string::npos);
+    EXPECT_TRUE(db.Modified);
     EXPECT_EQ(fs.files["C:\\Data\\New.kv"], before);
+    // Save as onto the same file (in other letters) is refused too.
+    ui.base.answers = {Answer::Yes};
+    ui.saveAsChoices.push_back(std::string("c:/data/NEW.KV"));
+    EXPECT_EQ(Flows().SaveDatabase(false, false), SaveOutcome::Failed);
+    EXPECT_NE(ui.base.messages.back().find("Please choose another name."), std::string::npos);
+    EXPECT_EQ(fs.files["C:\\Data\\New.kv"], before);
+    // Under another name what the window shows is written, and that file is the open one.
+    ui.base.answers = {Answer::Yes};
+    ui.saveAsChoices.push_back(std::string("C:\\Data\\Rescued.kv"));
+    EXPECT_EQ(Flows().SaveDatabase(false, false), SaveOutcome::Saved);
+    EXPECT_EQ(db.FilePath, "C:\\Data\\Rescued.kv");
+    EXPECT_EQ(db.FileLoaded, 1);
+    EXPECT_FALSE(db.Modified);
+    EXPECT_EQ(host.recent.back(), "C:\\Data\\Rescued.kv");
+    EXPECT_EQ(fs.files["C:\\Data\\New.kv"], before);
+    PasswordDatabase reread;
+    reread.FilePath = "C:\\Data\\Rescued.kv";
+    ASSERT_TRUE(CPasswordFile(reread, ui, fs, locale).LoadFile());
+    ASSERT_EQ(reread.Folders.size(), 1u);
+    EXPECT_EQ(reread.Folders[0].path, "Typed after the failed load");
+}
+
+TEST_F(FileFlowsTest, ClosingAfterAFailedLoadAsksAndNoLetsTheChangesGo) {
+    db.FilePath = "C:\\Data\\Partial.kv";
+    db.Modified = true;
+    ui.base.answers = {Answer::Cancel};
+    EXPECT_EQ(Flows().SaveDatabase(true, true), SaveOutcome::Cancelled);
+    EXPECT_TRUE(db.Modified);
+    ui.base.answers = {Answer::No};
+    EXPECT_EQ(Flows().SaveDatabase(true, true), SaveOutcome::NotSaved);
+    EXPECT_FALSE(db.Modified);
+    EXPECT_EQ(Flows().SaveDatabase(true, true), SaveOutcome::NotSaved);  // nothing left to ask about
+    EXPECT_EQ(ui.base.questions.size(), 2u);
+}
+
+// A prompt that, while it is open, lets another request reach the database.
+class ReenteringUi : public test::ScriptedFlowUi {
+public:
+    std::function<void()> whilePrompting;
+    PasswordAnswer AskPassword(const PasswordPrompt& prompt) override {
+        if (whilePrompting) std::exchange(whilePrompting, nullptr)();
+        return ScriptedFlowUi::AskPassword(prompt);
+    }
+};
+
+TEST(FileFlowsLoadTest, ALoadIsExclusiveWhileItsPromptIsOpen) {
+    test::MemoryFileSystem fs;
+    test::FixedLocale locale;
+    RecordingHost host;
+    ReenteringUi ui;
+    PasswordDatabase db;
+    const auto flows = [&] { return FileFlows(db, ui, host, fs, locale); };
+    ui.selections.push_back(SelectPasswordResult{"C:\\Data\\Five.kv", "pw", "", true, false, true});
+    ASSERT_TRUE(flows().NewFile());
+    host.walk = FoldersInArrayOrder(db);
+    ASSERT_EQ(flows().SaveDatabase(false, false), SaveOutcome::Saved);
+    const std::size_t folders = db.Folders.size();
+
+    bool secondOpen = true, secondLoad = true;
+    ui.whilePrompting = [&] {
+        secondOpen = flows().OpenPasswordFile("C:\\Data\\Five.kv");
+        secondLoad = LoadWithFreshHistories(db, ui, fs, locale);
+        ui.base.prompts.push_back(PromptScript{{"pw"}, ""});  // the first prompt's answer
+    };
+    ASSERT_TRUE(flows().OpenPasswordFile("C:\\Data\\Five.kv"));
+    EXPECT_FALSE(secondOpen);
+    EXPECT_FALSE(secondLoad);
+    EXPECT_EQ(ui.promptsBroughtForward, 1);
+    EXPECT_EQ(ui.base.asked.size(), 1u);
+    EXPECT_EQ(db.Folders.size(), folders);
+    EXPECT_FALSE(db.Loading);
 }
 
 TEST_F(FileFlowsTest, CancelledNewFileChangesNothing) {

@@ -71,6 +71,25 @@ TEST_F(FolderNamesTest, TheFullPathMayHave259Characters) {
               "create a new non-subfolder.");
 }
 
+TEST_F(FolderNamesTest, ADropFollowsTheSameRules) {
+    EXPECT_EQ(CheckFolderDrop(model_, mail_, banking_), FolderNameCheck::Ok);
+    const NodeId otherMail = model_.AddChild(banking_, "Mail", 3);
+    EXPECT_EQ(CheckFolderDrop(model_, mail_, banking_), FolderNameCheck::Duplicate);
+    EXPECT_EQ(CheckFolderDrop(model_, otherMail, internet_), FolderNameCheck::Duplicate);
+    EXPECT_EQ(CheckFolderDrop(model_, mail_, kRoot), FolderNameCheck::Ok);
+    model_.AddChild(kRoot, "Mail", 4);
+    EXPECT_EQ(CheckFolderDrop(model_, mail_, kRoot), FolderNameCheck::Duplicate);
+}
+
+TEST_F(FolderNamesTest, ADropMustKeepTheDeepestPathWithinTheLimit) {
+    // "Internet~Mail~" + 245 = 259 characters; under "Banking" the same leaf has 258.
+    model_.AddChild(mail_, std::string(245, 'x'), 3);
+    EXPECT_EQ(CheckFolderDrop(model_, mail_, banking_), FolderNameCheck::Ok);
+    const NodeId longer = model_.AddChild(kRoot, std::string(250, 'y'), 4);
+    EXPECT_EQ(CheckFolderDrop(model_, mail_, longer), FolderNameCheck::TooLong);
+    EXPECT_EQ(CheckFolderDrop(model_, internet_, longer), FolderNameCheck::TooLong);
+}
+
 TEST_F(FolderNamesTest, AnAcceptedNameHasNoMessage) {
     EXPECT_EQ(CheckFolderName(model_, banking_, "Savings"), FolderNameCheck::Ok);
     EXPECT_EQ(FolderNameMessage(FolderNameCheck::Ok), "");

@@ -278,6 +278,25 @@ TEST(FolderTreeModelTest, SortKeepsEqualLabelsInOrder) {
     EXPECT_EQ(Walk(model), (std::vector<std::pair<int, std::string>>{{0, "B"}, {3, "b"}, {1, "a"}, {2, "A"}}));
 }
 
+TEST(FolderTreeModelTest, TreeMatchesOnlyTheFoldersItWasBuiltFrom) {
+    std::vector<Folder> folders = MakeFolders({"Internet", "Banking", "Internet~Shop"});
+    FolderTreeModel model;
+    model.Build(folders);
+    EXPECT_TRUE(TreeMatchesFolders(model, folders));
+    // The same folders in display order: the nodes' indexes name other folders.
+    EXPECT_FALSE(TreeMatchesFolders(model, MakeFolders({"Internet", "Internet~Shop", "Banking"})));
+    std::vector<Folder> renamed = folders;
+    renamed[1].path = "Bank";
+    EXPECT_FALSE(TreeMatchesFolders(model, renamed));
+    std::vector<Folder> fewer(folders.begin(), folders.begin() + 2);
+    EXPECT_FALSE(TreeMatchesFolders(model, fewer));
+    std::vector<Folder> more = folders;
+    more.push_back(MakeFolders({"Email"})[0]);
+    EXPECT_FALSE(TreeMatchesFolders(model, more));
+    more.back().present = 0;  // a deleted folder has no node
+    EXPECT_TRUE(TreeMatchesFolders(model, more));
+}
+
 TEST(FolderTreeModelTest, CategoryComesFromTheTopLevelFolder) {
     std::vector<Folder> folders = MakeFolders({"Internet", "Internet~Shop", "Bad", "Bad~Sub", "Zero", "Loose~Child"});
     folders[0].category = 2;

@@ -53,6 +53,13 @@ TEST(RecordSortTest, TextsCompareWithoutCaseAndTiesKeepTheirOrder) {
     EXPECT_EQ(Sorted(records, kDescription, false), (std::vector<int>{4, 0, 2, 1, 3}));
 }
 
+TEST(RecordSortTest, TheSortTellsWhereEachRecordCameFrom) {
+    std::vector<Record> records = {Described(0, "beta"), Described(1, "Alpha"), Described(2, "gamma")};
+    const test::FixedLocale locale;
+    EXPECT_EQ(SortRecords(records, kDescription, false, locale), (std::vector<std::size_t>{2, 0, 1}));
+    EXPECT_EQ(SortRecords(records, -1, true, locale), (std::vector<std::size_t>{0, 1, 2}));
+}
+
 TEST(RecordSortTest, UndatedRecordsComeLastInBothDirections) {
     const std::vector<Record> records = {
         Expiring(0, {2025, 3, 0, 1, 0, 0, 0, 0}),  Expiring(1, {}),

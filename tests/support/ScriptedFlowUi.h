@@ -38,6 +38,8 @@ public:
     std::optional<std::string> ChooseSaveAsName(const std::string&, const std::string&) override {
         return Next(saveAsChoices);
     }
+    void BringPromptForward() override { ++promptsBroughtForward; }
+    int promptsBroughtForward = 0;
 
 private:
     template <class T>
