@@ -2,10 +2,14 @@
 // messages, the editor's close flow, the message box, the shared block.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "app/MessageBox.h"
 #include "app/PasswordApp.h"
 #include "app/RegisteredMessages.h"
 #include "app/SharedMemoryBlock.h"
+#include "app/TrayWnd.h"
 #include "editor/EditorDlg.h"
 #include "tests/ui/support/AppFixture.h"
 #include "tests/ui/support/UiHarness.h"
@@ -121,6 +125,98 @@ TEST_F(AppShellTest, EditorCannotShrinkBelowItsFirstSize) {
     SendMessageA(editor, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
     EXPECT_GT(info.ptMinTrackSize.x, 100);
     EXPECT_GT(info.ptMinTrackSize.y, 100);
+}
+
+// A first instance of the program in a thread of its own: its tray window
+// answers the shutdown request with `answer`, after `delayMs`.
+class FirstInstance {
+public:
+    FirstInstance(LRESULT answer, DWORD delayMs) {
+        answer_ = answer;
+        delayMs_ = delayMs;
+        mutex_ = CreateMutexA(nullptr, FALSE, "Kelvandor");
+        thread_ = std::thread([this] {
+            threadId_ = GetCurrentThreadId();
+            WNDCLASSA wc{};
+            wc.lpfnWndProc = Procedure;
+            wc.hInstance = GetModuleHandleA(nullptr);
+            wc.lpszClassName = CTrayWnd::kClassName;
+            RegisterClassA(&wc);
+            window_ = CreateWindowExA(0, CTrayWnd::kClassName, "Kelvandor", 0, 0, 0, 0, 0, nullptr, nullptr,
+                                      wc.hInstance, nullptr);
+            MSG message;
+            while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+            DestroyWindow(window_);
+            UnregisterClassA(CTrayWnd::kClassName, wc.hInstance);
+        });
+        WaitUntil([this] { return window_ != nullptr; });
+    }
+    ~FirstInstance() {
+        PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+        thread_.join();
+        CloseHandle(mutex_);
+    }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message != messages::Shutdown) return DefWindowProcA(hwnd, message, wParam, lParam);
+        Sleep(delayMs_);
+        return answer_;
+    }
+
+    static inline LRESULT answer_ = 0;
+    static inline DWORD delayMs_ = 0;
+    HANDLE mutex_ = nullptr;
+    std::atomic<DWORD> threadId_{0};
+    std::atomic<HWND> window_{nullptr};
+    std::thread thread_;
+};
+
+TEST_F(AppShellTest, ASecondStartSaysSoWhenTheFirstInstanceStays) {
+    // The tray window class is ours for the fake first instance.
+    UnregisterClassA(CTrayWnd::kClassName, GetModuleHandleA(nullptr));
+    FirstInstance first(1, 0);
+    EXPECT_FALSE(app_->InitInstance("C:\\Data\\Other.kv"));
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_NE(shown_[0].text.find("did not close"), std::string::npos);
+}
+
+TEST_F(AppShellTest, ASecondStartWaitsForAHungFirstInstanceOnlyForItsTimeLimit) {
+    UnregisterClassA(CTrayWnd::kClassName, GetModuleHandleA(nullptr));
+    FirstInstance first(0, 3000);
+    app_->SetShutdownTimeout(300);
+    const DWORD start = GetTickCount();
+    EXPECT_FALSE(app_->InitInstance("C:\\Data\\Other.kv"));
+    EXPECT_LT(GetTickCount() - start, 2500u);
+    EXPECT_EQ(shown_.size(), 1u);
+}
+
+TEST_F(AppShellTest, ShutdownAnswersWhetherTheProgramEnds) {
+    ASSERT_TRUE(app_->InitInstance("systray"));
+    app_->ShowEditor();
+    app_->Database.FileLoaded = 1;
+    app_->Database.FilePath = "C:\\no such folder\\Secrets.kv";
+    app_->Database.Modified = true;
+    answers_ = {IDYES};  // and the save fails
+    EXPECT_EQ(app_->Tray().Send(messages::Shutdown), 1);
+    EXPECT_FALSE(QuitPosted());
+    EXPECT_TRUE(app_->Database.Modified);
+}
+
+TEST(FocusKeeperTest, AMessageBoxGivesTheKeyboardBackToTheWindowThatAsked) {
+    HWND window = CreateWindowExA(0, "STATIC", "Asker", WS_POPUP | WS_VISIBLE, 10, 10, 200, 100, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, window, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(window);
+    SetFocus(edit);
+    ASSERT_EQ(GetFocus(), edit);
+    DialogAnswerer answerer;
+    answerer.Expect("Kelvandor", IDOK);
+    ShowMessage("Copied.", MB_OK);
+    EXPECT_EQ(GetActiveWindow(), window);
+    EXPECT_EQ(GetFocus(), edit);
+    DestroyWindow(window);
 }
 
 TEST(EditorTitleTest, FileNameOrNoFileSelected) {

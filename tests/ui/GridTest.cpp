@@ -4,7 +4,7 @@
 #include "app/Clipboard.h"
 #include "editor/UndoHistory.h"
 #include "tests/support/Records.h"
-#include "tests/ui/support/EditorFixture.h"
+#include "tests/ui/support/GridFixture.h"
 
 namespace kv {
 namespace {
@@ -16,53 +16,7 @@ SystemTime Day(int year, int month, int day) {
                       static_cast<std::uint16_t>(day), 0, 0, 0, 0};
 }
 
-class GridTest : public EditorFixture {
-protected:
-    // A file with the given folders (path, category, records), opened in the editor.
-    CEditorDlg& Open(const std::vector<Folder>& folders) {
-        PasswordDatabase db;
-        db.Folders = folders;
-        WriteDatabase(PathOf("Grid.kv"), "", db);
-        CEditorDlg& editor = StartEditorOn(PathOf("Grid.kv"));
-        editor.view().tree().SelectFolder(0);
-        Pump(20);
-        return editor;
-    }
-
-    static Folder MakeFolder(const std::string& path, Category category, std::vector<Record> records) {
-        Folder folder;
-        folder.path = path;
-        folder.category = category;
-        folder.records.write() = std::move(records);
-        return folder;
-    }
-
-    CRecordGrid& Grid(CEditorDlg& editor) { return editor.view().grid(); }
-    const Folder& FolderAt(int index) { return app_->Database.Folders[static_cast<std::size_t>(index)]; }
-
-    void EditCell(CEditorDlg& editor, Cell cell, const std::string& text) {
-        Grid(editor).MoveTo(cell);
-        Grid(editor).OpenEditor();
-        Grid(editor).textEditor().SetText(text);
-        Grid(editor).CommitEditor();
-    }
-
-    // Types into the search dialog and presses "Find next".
-    void Find(CEditorDlg& editor, const std::string& text, bool wholeWord = false, bool matchCase = false) {
-        HWND dialog = editor.view().searchDialog()->hwnd();
-        CheckDlgButton(dialog, IDC_WHOLE_WORD, wholeWord ? BST_CHECKED : BST_UNCHECKED);
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_WHOLE_WORD, BN_CLICKED), 0);
-        CheckDlgButton(dialog, IDC_MATCH_CASE, matchCase ? BST_CHECKED : BST_UNCHECKED);
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_MATCH_CASE, BN_CLICKED), 0);
-        SetItemText(dialog, IDC_SEARCH_TEXT, text);
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    }
-
-    std::string CurrentDescription(CEditorDlg& editor) {
-        const Record* record = Grid(editor).CurrentRecord();
-        return record != nullptr ? record->fields[kDescription] : "<none>";
-    }
-};
+using GridTest = GridFixture;
 
 TEST_F(GridTest, MaskingShowsFiveStarsOrNothing) {
     CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory,

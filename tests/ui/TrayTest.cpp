@@ -214,6 +214,45 @@ TEST_F(TrayTest, LockingHidesEverythingTheTrayShowsEvenWithTheIconMenuOpen) {
     EXPECT_TRUE(FindWindows({GetCurrentProcessId(), "", "", true}).empty());
 }
 
+TEST_F(TrayTest, LockingHidesEveryWindowOfTheProgramModalDialogsTooUntilUnlocked) {
+    DialogAnswerer answerer;
+    answerer.Expect("Enter password - Tray.kv", IDOK, Typing("pw"));
+    StartOn(InternetFile({test::LoginRecord("Mail", "ann", "pw")}), "pw");
+    OpenTray();
+    ASSERT_TRUE(app_->CanLock());
+    // A window of the program that the lock knows nothing about, and a modal dialog.
+    HWND other = CreateWindowExA(0, "STATIC", "Showing a record", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+    bool modalShownWhileLocked = true;
+    answerer.Expect("About Kelvandor", IDOK, [&](HWND about) {
+        app_->Tray().Send(WM_HOTKEY, 100);
+        modalShownWhileLocked = IsWindowVisible(about) != FALSE;
+    });
+    app_->Tray().Send(WM_COMMAND, MAKEWPARAM(ID_ABOUT, 0));
+    EXPECT_TRUE(answerer.AllAnswered());
+    EXPECT_TRUE(app_->Locked);
+    EXPECT_FALSE(modalShownWhileLocked);
+    EXPECT_FALSE(IsWindowVisible(other));
+    answerer.Expect("Enter password - Tray.kv", IDOK, Typing("pw"));
+    EXPECT_TRUE(app_->Unlock());
+    EXPECT_TRUE(IsWindowVisible(other));
+    DestroyWindow(other);
+}
+
+TEST_F(TrayTest, AStoredHotKeyWithoutCtrlOrAltIsNeverRegistered) {
+    if (std::unique_ptr<SettingsStore> store = app_->Storage().OpenOrCreate()) {
+        store->WriteNumber("HotKeyEnable", 1);
+        store->WriteNumber("HotKeyVk", 'P');
+        store->WriteNumber("HotKeyMod", 99);
+    }
+    StartOn(InternetFile({}));
+    ASSERT_FALSE(shown_.empty());
+    EXPECT_NE(shown_.back().text.find("was not registered"), std::string::npos);
+    // Plain P is still free for every other program.
+    ASSERT_TRUE(RegisterHotKey(nullptr, 7, 0, 'P'));
+    UnregisterHotKey(nullptr, 7);
+}
+
 class TrayClipboardTest : public TrayTest {
 protected:
     void SetUp() override {
