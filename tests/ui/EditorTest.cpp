@@ -78,8 +78,14 @@ TEST_F(EditorTest, ThreeWrongPasswordsLoadNothingAndSavingIsRefused) {
     EXPECT_EQ(app_->Database.FileLoaded, 0);
     EXPECT_TRUE(TreeLabels(editor).empty());
     app_->Database.Modified = true;
+    shown_.clear();
+    answers_ = {IDNO};
     Command(editor, ID_SAVE);
     EXPECT_EQ(std::filesystem::file_size(PathOf("Locked.kv")), before);
+    // The refusal is said, with "Save as" offered, and the changes stay marked.
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_NE(shown_[0].text.find("Locked.kv was not read completely"), std::string::npos);
+    EXPECT_TRUE(app_->Database.Modified);
 }
 
 TEST_F(EditorTest, FolderNameRules) {
