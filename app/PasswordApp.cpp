@@ -168,6 +168,12 @@ bool CPasswordApp::EnsureDatabaseLoaded() {
         return false;
     }
     if (Settings.LastFile.empty()) return false;
+    if (Database.Modified) {
+        // Reading the file again would replace what was typed after a failed load.
+        ShowMessage("The file was not read completely and the editor holds unsaved changes.\nPlease save them "
+                    "with \"Save as\" first.");
+        return false;
+    }
     Database.FilePath = Settings.LastFile;
     if (!LoadWithFreshHistories(Database, fileUi_, SystemFileSystem(), SystemLocale())) return false;
     if (editor_ && editor_->hwnd() != nullptr) editor_->FileOpened();

@@ -244,6 +244,23 @@ TEST_F(IntegrityTest, TheTrayOpensOnTheFileTheEditorReadWithoutALastFile) {
     EXPECT_TRUE(app_->Tray().TrayDlg()->IsVisible());
 }
 
+TEST_F(IntegrityTest, TheTrayDoesNotReadTheFileOverChangesMadeAfterAFailedLoad) {
+    WriteFile(PathOf("Locked.kv"), "right", {"Secret"});
+    DialogAnswerer answerer;
+    for (const char* typed : {"one", "two", "three"}) answerer.Expect("Enter password - Locked.kv", IDOK, Typing(typed));
+    CEditorDlg& editor = StartEditorOn(PathOf("Locked.kv"));
+    ASSERT_EQ(app_->Database.FileLoaded, 0);
+    AddFolder(app_->Database, "Typed since", kDefaultCategory);
+    editor.view().RebuildTree();
+    app_->Database.Modified = true;
+    shown_.clear();
+    app_->Tray().OpenTrayDlg(true);
+    EXPECT_EQ(app_->Database.Folders.size(), 1u);
+    EXPECT_EQ(app_->Database.Folders[0].path, "Typed since");
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_NE(shown_[0].text.find("Save as"), std::string::npos);
+}
+
 TEST_F(IntegrityTest, EscapeInTheTreeLeavesTheEditorAsItIs) {
     CEditorDlg& editor = OpenShops();
     app_->Database.Modified = true;
