@@ -11,7 +11,8 @@ namespace kv {
 
 class CNotesPopup : public ui::Mapped<CNotesPopup, ui::Window> {
 public:
-    // Opens the window with its top-left corner at `at` (screen pixels).
+    // Opens the window with its top-left corner at `at` (screen pixels),
+    // showing `text` with its line ends as CR LF (NotesPopupText).
     bool Open(HWND owner, const std::string& text, POINT at);
 
     static const ui::MessageMap<CNotesPopup>& Messages();

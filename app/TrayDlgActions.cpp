@@ -4,11 +4,11 @@
 #include <shellapi.h>
 
 #include <array>
-#include <cstring>
 
 #include "app/Clipboard.h"
 #include "app/MessageBox.h"
 #include "app/NotesPopup.h"
+#include "app/NotesText.h"
 #include "app/PasswordApp.h"
 #include "app/RegisteredMessages.h"
 #include "app/TrayDlg.h"
@@ -25,9 +25,7 @@ namespace kv {
 namespace {
 
 constexpr int kTitleLength = 333;
-constexpr std::size_t kNotesShown = 512;
 constexpr DWORD kInputWaitMs = 2000;
-constexpr char kTabToken[] = "{TAB}";
 
 struct TargetSearch {
     HWND exclude;
@@ -95,12 +93,10 @@ void CTrayDlg::PasteToApplication() {
         // the field it gives the focus back to and not to its frame.
         DWORD_PTR ignored = 0;
         SendMessageTimeoutA(target, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kInputWaitMs, &ignored);
-        SecretString text(tree_.Selection() != nullptr ? tree_.model().Value(tree_.SelectedItem()) : std::string());
+        const SecretString text = tree_.Selection() != nullptr
+                                      ? tree_.model().TypedText(tree_.SelectedItem(), App().Settings.SendTab != 0)
+                                      : SecretString();
         if (!text.get().empty()) {
-            if (App().Settings.SendTab != 0) {
-                text.get().reserve(text.get().size() + std::strlen(kTabToken));  // no copy left behind
-                text.get() += kTabToken;
-            }
             SendKeys(target, text.get().c_str());
             if (attached) WaitForTypedKeys(target);
         }
@@ -188,7 +184,7 @@ LRESULT CTrayDlg::OnTreeRightClick(NMHDR&) {
     const auto enable = [menu](UINT id, bool on) { EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); };
     enable(ID_LAUNCH_SITE, record != nullptr && !record->fields[kUrl].empty());
     enable(ID_LAUNCH_EMAIL, record != nullptr && !record->fields[kEmail].empty());
-    enable(ID_DISPLAY_NOTES, record != nullptr && !PlainTextOf(record->fields[kNotes]).empty());
+    enable(ID_DISPLAY_NOTES, record != nullptr && !PlainTextOf(record->fields[kNotes]).get().empty());
     enable(ID_AUTOFILL_FORM, record != nullptr && !record->formData.empty());
     TrackPopupMenu(menu, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd(), nullptr);
     DestroyMenu(menus);
@@ -218,8 +214,7 @@ void CTrayDlg::OnLaunchEmail() {
 void CTrayDlg::OnDisplayNotes() {
     const Record* record = tree_.model().RecordOf(tree_.SelectedItem());
     if (record == nullptr) return;
-    SecretString notes(PlainTextOf(record->fields[kNotes]));
-    if (notes.get().size() > kNotesShown) notes.get().resize(kNotesShown);
+    const SecretString notes = NotesPopupText(record->fields[kNotes]);
     const RECT item = tree_.ItemTextRect(tree_.Selection());
     POINT at{item.left, item.bottom};
     ClientToScreen(tree_.hwnd(), &at);

@@ -169,6 +169,12 @@ std::string TrayTree::Text(const TrayItem& item) const { return ItemText(item, s
 
 std::string TrayTree::Value(const TrayItem& item) const { return ItemText(item, false); }
 
+SecretString TrayTree::TypedText(const TrayItem& item, bool sendTab) const {
+    SecretString text(Value(item));
+    if (sendTab && !text.get().empty()) text.Append("{TAB}");
+    return text;
+}
+
 std::string TrayTree::ItemText(const TrayItem& item, bool mask) const {
     if (item.IsFolder()) return folders_.Label(item.node);
     const Record* record = RecordOf(item);

@@ -10,6 +10,7 @@
 
 #include "app/AppSettings.h"
 #include "db/Database.h"
+#include "db/SecureWipe.h"
 #include "editor/FolderTreeModel.h"
 
 namespace kv {
@@ -83,6 +84,9 @@ public:
     std::string Text(const TrayItem& item) const;
     // What copy and paste use: the folder's name or the unmasked value.
     std::string Value(const TrayItem& item) const;
+    // What Paste types: the value, followed by the "{TAB}" playback token
+    // when `sendTab`; empty when the value is empty.
+    SecretString TypedText(const TrayItem& item, bool sendTab) const;
     // Whether the item's record has stored form data.
     bool HasFormData(const TrayItem& item) const;
     // The record behind an item; nullptr for a folder item.

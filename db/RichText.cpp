@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "db/SecureWipe.h"
+
 namespace kv {
 namespace {
 
@@ -50,9 +52,10 @@ struct GroupState {
 
 class RtfReader {
 public:
-    explicit RtfReader(std::string_view rtf) : rtf_(rtf) {}
+    // The text is never longer than the document, so its buffer never moves.
+    explicit RtfReader(std::string_view rtf) : rtf_(rtf), text_(SecretString::WithCapacity(rtf.size())) {}
 
-    std::string Read() {
+    SecretString Read() {
         std::vector<GroupState> stack{GroupState{}};
         while (pos_ < rtf_.size()) {
             const char c = rtf_[pos_];
@@ -77,10 +80,9 @@ public:
             if (c == '\r' || c == '\n') continue;
             Emit(stack.back(), c);
         }
-        if (text_.size() >= 2 && text_.compare(text_.size() - 2, 2, "\r\n") == 0) {
-            text_.resize(text_.size() - 2);
-        }
-        return text_;
+        const std::string& text = text_.get();
+        if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0) text_.Truncate(text.size() - 2);
+        return std::move(text_);
     }
 
 private:
@@ -91,9 +93,9 @@ private:
         }
         if (state.skip) return;
         if (c == '\n') {
-            text_ += "\r\n";
+            text_.Append("\r\n");
         } else {
-            text_ += static_cast<char>(c);
+            text_.Append(static_cast<char>(c));
         }
     }
 
@@ -176,15 +178,15 @@ private:
     std::size_t pos_ = 0;
     bool groupStart_ = false;
     int pendingFallback_ = 0;
-    std::string text_;
+    SecretString text_;
 };
 
 }  // namespace
 
 bool IsRichText(std::string_view text) { return text.substr(0, 5) == "{\\rtf"; }
 
-std::string PlainTextOf(std::string_view text) {
-    if (!IsRichText(text)) return std::string(text);
+SecretString PlainTextOf(std::string_view text) {
+    if (!IsRichText(text)) return SecretString(std::string(text));
     return RtfReader(text).Read();
 }
 

@@ -323,7 +323,9 @@ void CEditorView::ShowRecordHit(const SearchHit& hit) {
     grid_->MoveTo(Cell{hit.record, 0});
     if (hit.place == SearchHit::Place::Notes) {
         const Record* record = grid_->CurrentRecord();
-        const std::string plain = record != nullptr ? PlainTextOf(record->fields[kNotes]) : "";
+        const SecretString notes =
+            PlainTextOf(record != nullptr ? std::string_view(record->fields[kNotes]) : std::string_view());
+        const std::string& plain = notes.get();
         SendDlgItemMessageA(hwnd(), IDC_NOTES, EM_SETSEL, static_cast<WPARAM>(NotesPosition(plain, hit.notes.start)),
                             NotesPosition(plain, hit.notes.end));
         SendDlgItemMessageA(hwnd(), IDC_NOTES, EM_SCROLLCARET, 0, 0);

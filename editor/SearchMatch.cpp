@@ -75,7 +75,8 @@ std::optional<TextRange> PlainTextNotesFinder::Find(const std::string& notes, co
     if (text.empty()) return std::nullopt;
     const bool ignoreCase = (options & kSearchIgnoreCase) != 0;
     const bool wholeWord = (options & kSearchAnywhere) == 0;
-    const std::string plain = PlainTextOf(notes);
+    const SecretString notesText = PlainTextOf(notes);
+    const std::string& plain = notesText.get();
     for (std::size_t at = FindText(plain, text, from, ignoreCase); at != std::string_view::npos;
          at = FindText(plain, text, at + 1, ignoreCase)) {
         const std::size_t end = at + text.size();
@@ -87,7 +88,7 @@ std::optional<TextRange> PlainTextNotesFinder::Find(const std::string& notes, co
 bool NotesMightContain(const std::string& notes, const std::string& text) {
     if (text.empty()) return false;
     if (FindText(notes, text, 0, true) != std::string_view::npos) return true;
-    return IsRichText(notes) && FindText(PlainTextOf(notes), text, 0, true) != std::string_view::npos;
+    return IsRichText(notes) && FindText(PlainTextOf(notes).get(), text, 0, true) != std::string_view::npos;
 }
 
 }  // namespace kv

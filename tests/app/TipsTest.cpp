@@ -18,7 +18,7 @@ TEST(TipsTest, OrderAndStart) {
 
 TEST(TipsTest, FrameKeepsTheFragmentsText) {
     const std::string document = TipDocument("Press {\\b Ctrl+Z} to undo.");
-    EXPECT_EQ(PlainTextOf(document), "Press Ctrl+Z to undo.");
+    EXPECT_EQ(PlainTextOf(document).get(), "Press Ctrl+Z to undo.");
     EXPECT_NE(document.find("\\tx360\\tx720"), std::string::npos);
     EXPECT_NE(document.find("\\tx6480\\plain"), std::string::npos);
     EXPECT_EQ(document.find("\\tx6840"), std::string::npos);

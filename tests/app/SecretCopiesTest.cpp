@@ -1,0 +1,85 @@
+// No block of memory given back to the heap while the tray and the editor
+// prepare a password or a record's notes still holds a piece of them.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/NotesText.h"
+#include "app/Settings.h"
+#include "app/TrayTree.h"
+#include "db/RichText.h"
+#include "db/SecureWipe.h"
+#include "tests/support/FixedLocale.h"
+#include "tests/support/FreedCopies.h"
+#include "tests/support/Records.h"
+
+namespace kv {
+namespace {
+
+using test::FreedCopies;
+
+// Long enough to live outside the string itself; the piece watched for
+// leaves out the first characters, which a string given up may have cleared.
+const std::string kSecret = "correct horse battery staple";
+const std::string kPiece = "horse battery";
+
+// Expected texts are made before the watch starts: their own temporaries
+// would count.
+TEST(SecretCopiesTest, AppendingMovesTheTextWithoutLeavingACopy) {
+    const std::string twice = kSecret + kSecret;
+    const std::string expected = twice + kSecret;
+    FreedCopies watch(kPiece);
+    {
+        SecretString text;
+        for (const char c : twice) text.Append(c);
+        text.Append(kSecret);
+        EXPECT_EQ(text.get(), expected);
+    }
+    EXPECT_EQ(watch.count(), 0);
+}
+
+TEST(SecretCopiesTest, PlainTextOfRichNotesLeavesNoCopy) {
+    const std::string notes = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 PIN " + kSecret + "\\par and " + kSecret + "}";
+    const std::string expected = "PIN " + kSecret + "\r\nand " + kSecret;
+    FreedCopies watch(kPiece);
+    {
+        const SecretString plain = PlainTextOf(notes);
+        EXPECT_EQ(plain.get(), expected);
+    }
+    EXPECT_EQ(watch.count(), 0);
+}
+
+TEST(SecretCopiesTest, NotesPopupTextEndsLinesWithCrLfAndLeavesNoCopy) {
+    const std::string notes = "PIN\n" + kSecret + "\r" + kSecret + "\r\nend";
+    const std::string expected = "PIN\r\n" + kSecret + "\r\n" + kSecret + "\r\nend";
+    FreedCopies watch(kPiece);
+    {
+        const SecretString shown = NotesPopupText(notes);
+        EXPECT_EQ(shown.get(), expected);
+    }
+    EXPECT_EQ(watch.count(), 0);
+    EXPECT_EQ(NotesPopupText(std::string(600, 'n')).get(), std::string(512, 'n'));
+}
+
+TEST(SecretCopiesTest, TrayPasteOfAPasswordWithTabLeavesNoCopy) {
+    PasswordDatabase db;
+    AppSettings settings;
+    ResetColumnSets(settings);
+    test::FixedLocale locale;
+    const int folder = AddFolder(db, "Internet", kInternetCategory);
+    db.Folders[static_cast<std::size_t>(folder)].records.write() = {test::LoginRecord("", "", kSecret)};
+    TrayTree tree(db, settings, locale);
+    tree.BuildFromDatabase();
+    const TrayItem password = tree.Next(tree.First());
+    ASSERT_EQ(tree.CellOf(password).column, kPassword);
+    const std::string expected = kSecret + "{TAB}";
+    FreedCopies watch(kPiece);
+    {
+        EXPECT_EQ(tree.TypedText(password, true).get(), expected);
+        EXPECT_EQ(tree.TypedText(password, false).get(), kSecret);
+    }
+    EXPECT_EQ(watch.count(), 0);
+}
+
+}  // namespace
+}  // namespace kv

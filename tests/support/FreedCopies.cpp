@@ -1,0 +1,64 @@
+#include "tests/support/FreedCopies.h"
+
+#include <malloc.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace kv::test {
+namespace {
+
+std::atomic<FreedCopies*> watching{nullptr};
+
+std::size_t BlockSize(void* block) {
+#ifdef _WIN32
+    return _msize(block);
+#else
+    return malloc_usable_size(block);
+#endif
+}
+
+}  // namespace
+
+FreedCopies::FreedCopies(std::string_view text) : text_(text) { watching = this; }
+
+FreedCopies::~FreedCopies() { watching = nullptr; }
+
+void FreedCopies::Freeing(void* block) {
+    FreedCopies* watch = watching;
+    if (watch == nullptr || block == nullptr) return;
+    const std::string_view contents(static_cast<const char*>(block), BlockSize(block));
+    if (contents.find(watch->text_) != std::string_view::npos) ++watch->count_;
+}
+
+}  // namespace kv::test
+
+// The whole test program allocates through these, so that FreedCopies sees
+// every block that goes back to the heap, the library's own included. Every
+// form without an alignment is replaced, so that no block comes from one
+// heap and goes back to another. The two that call the heap stay out of
+// line: inlined, they would show the optimiser memory from operator new
+// going to free(), which it warns of.
+[[gnu::noinline]] void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return std::malloc(size != 0 ? size : 1);
+}
+
+void* operator new(std::size_t size) {
+    if (void* block = operator new(size, std::nothrow)) return block;
+    throw std::bad_alloc();
+}
+
+void* operator new[](std::size_t size) { return operator new(size); }
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
+
+[[gnu::noinline]] void operator delete(void* block) noexcept {
+    kv::test::FreedCopies::Freeing(block);
+    std::free(block);
+}
+
+void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
+void operator delete(void* block, const std::nothrow_t&) noexcept { operator delete(block); }
+void operator delete[](void* block) noexcept { operator delete(block); }
+void operator delete[](void* block, std::size_t) noexcept { operator delete(block); }
+void operator delete[](void* block, const std::nothrow_t&) noexcept { operator delete(block); }
