@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "db/Database.h"
+#include "editor/GridColumns.h"
 
 namespace kv {
 namespace {
@@ -11,6 +12,14 @@ namespace {
 std::optional<std::string> CellLabel(const char* verb, const std::string& columnName, const std::string& text) {
     if (text.empty()) return std::nullopt;
     return std::string(verb) + " " + columnName + ": " + text;
+}
+
+// The label of a cell that Cut or Clear empties: with the text the cell
+// displays, nothing when the field was empty.
+std::optional<std::string> EmptiedCellLabel(const char* verb, const std::string& columnName, const Record& record,
+                                             int field, bool mask, const Locale& locale) {
+    if (record.fields[static_cast<std::size_t>(field)].empty()) return std::nullopt;
+    return CellLabel(verb, columnName, CellText(record, field, mask, locale));
 }
 
 // The date value behind a field, nullptr for a field that holds only text.
@@ -46,12 +55,14 @@ std::optional<std::string> EditUndoLabel(const std::string& columnName, const st
     return CellLabel("edit", columnName, displayedText);
 }
 
-std::optional<std::string> CutUndoLabel(const std::string& columnName, const std::string& cellText) {
-    return CellLabel("delete", columnName, cellText);
+std::optional<std::string> CutUndoLabel(const std::string& columnName, const Record& record, int field, bool mask,
+                                        const Locale& locale) {
+    return EmptiedCellLabel("delete", columnName, record, field, mask, locale);
 }
 
-std::optional<std::string> ClearUndoLabel(const std::string& columnName, const std::string& cellText) {
-    return CellLabel("clear", columnName, cellText);
+std::optional<std::string> ClearUndoLabel(const std::string& columnName, const Record& record, int field, bool mask,
+                                          const Locale& locale) {
+    return EmptiedCellLabel("clear", columnName, record, field, mask, locale);
 }
 
 bool CommitCellText(Folder& folder, int row, int field, const std::string& text,

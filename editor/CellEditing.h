@@ -23,10 +23,14 @@ class Locale;
 // and that text was not empty; filling an empty cell pushes no level.
 std::optional<std::string> EditUndoLabel(const std::string& columnName, const std::string& newText,
                                          const std::string& displayedText);
-// Cut (and Delete on a cell): "delete <column>: <text>" when the cell was not empty.
-std::optional<std::string> CutUndoLabel(const std::string& columnName, const std::string& cellText);
-// Clear: "clear <column>: <text>" when the cell was not empty.
-std::optional<std::string> ClearUndoLabel(const std::string& columnName, const std::string& cellText);
+// Cut (and Delete on a cell): "delete <column>: <text>" when field `field`
+// of the record is not empty, <text> being what the cell displays (CellText):
+// a masked password shows as the mask, never as itself.
+std::optional<std::string> CutUndoLabel(const std::string& columnName, const Record& record, int field, bool mask,
+                                        const Locale& locale);
+// Clear: "clear <column>: <text>", as for Cut.
+std::optional<std::string> ClearUndoLabel(const std::string& columnName, const Record& record, int field, bool mask,
+                                          const Locale& locale);
 
 // What committing an editor needs to know besides the folder.
 struct CommitContext {

@@ -287,7 +287,8 @@ void CRecordGrid::CutCell() {
     const std::optional<CellValue> cell = CommandCell();
     if (!cell) return;
     CopyToClipboard(cell->text);
-    if (const std::optional<std::string> label = CutUndoLabel(ColumnName(cell->field), cell->text)) {
+    if (const std::optional<std::string> label =
+            CutUndoLabel(ColumnName(cell->field), *CurrentRecord(), cell->field, settings_.Mask != 0, SystemLocale())) {
         undo_.PushUndo(*label, false, db_.Folders, host_.FolderWalk());
         EmptyCell(cell->field);
     }
@@ -306,7 +307,8 @@ void CRecordGrid::EmptyCell(int field) {
 void CRecordGrid::ClearCell() {
     const std::optional<CellValue> cell = CommandCell();
     if (!cell) return;
-    if (const std::optional<std::string> label = ClearUndoLabel(ColumnName(cell->field), cell->text)) {
+    if (const std::optional<std::string> label =
+            ClearUndoLabel(ColumnName(cell->field), *CurrentRecord(), cell->field, settings_.Mask != 0, SystemLocale())) {
         undo_.PushUndo(*label, false, db_.Folders, host_.FolderWalk());
     }
     EmptyCell(cell->field);

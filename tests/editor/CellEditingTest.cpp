@@ -26,10 +26,23 @@ TEST(CellEditingTest, AMaskedPasswordComparesWithTheMask) {
 }
 
 TEST(CellEditingTest, CutAndClearPushALevelOnlyForANonEmptyCell) {
-    EXPECT_EQ(CutUndoLabel("Bank", "First National"), "delete Bank: First National");
-    EXPECT_EQ(ClearUndoLabel("Bank", "First National"), "clear Bank: First National");
-    EXPECT_EQ(CutUndoLabel("Bank", ""), std::nullopt);
-    EXPECT_EQ(ClearUndoLabel("Bank", ""), std::nullopt);
+    const test::FixedLocale locale;
+    Record record;
+    record.fields[kBank] = "First National";
+    EXPECT_EQ(CutUndoLabel("Bank", record, kBank, true, locale), "delete Bank: First National");
+    EXPECT_EQ(ClearUndoLabel("Bank", record, kBank, true, locale), "clear Bank: First National");
+    EXPECT_EQ(CutUndoLabel("Account", record, kAccount, false, locale), std::nullopt);
+    EXPECT_EQ(ClearUndoLabel("Account", record, kAccount, false, locale), std::nullopt);
+}
+
+TEST(CellEditingTest, CutAndClearOfAMaskedPasswordNameTheMaskNotThePassword) {
+    const test::FixedLocale locale;
+    Record record;
+    record.fields[kPassword] = "hunter2";
+    EXPECT_EQ(CutUndoLabel("Password", record, kPassword, true, locale), "delete Password: *****");
+    EXPECT_EQ(ClearUndoLabel("Password", record, kPassword, true, locale), "clear Password: *****");
+    // Unmasked, the cell shows the password: so does the label.
+    EXPECT_EQ(CutUndoLabel("Password", record, kPassword, false, locale), "delete Password: hunter2");
 }
 
 class CommitTest : public ::testing::Test {

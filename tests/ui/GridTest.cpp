@@ -99,6 +99,20 @@ TEST_F(GridTest, CellClipboardCommands) {
     EXPECT_EQ(FolderAt(0).records[0].fields[kUsername], "alice");
 }
 
+TEST_F(GridTest, CutOrClearOfAMaskedPasswordKeepsItOutOfTheUndoItem) {
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {test::LoginRecord("site", "alice", "hunter2")})});
+    ASSERT_NE(app_->Settings.Mask, 0u);
+    Grid(editor).MoveTo(Cell{0, 2});
+    Command(editor, ID_CELL_CUT);
+    EXPECT_EQ(ClipboardText().value_or(""), "hunter2");
+    EXPECT_EQ(app_->Undo.MenuText(), "&Undo delete Password: *****");
+    Command(editor, ID_UNDO);
+    ASSERT_EQ(FolderAt(0).records[0].fields[kPassword], "hunter2");
+    Grid(editor).MoveTo(Cell{0, 2});
+    Command(editor, ID_CELL_CLEAR);
+    EXPECT_EQ(app_->Undo.MenuText(), "&Undo clear Password: *****");
+}
+
 TEST_F(GridTest, ExpiryFollowsTheDateAssignedOnlyWhenEmpty) {
     Record dated = test::LoginRecord("dated");
     dated.dateExpires = Day(2030, 1, 1);
