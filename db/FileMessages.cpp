@@ -9,6 +9,9 @@ const char kWriteFailedText[] = "Error writing to file";
 const char kReadFailedText[] = "Error reading file";
 const char kDamagedFileText[] = "The file is damaged and cannot be read.";
 const char kUnknownDataTypeText[] = "Unknown data type in file.";
+const char kUnstorableText[] =
+    "The text contains characters that the password file cannot hold, so it was not taken.\n"
+    "Please type it without them.";
 
 std::string FileErrorMessage(const std::string& what, const std::string& systemText,
                              const std::string& fileName) {

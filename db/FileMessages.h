@@ -10,6 +10,8 @@ extern const char kWriteFailedText[];
 extern const char kReadFailedText[];
 extern const char kDamagedFileText[];
 extern const char kUnknownDataTypeText[];
+// A typed or pasted text holds characters that the file's code page lacks.
+extern const char kUnstorableText[];
 
 // "Error: %s\n\n\n%s\n\nFilename: %s", with line feeds in the system's text
 // turned into spaces and carriage returns removed.

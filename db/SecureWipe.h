@@ -26,6 +26,11 @@ public:
     SecretString(SecretString&& other) noexcept : text_(std::move(other.text_)) {}
     SecretString(const SecretString&) = delete;
     SecretString& operator=(const SecretString&) = delete;
+    SecretString& operator=(SecretString&& other) noexcept {
+        SecureWipe(text_);
+        text_ = std::move(other.text_);
+        return *this;
+    }
     ~SecretString() { SecureWipe(text_); }
 
     // An empty text with room for `capacity` characters, for a text whose

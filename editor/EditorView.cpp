@@ -118,6 +118,7 @@ const ui::MessageMap<CEditorView>& CEditorView::Messages() {
                                 .Command(IDC_SEND_EMAIL, &CEditorView::OnSendEmail)
                                 .Command(ID_UNDO, &CEditorView::Undo)
                                 .Command(ID_UNDO_FOLDERS, &CEditorView::Undo)
+                                .Control(IDC_CELL_EDITOR, EN_CHANGE, &CEditorView::OnCellEditorChanged)
                                 .Control(IDC_URL, EN_CHANGE, &CEditorView::OnUrlChanged)
                                 .Control(IDC_EMAIL, EN_CHANGE, &CEditorView::OnEmailChanged)
                                 .Control(IDC_NOTES, EN_CHANGE, &CEditorView::OnNotesChanged);

@@ -117,6 +117,7 @@ private:
     void OnUrlChanged();
     void OnEmailChanged();
     void OnNotesChanged();
+    void OnCellEditorChanged() { grid_->EditorTextChanged(); }
     void OnAddRecord() { grid_->AddRecord(); }
     void OnEditRecord() { grid_->OpenEditor(); }
     void OnDeleteRecord() { grid_->DeleteRecords(); }
@@ -143,6 +144,9 @@ private:
     LRESULT OnTreeNotify(NMHDR& header);
     void ShowRecordFields();
     void WriteLowerField(int field, const std::string& text);
+    // Whether lower field `id` holds text that the file's code page can
+    // hold; if not, says so and puts back the record's field `field`.
+    bool KeepLowerFieldStorable(int id, int field);
     Record* CurrentRecord();
     void ChooseButtonImages();
     PanelBoxes ReadBoxes() const;

@@ -8,6 +8,7 @@
 #include "app/Clipboard.h"
 #include "app/MessageBox.h"
 #include "app/PasswordApp.h"
+#include "db/FileMessages.h"
 #include "db/RichText.h"
 #include "editor/CategoryWarningDlg.h"
 #include "editor/EditorView.h"
@@ -16,6 +17,7 @@
 #include "generator/ui/GeneratePasswordDlg.h"
 #include "platform/FileSystem.h"
 #include "resources/resource.h"
+#include "uikit/AnsiText.h"
 #include "uikit/Module.h"
 #include "uikit/RichEdit.h"
 
@@ -143,12 +145,25 @@ void CEditorView::WriteLowerField(int field, const std::string& text) {
     UpdateButtons();
 }
 
+bool CEditorView::KeepLowerFieldStorable(int id, int field) {
+    if (showingRecord_ || ui::HoldsAnsiText(Item(id))) return true;
+    const Record* record = grid_->CurrentRecord();
+    showingRecord_ = true;
+    SetItemText(id, record != nullptr ? record->fields[static_cast<std::size_t>(field)] : "");
+    showingRecord_ = false;
+    ShowMessage(kUnstorableText, MB_ICONWARNING);
+    SetFocus(Item(id));
+    return false;
+}
+
 void CEditorView::OnUrlChanged() {
+    if (!KeepLowerFieldStorable(IDC_URL, kUrl)) return;
     WriteLowerField(kUrl, ItemText(IDC_URL));
     if (GetFocus() == url_.hwnd() && App().Settings.AutoComplete != 0) url_.OfferCompletions();
 }
 
 void CEditorView::OnEmailChanged() {
+    if (!KeepLowerFieldStorable(IDC_EMAIL, kEmail)) return;
     WriteLowerField(kEmail, ItemText(IDC_EMAIL));
     if (GetFocus() == email_.hwnd() && App().Settings.AutoComplete != 0) email_.OfferCompletions();
 }

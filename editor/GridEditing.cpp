@@ -3,11 +3,13 @@
 
 #include "app/Clipboard.h"
 #include "app/MessageBox.h"
+#include "db/FileMessages.h"
 #include "editor/CellEditing.h"
 #include "editor/RecordGrid.h"
 #include "editor/RecordTransfer.h"
 #include "editor/UndoHistory.h"
 #include "platform/Locale.h"
+#include "uikit/AnsiText.h"
 
 namespace kv {
 namespace {
@@ -131,6 +133,23 @@ void CRecordGrid::CancelEditor() {
     textEditor_.CloseList();
     for (HWND editor : {textEditor_.hwnd(), dateEditor_, generateButton_}) ShowWindow(editor, SW_HIDE);
     if (GetFocus() == nullptr || GetFocus() == textEditor_.hwnd() || GetFocus() == dateEditor_) Focus();
+}
+
+void CRecordGrid::EditorTextChanged() {
+    if (!editing_ || editingDate_) return;
+    if (ui::HoldsAnsiText(textEditor_.hwnd())) {
+        storableText_ = SecretString(textEditor_.Text());
+        return;
+    }
+    // Setting the text comes back here with the text it sets: give it a copy.
+    const SecretString storable(storableText_.get());
+    textEditor_.SetText(storable.get());
+    const int end = static_cast<int>(storable.get().size());
+    keepEditorOpen_ = true;  // the message box takes the focus
+    ShowMessage(kUnstorableText, MB_ICONWARNING);
+    keepEditorOpen_ = false;
+    textEditor_.Focus();
+    textEditor_.Select(end, end);
 }
 
 bool CRecordGrid::PutIntoEditor(const std::string& text) {

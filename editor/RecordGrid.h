@@ -12,6 +12,7 @@
 #include "app/AppSettings.h"
 #include "db/Database.h"
 #include "db/PasswordFile.h"
+#include "db/SecureWipe.h"
 #include "editor/Completion.h"
 #include "editor/GridNavigation.h"
 #include "uikit/CompletionEdit.h"
@@ -92,6 +93,10 @@ public:
     // While set, the editor stays open when the focus leaves it (for a
     // dialog whose result goes into it).
     void KeepEditorOpen(bool keep) { keepEditorOpen_ = keep; }
+    // After every change of the text editor's text: text that the file's
+    // code page cannot hold is reported, and the editor stays open with its
+    // last text that it can (a password is never stored changed).
+    void EditorTextChanged();
 
     // Commands.
     void AddRecord();
@@ -164,6 +169,7 @@ private:
     bool editing_ = false;
     bool editingDate_ = false;
     bool keepEditorOpen_ = false;
+    SecretString storableText_;  // the text editor's last text that the file can hold
     std::string cellText_;
     int sortColumn_ = 0;
     bool ascending_ = true;

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cctype>
 
+#include "db/FileMessages.h"
 #include "db/SecureWipe.h"
 #include "db/ui/PasswordFileFilter.h"
 #include "db/ui/SelectPasswordDlg.h"
 #include "resources/resource.h"
+#include "uikit/AnsiText.h"
 #include "uikit/Controls.h"
 #include "uikit/Module.h"
 
@@ -67,6 +69,11 @@ LRESULT CEnterPasswordDlg::OnTakeKeyboard(WPARAM, LPARAM) {
 void CEnterPasswordDlg::OnTyping() { SetItemText(IDC_ERROR_LINE, ""); }
 
 void CEnterPasswordDlg::OnOK() {
+    if (!ui::HoldsAnsiText(Item(IDC_PASSWORD))) {
+        ui_.ShowMessage(kUnstorableText);
+        ui::Edit(Item(IDC_PASSWORD)).Focus();
+        return;
+    }
     SecretString typed(ItemText(IDC_PASSWORD));
     switch (attempts_.Check(typed.get())) {
         case PasswordAttempts::Result::Accepted:

@@ -1,9 +1,11 @@
 #include "db/ui/SelectPasswordDlg.h"
 
+#include "db/FileMessages.h"
 #include "db/NewFileRules.h"
 #include "db/SecureWipe.h"
 #include "db/ui/PasswordFileFilter.h"
 #include "resources/resource.h"
+#include "uikit/AnsiText.h"
 #include "uikit/Controls.h"
 #include "uikit/Module.h"
 
@@ -78,6 +80,16 @@ void CSelectPasswordDlg::OnOpenExisting() {
 }
 
 void CSelectPasswordDlg::OnOK() {
+    // The system would change what the code page lacks to "?", the
+    // password included: nothing is taken until the user types it again.
+    for (const int id : {IDC_PASSWORD, IDC_PASSWORD_CONFIRM, IDC_REMINDER, IDC_FILE_NAME}) {
+        if (!ui::HoldsAnsiText(Item(id))) {
+            ui_.ShowMessage(kUnstorableText);
+            ui::Edit(Item(id)).Focus();
+            openExisting_ = false;
+            return;
+        }
+    }
     SelectPasswordInput input;
     input.protect = IsChecked(IDC_ENABLE_PROTECTION);
     input.password = ItemText(IDC_PASSWORD);

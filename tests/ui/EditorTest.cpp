@@ -7,6 +7,7 @@
 
 #include "app/MessageBox.h"
 #include "app/PasswordApp.h"
+#include "db/FileMessages.h"
 #include "db/PasswordFile.h"
 #include "editor/EditorDlg.h"
 #include "platform/FileSystem.h"
@@ -23,6 +24,25 @@ using namespace uitest;
 using NodeId = FolderTreeModel::NodeId;
 
 using EditorTest = EditorFixture;
+
+TEST_F(EditorTest, ANewMasterPasswordWithACharacterTheFileCannotHoldIsRefused) {
+    WriteFile(PathOf("Start.kv"), "", {"Old"});
+    CEditorDlg& editor = StartEditorOn(PathOf("Start.kv"));
+    DialogAnswerer answerer;
+    // "\u0142" is not in the code page: read as ANSI it would be "?".
+    answerer.Expect("Change password", IDOK, [](HWND dialog) {
+        CheckDlgButton(dialog, IDC_ENABLE_PROTECTION, BST_CHECKED);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_ENABLE_PROTECTION, BN_CLICKED), 0);
+        SetWindowTextW(GetDlgItem(dialog, IDC_PASSWORD), L"w\u0142adza");
+        SetWindowTextW(GetDlgItem(dialog, IDC_PASSWORD_CONFIRM), L"w\u0142adza");
+    });
+    answerer.Expect("Change password", IDCANCEL);
+    Command(editor, ID_MASTER_PASSWORD);
+    EXPECT_TRUE(answerer.AllAnswered());
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(shown_[0].text, kUnstorableText);
+    EXPECT_EQ(app_->Database.MasterPassword, "");
+}
 
 TEST_F(EditorTest, NewProtectedFileReopenedAfterTwoWrongPasswords) {
     WriteFile(PathOf("Start.kv"), "", {"Old"});

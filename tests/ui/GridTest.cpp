@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "app/Clipboard.h"
+#include "db/FileMessages.h"
 #include "editor/UndoHistory.h"
 #include "tests/support/Records.h"
 #include "tests/ui/support/GridFixture.h"
+#include "uikit/Controls.h"
 
 namespace kv {
 namespace {
@@ -111,6 +113,37 @@ TEST_F(GridTest, CutOrClearOfAMaskedPasswordKeepsItOutOfTheUndoItem) {
     Grid(editor).MoveTo(Cell{0, 2});
     Command(editor, ID_CELL_CLEAR);
     EXPECT_EQ(app_->Undo.MenuText(), "&Undo clear Password: *****");
+}
+
+// "\u0142" (l with stroke) is not in the code page; a paste puts it into
+// the control, which holds UTF-16 even behind an ANSI window.
+TEST_F(GridTest, APasswordWithACharacterTheFileCannotHoldIsRefusedAndTheEditorStaysOpen) {
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {test::LoginRecord("site", "alice", "hunter2")})});
+    CRecordGrid& grid = Grid(editor);
+    grid.MoveTo(Cell{0, 2});
+    grid.OpenEditor();
+    SetWindowTextW(grid.textEditor().hwnd(), L"hunter\u0142");
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(shown_[0].text, kUnstorableText);
+    EXPECT_TRUE(grid.EditorOpen());
+    EXPECT_EQ(grid.textEditor().Text(), "hunter2");
+    SetWindowTextW(grid.textEditor().hwnd(), L"hunter3");
+    grid.CommitEditor();
+    EXPECT_EQ(FolderAt(0).records[0].fields[kPassword], "hunter3");
+    EXPECT_EQ(shown_.size(), 1u);
+}
+
+TEST_F(GridTest, AWebAddressWithACharacterTheFileCannotHoldIsRefused) {
+    Record record = test::LoginRecord("site");
+    record.fields[kUrl] = "http://example.com";
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {record})});
+    HWND url = GetDlgItem(editor.view().hwnd(), IDC_URL);
+    SetFocus(url);
+    SetWindowTextW(url, L"http://\u0142odz.example");
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(shown_[0].text, kUnstorableText);
+    EXPECT_EQ(FolderAt(0).records[0].fields[kUrl], "http://example.com");
+    EXPECT_EQ(ui::WindowText(url), "http://example.com");
 }
 
 TEST_F(GridTest, ExpiryFollowsTheDateAssignedOnlyWhenEmpty) {

@@ -6,10 +6,12 @@
 #include "app/RegisteredMessages.h"
 #include "app/TrayDlg.h"
 #include "app/TrayWnd.h"
+#include "db/FileMessages.h"
 #include "editor/SearchMatch.h"
 #include "tests/support/Records.h"
 #include "tests/ui/support/EditorFixture.h"
 #include "tests/ui/support/PasteTarget.h"
+#include "uikit/Controls.h"
 
 namespace kv {
 namespace {
@@ -176,6 +178,25 @@ TEST_F(TrayTest, HotKeyWhileTheUnlockPromptIsOpenOpensNoSecondPrompt) {
     EXPECT_TRUE(answerer.AllAnswered());
     EXPECT_EQ(prompts, 1u);
     EXPECT_FALSE(app_->Locked);
+}
+
+TEST_F(TrayTest, PasswordPromptRefusesACharacterTheFileCannotHoldWithoutUsingAnAttempt) {
+    const char kPrompt[] = "Enter password - Tray.kv";
+    std::string errorLine = "<not seen>";
+    DialogAnswerer answerer;
+    // "\u0142" is not in the code page: read as ANSI it would be "?".
+    answerer.Expect(kPrompt, IDOK, [](HWND prompt) { SetWindowTextW(GetDlgItem(prompt, IDC_PASSWORD), L"pw\u0142"); });
+    answerer.Expect(kPrompt, IDOK, [&](HWND prompt) {
+        errorLine = ui::WindowText(GetDlgItem(prompt, IDC_ERROR_LINE));
+        SetItemText(prompt, IDC_PASSWORD, "pw?");
+    });
+    StartOn(InternetFile({test::LoginRecord("Mail", "ann", "pw")}), "pw?");
+    CTrayDlg& dialog = OpenTray();
+    EXPECT_TRUE(answerer.AllAnswered());
+    ASSERT_FALSE(shown_.empty());
+    EXPECT_EQ(shown_[0].text, kUnstorableText);
+    EXPECT_EQ(errorLine, "");
+    EXPECT_TRUE(dialog.IsVisible());
 }
 
 TEST_F(TrayTest, ScreenSaverWatchLocksOnceTheSaverStarts) {
