@@ -1,5 +1,9 @@
 #include "app/NotesPopup.h"
 
+#include <commctrl.h>
+
+#include "app/WindowBeside.h"
+#include "app/WindowPlacement.h"
 #include "uikit/Module.h"
 
 namespace kv {
@@ -21,7 +25,9 @@ const ui::MessageMap<CNotesPopup>& CNotesPopup::Messages() {
 
 bool CNotesPopup::Open(HWND owner, const std::string& text, POINT at) {
     if (!RegisterClass(kClassName)) return false;
-    const RECT rect{at.x, at.y, at.x + kWidth, at.y + kHeight};
+    // Opened near a screen edge, the window moves back onto the work area.
+    const ScreenRect placed = KeepOnWorkArea({at.x, at.y, at.x + kWidth, at.y + kHeight}, WorkAreaAt(at));
+    const RECT rect{placed.left, placed.top, placed.right, placed.bottom};
     if (!Create(kClassName, "Notes", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
                 rect, owner)) {
         return false;
@@ -30,9 +36,25 @@ bool CNotesPopup::Open(HWND owner, const std::string& text, POINT at) {
                             0, 0, 0, 0, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextId)), ui::Instance(),
                             nullptr);
     SendMessageA(text_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SetWindowSubclass(text_, TextProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
     OnSize(0, 0);
     Show(SW_SHOW);
+    SetFocus(text_);
     return true;
+}
+
+CNotesPopup::~CNotesPopup() {
+    if (text_ != nullptr && IsWindow(text_)) RemoveWindowSubclass(text_, TextProcedure, 1);
+}
+
+LRESULT CALLBACK CNotesPopup::TextProcedure(HWND text, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                            DWORD_PTR data) {
+    // Escape closes the window, as it would a dialog.
+    if (message == WM_KEYDOWN && wParam == VK_ESCAPE) {
+        PostMessageA(reinterpret_cast<CNotesPopup*>(data)->hwnd(), WM_CLOSE, 0, 0);
+        return 0;
+    }
+    return DefSubclassProc(text, message, wParam, lParam);
 }
 
 LRESULT CNotesPopup::OnSize(WPARAM, LPARAM) {

@@ -11,6 +11,11 @@ namespace kv {
 
 class CNotesPopup : public ui::Mapped<CNotesPopup, ui::Window> {
 public:
+    CNotesPopup() = default;
+    CNotesPopup(const CNotesPopup&) = delete;
+    CNotesPopup& operator=(const CNotesPopup&) = delete;
+    ~CNotesPopup() override;
+
     // Opens the window with its top-left corner at `at` (screen pixels),
     // showing `text` with its line ends as CR LF (NotesPopupText).
     bool Open(HWND owner, const std::string& text, POINT at);
@@ -20,6 +25,7 @@ public:
 private:
     LRESULT OnSize(WPARAM, LPARAM);
     LRESULT OnColor(WPARAM, LPARAM);
+    static LRESULT CALLBACK TextProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
     HWND text_ = nullptr;
 };

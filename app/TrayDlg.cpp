@@ -108,7 +108,6 @@ bool CTrayDlg::OnInitDialog() {
     Rebuild();
     PlaceBesideTaskbar();
     PlaceControls();
-    FillSearchTexts();
     if (HTREEITEM first = tree_.Root()) tree_.Select(first);
     tree_.Focus();
     SetForegroundWindow(hwnd());
@@ -190,6 +189,7 @@ void CTrayDlg::Rebuild() {
     CEditorDlg* editor = App().Editor();
     tree_.Rebuild(editor != nullptr && editor->hwnd() != nullptr ? &editor->view().tree().model() : nullptr);
     lastFound_ = {};
+    FillSearchTexts();
 }
 
 LRESULT CTrayDlg::OnEraseBackground(WPARAM wParam, LPARAM) {

@@ -32,6 +32,10 @@ public:
         if (stale_) Rebuild();
     }
 
+    // The combo box's texts from the database's search history, the first
+    // selected (on every rebuild and whenever the dialog is shown).
+    void FillSearchTexts();
+
     void CopySelection();
     void PasteToApplication();
     void OpenEditorAtSelection();
@@ -81,7 +85,6 @@ private:
 
     void PlaceControls();
     void PlaceBesideTaskbar();
-    void FillSearchTexts();
     HWND FindPasteTarget() const;
     void Launch(const std::string& target);
     void DrawPin();

@@ -12,6 +12,8 @@
 #include "app/PasswordApp.h"
 #include "app/RegisteredMessages.h"
 #include "app/TrayDlg.h"
+#include "app/WindowBeside.h"
+#include "app/WindowPlacement.h"
 #include "db/RichText.h"
 #include "db/SecureWipe.h"
 #include "editor/EditorDlg.h"
@@ -145,7 +147,14 @@ void CTrayDlg::OnSearch() {
     CPasswordApp& app = App();
     searchDialog_ = std::make_unique<CSearchDlg>(CSearchDlg::Mode::Tray, app.Database.SearchItemHistory,
                                                  app.Settings.SearchOptions, *this);
-    if (searchDialog_->CreateModeless(hwnd())) searchDialog_->Show(SW_SHOW);
+    if (!searchDialog_->CreateModeless(hwnd())) return;
+    // Beside the tree, which shows the hits, on the work area.
+    const ScreenRect tree = ScreenRectOf(tree_.hwnd());
+    const ScreenRect own = ScreenRectOf(searchDialog_->hwnd());
+    const ScreenPoint at = PlaceBeside(tree, own.right - own.left, own.bottom - own.top,
+                                       WorkAreaAt(POINT{tree.left, tree.top}));
+    SetWindowPos(searchDialog_->hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    searchDialog_->Show(SW_SHOW);
 }
 
 void CTrayDlg::SearchClosed() { FillSearchTexts(); }

@@ -13,11 +13,6 @@ enum class TaskbarEdge { Left, Top, Right, Bottom };
 // when its left is smaller than its top, else right.
 TaskbarEdge EdgeOfTaskbar(const ScreenRect& taskbar);
 
-struct ScreenPoint {
-    int x = 0;
-    int y = 0;
-};
-
 // The top-left corner of a dialog of `width` by `height` beside the taskbar,
 // in the corner of the work area next to the notification area.
 ScreenPoint PlaceBesideTaskbar(const ScreenRect& taskbar, const ScreenRect& workArea, int width, int height);

@@ -103,6 +103,7 @@ void CTrayWnd::OpenTrayDlg(bool show) {
             trayDlg_->RebuildIfStale();
         }
         if (show && trayDlg_) {
+            trayDlg_->FillSearchTexts();
             trayDlg_->Show(SW_SHOW);
             SetForegroundWindow(trayDlg_->hwnd());
             RedrawWindow(trayDlg_->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);

@@ -32,4 +32,17 @@ bool RestoreWindowRect(SettingsStorage& storage, HWND window, const char* valueN
     return true;
 }
 
+ScreenRect WorkAreaAt(POINT point) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &monitor);
+    return {monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom};
+}
+
+ScreenRect ScreenRectOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
 }  // namespace kv

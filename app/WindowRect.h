@@ -14,6 +14,11 @@ struct ScreenRect {
     int bottom = 0;
 };
 
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+};
+
 // "%u,%u,%u,%u" of top, left, bottom and right, each at least 0.
 std::string FormatStoredRect(const ScreenRect& rect);
 

@@ -274,6 +274,69 @@ TEST_F(TrayTest, AStoredHotKeyWithoutCtrlOrAltIsNeverRegistered) {
     UnregisterHotKey(nullptr, 7);
 }
 
+bool OnWorkArea(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    return rect.left >= work.left && rect.top >= work.top && rect.right <= work.right && rect.bottom <= work.bottom;
+}
+
+TEST_F(TrayTest, SearchDialogOpensClearOfTheTreeOnTheWorkArea) {
+    StartOn(InternetFile({test::LoginRecord("Mail", "ann", "pw")}));
+    CTrayDlg& dialog = OpenTray();
+    PressButton(dialog.hwnd(), ID_SEARCH_RECORDS);
+    Pump(50);
+    HWND search = nullptr;
+    for (HWND window : FindWindows({GetCurrentProcessId(), "", "#32770", true})) {
+        if (window != dialog.hwnd()) search = window;
+    }
+    ASSERT_NE(search, nullptr);
+    RECT tree{};
+    RECT found{};
+    RECT common{};
+    GetWindowRect(dialog.tree().hwnd(), &tree);
+    GetWindowRect(search, &found);
+    EXPECT_FALSE(IntersectRect(&common, &tree, &found));
+    EXPECT_TRUE(OnWorkArea(search));
+}
+
+TEST_F(TrayTest, NotesPopupStaysOnTheWorkAreaAndEscapeClosesIt) {
+    Record record = test::LoginRecord("Mail", "ann", "pw");
+    record.fields[kNotes] = "PIN 1234";
+    StartOn(InternetFile({record}));
+    CTrayDlg& dialog = OpenTray();
+    Texts(dialog);
+    dialog.tree().Select(ItemWithText(dialog, "Mail"));
+    SendMessageA(dialog.hwnd(), WM_COMMAND, ID_DISPLAY_NOTES, 0);
+    HWND notes = FindWindowMatching({GetCurrentProcessId(), "Notes", "", true});
+    ASSERT_NE(notes, nullptr);
+    EXPECT_TRUE(OnWorkArea(notes));
+    HWND text = FindWindowExA(notes, nullptr, "EDIT", nullptr);
+    EXPECT_EQ(ui::WindowText(text), "PIN 1234");
+    SendMessageA(text, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(notes); }, 2000));
+}
+
+TEST_F(TrayTest, SearchTextsFollowTheDatabaseWhenShownAndRebuilt) {
+    StartOn(InternetFile({test::LoginRecord("Mail", "ann", "pw")}));
+    CTrayDlg& dialog = OpenTray();
+    HWND combo = GetDlgItem(dialog.hwnd(), IDC_TRAY_SEARCH_TEXT);
+    // Another file brings its own history; the dialog is shown again.
+    app_->Tray().HideTrayDlg();
+    app_->Database.SearchItemHistory = {"beta", "gamma"};
+    OpenTray();
+    EXPECT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(ui::WindowText(combo), "beta");
+    // A file opened while the dialog is visible rebuilds it.
+    app_->Database.SearchItemHistory = {"delta"};
+    app_->Tray().RefreshTrayDlg();
+    EXPECT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 1);
+    EXPECT_EQ(ui::WindowText(combo), "delta");
+}
+
 class TrayClipboardTest : public TrayTest {
 protected:
     void SetUp() override {
