@@ -199,10 +199,8 @@ TEST_F(EditorTest, CloseFlowYesNoAndCancel) {
     answers_ = {IDYES};
     editor.Send(WM_CLOSE);
     EXPECT_FALSE(editor.IsVisible());
-    PasswordDatabase reread;
-    reread.FilePath = PathOf("Close.kv");
-    test::ScriptedFileUi ui;
-    ASSERT_TRUE(CPasswordFile(reread, ui, SystemFileSystem(), SystemLocale()).LoadFile());
+    const PasswordDatabase reread = ReadBack(PathOf("Close.kv"));
+    ASSERT_FALSE(reread.Folders.empty());
     EXPECT_EQ(reread.Folders[0].path, "Renamed");
 }
 

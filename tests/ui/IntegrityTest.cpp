@@ -21,16 +21,6 @@ using test::LoginRecord;
 
 class IntegrityTest : public GridFixture {
 protected:
-    // The file as it is on disk now.
-    PasswordDatabase ReadBack(const std::string& path, const std::string& password = "") {
-        PasswordDatabase db;
-        db.FilePath = path;
-        db.MasterPassword = password;
-        test::ScriptedFileUi ui;
-        EXPECT_TRUE(CPasswordFile(db, ui, SystemFileSystem(), SystemLocale()).LoadFile());
-        return db;
-    }
-
     // The descriptions of each present folder's records, by path.
     static std::map<std::string, std::vector<std::string>> Contents(const PasswordDatabase& db) {
         std::map<std::string, std::vector<std::string>> contents;

@@ -27,14 +27,6 @@ protected:
         ASSERT_TRUE(app_->InitInstance("systray"));
     }
 
-    CTrayDlg& OpenTray() {
-        app_->Tray().OpenTrayDlg(true);
-        CTrayDlg* dialog = app_->Tray().TrayDlg();
-        EXPECT_NE(dialog, nullptr);
-        Pump(50);
-        return *dialog;
-    }
-
     // Every item's text in tree order, after expanding everything.
     static std::vector<std::string> Texts(CTrayDlg& dialog) {
         CTrayTreeView& tree = dialog.tree();

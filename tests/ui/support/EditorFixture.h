@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/TrayDlg.h"
 #include "db/PasswordFile.h"
 #include "tests/support/DatabaseFile.h"
 #include "editor/EditorDlg.h"
@@ -92,6 +93,36 @@ protected:
         SetWindowTextA(edit, name.c_str());
         tree.Send(TVM_ENDEDITLABELNOW, cancel ? TRUE : FALSE);
         Pump(20);
+    }
+
+    // Types into the editor's open search dialog and presses "Find next".
+    void Find(CEditorDlg& editor, const std::string& text, bool wholeWord = false, bool matchCase = false) {
+        HWND dialog = editor.view().searchDialog()->hwnd();
+        CheckDlgButton(dialog, IDC_WHOLE_WORD, wholeWord ? BST_CHECKED : BST_UNCHECKED);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_WHOLE_WORD, BN_CLICKED), 0);
+        CheckDlgButton(dialog, IDC_MATCH_CASE, matchCase ? BST_CHECKED : BST_UNCHECKED);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_MATCH_CASE, BN_CLICKED), 0);
+        SetItemText(dialog, IDC_SEARCH_TEXT, text);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    }
+
+    // Opens the tray dialog as a click on the icon does.
+    CTrayDlg& OpenTray() {
+        app_->Tray().OpenTrayDlg(true);
+        CTrayDlg* dialog = app_->Tray().TrayDlg();
+        EXPECT_NE(dialog, nullptr);
+        Pump(50);
+        return *dialog;
+    }
+
+    // The file as it is on disk now, read into a fresh database.
+    static PasswordDatabase ReadBack(const std::string& path, const std::string& password = "") {
+        PasswordDatabase db;
+        db.FilePath = path;
+        db.MasterPassword = password;
+        test::ScriptedFileUi ui;
+        EXPECT_TRUE(CPasswordFile(db, ui, SystemFileSystem(), SystemLocale()).LoadFile());
+        return db;
     }
 
     std::filesystem::path folder_;

@@ -40,17 +40,6 @@ protected:
         Grid(editor).CommitEditor();
     }
 
-    // Types into the search dialog and presses "Find next".
-    void Find(CEditorDlg& editor, const std::string& text, bool wholeWord = false, bool matchCase = false) {
-        HWND dialog = editor.view().searchDialog()->hwnd();
-        CheckDlgButton(dialog, IDC_WHOLE_WORD, wholeWord ? BST_CHECKED : BST_UNCHECKED);
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_WHOLE_WORD, BN_CLICKED), 0);
-        CheckDlgButton(dialog, IDC_MATCH_CASE, matchCase ? BST_CHECKED : BST_UNCHECKED);
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_MATCH_CASE, BN_CLICKED), 0);
-        SetItemText(dialog, IDC_SEARCH_TEXT, text);
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    }
-
     std::string CurrentDescription(CEditorDlg& editor) {
         const Record* record = Grid(editor).CurrentRecord();
         return record != nullptr ? record->fields[kDescription] : "<none>";
