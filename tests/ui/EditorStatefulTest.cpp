@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <random>
 #include <set>
 #include <sstream>
@@ -17,6 +16,7 @@
 #include "editor/GridColumns.h"
 #include "editor/SearchMatch.h"
 #include "tests/ui/support/EditorFixture.h"
+#include "tests/ui/support/CrashReport.h"
 #include "tests/ui/support/EditorModel.h"
 #include "tests/ui/support/Shrink.h"
 
@@ -157,38 +157,6 @@ ModelState StateOf(const PasswordDatabase& db) {
     }
     return state;
 }
-
-// While a run goes on, a crash of the program ends the process at once (no
-// debugger waits) after naming the seed and the steps that led to it.
-class CrashReport {
-public:
-    CrashReport(std::uint32_t seed, const std::vector<std::string>& done) : seed_(seed), done_(done) {
-        current_ = this;
-        previous_ = SetUnhandledExceptionFilter(Report);
-    }
-    ~CrashReport() {
-        SetUnhandledExceptionFilter(previous_);
-        current_ = nullptr;
-    }
-    CrashReport(const CrashReport&) = delete;
-    CrashReport& operator=(const CrashReport&) = delete;
-
-private:
-    static LONG WINAPI Report(EXCEPTION_POINTERS* info) {
-        std::fprintf(stderr, "seed %u: the program crashed (exception 0x%08lx) in the step after these:\n",
-                     static_cast<unsigned>(current_->seed_), info->ExceptionRecord->ExceptionCode);
-        for (std::size_t i = 0; i < current_->done_.size(); ++i) {
-            std::fprintf(stderr, "  %u. %s\n", static_cast<unsigned>(i + 1), current_->done_[i].c_str());
-        }
-        std::fflush(stderr);
-        return EXCEPTION_EXECUTE_HANDLER;
-    }
-
-    static inline CrashReport* current_ = nullptr;
-    std::uint32_t seed_;
-    const std::vector<std::string>& done_;
-    LPTOP_LEVEL_EXCEPTION_FILTER previous_ = nullptr;
-};
 
 class EditorStatefulTest : public EditorFixture, public ::testing::WithParamInterface<std::uint32_t> {
 protected:
