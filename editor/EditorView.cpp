@@ -421,6 +421,7 @@ void CEditorView::Undo() {
         ReloadGrid();
     } else {
         grid_->Clear();
+        PutParentsFirst(app.Database.Folders);
         RebuildTree();
         tree_->SelectPath(selected);
     }

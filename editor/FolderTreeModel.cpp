@@ -292,6 +292,12 @@ bool TreeMatchesFolders(const FolderTreeModel& model, const std::vector<Folder>&
     return true;
 }
 
+void PutParentsFirst(std::vector<Folder>& folders) {
+    const auto depth = [](const Folder& folder) { return std::count(folder.path.begin(), folder.path.end(), kPathSeparator); };
+    std::stable_sort(folders.begin(), folders.end(),
+                     [&depth](const Folder& a, const Folder& b) { return depth(a) < depth(b); });
+}
+
 void MarkDeleted(const FolderTreeModel& model, NodeId node, std::vector<Folder>& folders) {
     for (const FolderVisit& visit : model.PreOrder(node)) {
         if (!IsFolderIndex(folders, visit.folderIndex)) continue;

@@ -134,6 +134,12 @@ void RewritePaths(const FolderTreeModel& model, FolderTreeModel::NodeId node, st
 // order or with other paths breaks this, and the tree is built anew.
 bool TreeMatchesFolders(const FolderTreeModel& model, const std::vector<Folder>& folders);
 
+// Orders the folders so that every folder comes after those of fewer levels,
+// keeping the order of folders of one level. A tree built from them then puts
+// a subfolder that stood before its parent (after a move) under that parent
+// rather than under a level of the same name made for it.
+void PutParentsFirst(std::vector<Folder>& folders);
+
 // Marks the folders of `node` and of every node below it as not present.
 void MarkDeleted(const FolderTreeModel& model, FolderTreeModel::NodeId node, std::vector<Folder>& folders);
 

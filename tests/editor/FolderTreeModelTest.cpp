@@ -297,6 +297,17 @@ TEST(FolderTreeModelTest, TreeMatchesOnlyTheFoldersItWasBuiltFrom) {
     EXPECT_TRUE(TreeMatchesFolders(model, more));
 }
 
+TEST(FolderTreeModelTest, ParentsFirstBuildsAMovedSubfolderUnderItsOwnFolder) {
+    // "Internet" was dropped onto "Email", the array kept its order.
+    std::vector<Folder> folders = MakeFolders({"Email~Internet", "Banking", "Banking~Cards", "Email"});
+    PutParentsFirst(folders);
+    FolderTreeModel model;
+    model.Build(folders);
+    EXPECT_EQ(Walk(model), (std::vector<std::pair<int, std::string>>{
+                               {0, "Banking"}, {3, "Banking~Cards"}, {1, "Email"}, {2, "Email~Internet"}}));
+    EXPECT_TRUE(TreeMatchesFolders(model, folders));
+}
+
 TEST(FolderTreeModelTest, CategoryComesFromTheTopLevelFolder) {
     std::vector<Folder> folders = MakeFolders({"Internet", "Internet~Shop", "Bad", "Bad~Sub", "Zero", "Loose~Child"});
     folders[0].category = 2;
