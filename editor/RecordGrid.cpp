@@ -395,7 +395,7 @@ LRESULT CALLBACK CRecordGrid::GridProcedure(HWND hwnd, UINT message, WPARAM wPar
             return 0;
         case WM_MOUSEWHEEL:
             if (!self.textEditor_.ListOpen()) {
-                self.Move(GET_WHEEL_DELTA_WPARAM(wParam) < 0 ? GridMove::Down : GridMove::Up);
+                self.Move(GET_WHEEL_DELTA_WPARAM(wParam) < 0 ? GridMove::WheelDown : GridMove::Up);
                 return 0;
             }
             break;
