@@ -111,7 +111,7 @@ const ui::MessageMap<CEditorView>& CEditorView::Messages() {
                                 .Command(ID_CELL_PASTE, &CEditorView::OnPasteCell)
                                 .Command(ID_CELL_CLEAR, &CEditorView::OnClearCell)
                                 .Command(ID_SEARCH_FOLDERS, &CEditorView::OnSearchFolders)
-                                .Command(ID_SEARCH_RECORDS, &CEditorView::OnSearchRecords)
+                                .Command(ID_SEARCH_RECORDS, &CEditorView::SearchRecords)
                                 .Command(ID_GENERATE_BUTTON, &CEditorView::OnGeneratePassword)
                                 .Command(ID_GENERATE, &CEditorView::OnGeneratePassword)
                                 .Command(IDC_LAUNCH_URL, &CEditorView::OnLaunchUrl)

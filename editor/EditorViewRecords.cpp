@@ -156,16 +156,25 @@ bool CEditorView::KeepLowerFieldStorable(int id, int field) {
     return false;
 }
 
+void CEditorView::OfferCompletions(ui::CompletionEdit& edit) {
+    if (GetFocus() == edit.hwnd() && App().Settings.AutoComplete != 0) edit.OfferCompletions();
+}
+
 void CEditorView::OnUrlChanged() {
     if (!KeepLowerFieldStorable(IDC_URL, kUrl)) return;
     WriteLowerField(kUrl, ItemText(IDC_URL));
-    if (GetFocus() == url_.hwnd() && App().Settings.AutoComplete != 0) url_.OfferCompletions();
+    OfferCompletions(url_);
 }
 
 void CEditorView::OnEmailChanged() {
     if (!KeepLowerFieldStorable(IDC_EMAIL, kEmail)) return;
     WriteLowerField(kEmail, ItemText(IDC_EMAIL));
-    if (GetFocus() == email_.hwnd() && App().Settings.AutoComplete != 0) email_.OfferCompletions();
+    OfferCompletions(email_);
+}
+
+void CEditorView::OnCellEditorChanged() {
+    grid_->EditorTextChanged();
+    OfferCompletions(grid_->textEditor());
 }
 
 void CEditorView::OnNotesChanged() { WriteLowerField(kNotes, ui::GetRichText(Item(IDC_NOTES))); }

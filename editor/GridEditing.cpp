@@ -209,6 +209,15 @@ bool CRecordGrid::HandleKey(UINT key) {
         case VK_END: Move(control ? GridMove::Last : GridMove::End); return true;
         case VK_PRIOR: Move(GridMove::PageUp); return true;
         case VK_NEXT: Move(GridMove::PageDown); return true;
+        case 'F':
+            if (!control) return false;
+            host_.SearchRecords();
+            return true;
+        case 'Z':
+            // Undo needs a current cell, as in the tree it needs a folder.
+            if (!control) return false;
+            if (current_.row >= 0) host_.Undo();
+            return true;
         default: return false;
     }
 }

@@ -41,6 +41,10 @@ public:
     virtual void RecordsSorted() = 0;
     // The order of the current folder's tree path for undo snapshots.
     virtual std::vector<FolderVisit> FolderWalk() = 0;
+    // Ctrl+Z in the grid: undo the newest change, if any.
+    virtual void Undo() = 0;
+    // Ctrl+F in the grid: open the record search.
+    virtual void SearchRecords() = 0;
 };
 
 class CRecordGrid : public ui::ListView {

@@ -18,6 +18,23 @@ SystemTime Day(int year, int month, int day) {
                       static_cast<std::uint16_t>(day), 0, 0, 0, 0};
 }
 
+// Sends a key to `window` with Ctrl held down in this thread's key state.
+void PressWithControl(HWND window, UINT key) {
+    BYTE keys[256]{};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageA(window, WM_KEYDOWN, key, 0);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+}
+
+// Turns the mouse wheel over `window` by one notch (down when `down`).
+void TurnWheel(HWND window, bool down) {
+    const short delta = static_cast<short>(down ? -WHEEL_DELTA : WHEEL_DELTA);
+    SendMessageA(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
+}
+
 using GridTest = GridFixture;
 
 TEST_F(GridTest, MaskingShowsFiveStarsOrNothing) {
@@ -62,6 +79,53 @@ TEST_F(GridTest, DownOnTheLastRow) {
     EXPECT_EQ(Grid(editor).CurrentRow(), 2);
     EXPECT_TRUE(Grid(editor).EditorOpen());
     Grid(editor).CancelEditor();
+}
+
+TEST_F(GridTest, TheWheelMovesTheRowButNeverAddsOne) {
+    CEditorDlg& editor = Open({MakeFolder("A", 1, {test::LoginRecord("a"), test::LoginRecord("b")})});
+    CRecordGrid& grid = Grid(editor);
+    grid.MoveTo(Cell{0, 1});
+    TurnWheel(grid.hwnd(), true);
+    EXPECT_EQ(grid.CurrentRow(), 1);
+    TurnWheel(grid.hwnd(), true);
+    EXPECT_EQ(grid.Count(), 2);
+    EXPECT_EQ(FolderAt(0).records.size(), 2u);
+    EXPECT_EQ(grid.CurrentRow(), 1);
+    EXPECT_EQ(grid.CurrentCell().column, 1);
+    EXPECT_FALSE(grid.EditorOpen());
+    TurnWheel(grid.hwnd(), false);
+    EXPECT_EQ(grid.CurrentRow(), 0);
+}
+
+TEST_F(GridTest, ControlZUndoesAndControlFSearchesInTheGrid) {
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {test::LoginRecord("Old")})});
+    CRecordGrid& grid = Grid(editor);
+    EditCell(editor, Cell{0, 0}, "New");
+    ASSERT_EQ(app_->Undo.Count(), 1);
+    grid.Focus();
+    PressWithControl(grid.hwnd(), 'Z');
+    EXPECT_EQ(FolderAt(0).records[0].fields[kDescription], "Old");
+    EXPECT_EQ(app_->Undo.Count(), 0);
+    PressWithControl(grid.hwnd(), 'F');
+    ASSERT_NE(editor.view().searchDialog(), nullptr);
+    EXPECT_EQ(TextOf(editor.view().searchDialog()->hwnd()), "Search items");
+}
+
+TEST_F(GridTest, TheCellEditorOffersCompletionsWhileAutoCompleteIsOn) {
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {test::LoginRecord("Mailbox", "alice"), test::LoginRecord("")})});
+    CRecordGrid& grid = Grid(editor);
+    grid.MoveTo(Cell{1, 0});
+    grid.OpenEditor();
+    ASSERT_EQ(GetFocus(), grid.textEditor().hwnd());
+    SendMessageA(grid.textEditor().hwnd(), WM_CHAR, 'm', 0);
+    EXPECT_EQ(grid.textEditor().Offered(), std::vector<std::string>{"Mailbox"});
+    grid.CancelEditor();
+
+    app_->Settings.AutoComplete = 0;
+    grid.OpenEditor();
+    SendMessageA(grid.textEditor().hwnd(), WM_CHAR, 'm', 0);
+    EXPECT_TRUE(grid.textEditor().Offered().empty());
+    grid.CancelEditor();
 }
 
 TEST_F(GridTest, DeletingRecords) {
