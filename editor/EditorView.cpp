@@ -264,7 +264,8 @@ void CEditorView::LayOut() {
     if (client.right <= 0 || client.bottom <= 0) return;
     ApplyBoxes(LayOutPanel(ReadBoxes(), client.right, client.bottom));
     PlaceTreeInFrame();
-    InvalidateRect(hwnd(), nullptr, TRUE);
+    // The controls were moved without drawing: they all draw again where they are now.
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CEditorView::PlaceTreeInFrame() {
