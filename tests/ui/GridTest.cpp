@@ -1,6 +1,8 @@
 // The record grid, the search and record moves on the real editor.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "app/Clipboard.h"
 #include "db/FileMessages.h"
 #include "editor/UndoHistory.h"
@@ -33,6 +35,50 @@ void PressWithControl(HWND window, UINT key) {
 void TurnWheel(HWND window, bool down) {
     const short delta = static_cast<short>(down ? -WHEEL_DELTA : WHEEL_DELTA);
     SendMessageA(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
+}
+
+// What the screen shows at a point of `window`'s client area.
+COLORREF ScreenPixel(HWND window, POINT point) {
+    ClientToScreen(window, &point);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+// Whether the screen shows what `window` draws of itself, along the middle
+// row of its client area.
+bool ScreenShowsItsDrawing(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    int same = 0;
+    for (int x = 0; x < client.right; ++x) {
+        const int y = client.bottom / 2;
+        if (GetPixel(memory, x, y) == GetPixel(screen, origin.x + x, origin.y + y)) ++same;
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return client.right > 0 && same == client.right;
+}
+
+// The height of a line of `window`'s font.
+int LineHeight(HWND window) {
+    HDC dc = GetDC(window);
+    HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, font);
+    ReleaseDC(window, dc);
+    return metrics.tmHeight;
 }
 
 using GridTest = GridFixture;
@@ -125,6 +171,43 @@ TEST_F(GridTest, TheCellEditorOffersCompletionsWhileAutoCompleteIsOn) {
     grid.OpenEditor();
     SendMessageA(grid.textEditor().hwnd(), WM_CHAR, 'm', 0);
     EXPECT_TRUE(grid.textEditor().Offered().empty());
+    grid.CancelEditor();
+}
+
+TEST_F(GridTest, ThePasswordEditorAndItsButtonShowAtOnce) {
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {test::LoginRecord("site", "alice", "s3cret")})});
+    CRecordGrid& grid = Grid(editor);
+    grid.MoveTo(Cell{0, 2});
+    grid.OpenEditor();
+    HWND edit = grid.textEditor().hwnd();
+    HWND button = GetDlgItem(editor.view().hwnd(), IDC_CELL_GENERATE);
+    ASSERT_TRUE(IsWindowVisible(edit));
+    ASSERT_TRUE(IsWindowVisible(button));
+    Pump(300);  // the grid has painted again since the editor took the focus
+    RECT client{};
+    GetClientRect(edit, &client);
+    EXPECT_EQ(ScreenPixel(edit, POINT{client.right - 3, client.bottom / 2}), GetSysColor(COLOR_WINDOW));
+    EXPECT_TRUE(ScreenShowsItsDrawing(button));
+    grid.CancelEditor();
+}
+
+TEST_F(GridTest, TheCellEditorShowsItsLineWholeCentredOnTheCell) {
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {test::LoginRecord("Typing", "alice")})});
+    CRecordGrid& grid = Grid(editor);
+    grid.MoveTo(Cell{0, 1});
+    grid.OpenEditor();
+    HWND edit = grid.textEditor().hwnd();
+    RECT client{};
+    GetClientRect(edit, &client);
+    EXPECT_GE(client.bottom, LineHeight(edit) + 2);
+    RECT cell{};
+    cell.top = 1;
+    cell.left = LVIR_BOUNDS;
+    grid.Send(LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
+    RECT box{};
+    GetWindowRect(edit, &box);
+    MapWindowPoints(nullptr, grid.hwnd(), reinterpret_cast<POINT*>(&box), 2);
+    EXPECT_LE(std::abs((box.top + box.bottom) - (cell.top + cell.bottom)), 2);
     grid.CancelEditor();
 }
 
