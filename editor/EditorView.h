@@ -12,6 +12,7 @@
 #include "editor/FolderTree.h"
 #include "editor/RecordGrid.h"
 #include "editor/RecordSearch.h"
+#include "editor/SearchPlacement.h"
 #include "editor/SearchDlg.h"
 #include "uikit/BitmapButton.h"
 #include "uikit/Dialog.h"
@@ -139,6 +140,11 @@ private:
     void BeginRecordDrag(int row);
     void EndRecordDrag(POINT cursor);
     void ShowRecordHit(const SearchHit& hit);
+    SearchSurroundings CurrentSearchSurroundings() const;
+    // Puts the search dialog clear of the current row and the lower fields.
+    void PlaceSearchDialog();
+    // Moves the search dialog away when a hit shows under it.
+    void KeepSearchDialogClear();
     void ShowMessagePane();
     static LRESULT CALLBACK LowerFieldProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     bool HandleLowerFieldKey(HWND field, UINT key);

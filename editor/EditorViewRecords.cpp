@@ -289,13 +289,7 @@ void CEditorView::OpenSearch(CSearchDlg::Mode mode) {
         mode == CSearchDlg::Mode::Folders ? app.Database.SearchFolderHistory : app.Database.SearchItemHistory;
     search_ = std::make_unique<CSearchDlg>(mode, history, app.Settings.SearchOptions, *this);
     search_->CreateModeless(GetAncestor(hwnd(), GA_ROOT));
-    // Beside the grid's header, clear of the tree and of most rows.
-    RECT editor{};
-    GetWindowRect(GetAncestor(hwnd(), GA_ROOT), &editor);
-    RECT dialog{};
-    GetWindowRect(search_->hwnd(), &dialog);
-    SetWindowPos(search_->hwnd(), nullptr, editor.right - (dialog.right - dialog.left) - 16, editor.bottom - (dialog.bottom - dialog.top) - 40, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER);
+    PlaceSearchDialog();
     search_->Show(SW_SHOW);
 }
 
@@ -331,6 +325,7 @@ void CEditorView::FindNext(const std::string& text) {
         if (!hit) return;
     }
     ShowRecordHit(*hit);
+    KeepSearchDialogClear();
 }
 
 void CEditorView::ShowRecordHit(const SearchHit& hit) {

@@ -42,5 +42,55 @@ TEST_F(EditorWindowTest, MaximisingAndRestoringRedrawTheLowerFields) {
     }
 }
 
+RECT ScreenRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+bool Overlap(const RECT& a, const RECT& b) {
+    RECT both{};
+    return IntersectRect(&both, &a, &b) != FALSE;
+}
+
+// Whether the open search dialog leaves the grid's current row and the
+// lower fields in sight.
+void ExpectSearchDialogClearOfTheHits(CEditorDlg& editor) {
+    ASSERT_NE(editor.view().searchDialog(), nullptr);
+    const RECT dialog = ScreenRect(editor.view().searchDialog()->hwnd());
+    CRecordGrid& grid = editor.view().grid();
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    grid.Send(LVM_GETITEMRECT, static_cast<WPARAM>(grid.CurrentRow()), reinterpret_cast<LPARAM>(&row));
+    MapWindowPoints(grid.hwnd(), nullptr, reinterpret_cast<POINT*>(&row), 2);
+    EXPECT_FALSE(Overlap(dialog, row));
+    for (const int id : kLowerControls) {
+        EXPECT_FALSE(Overlap(dialog, ScreenRect(GetDlgItem(editor.view().hwnd(), id)))) << id;
+    }
+    RECT desktop{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &desktop, 0);
+    RECT onScreen{};
+    IntersectRect(&onScreen, &dialog, &desktop);
+    EXPECT_TRUE(EqualRect(&onScreen, &dialog));
+}
+
+TEST_F(EditorWindowTest, TheSearchDialogLeavesTheHitsInSight) {
+    CEditorDlg& editor = OpenWith({test::LoginRecord("first"), test::LoginRecord("second"), test::LoginRecord("third")});
+    SetWindowPos(editor.hwnd(), nullptr, 0, 0, 640, 480, SWP_NOZORDER);
+    editor.view().grid().MoveTo(Cell{2, 0});
+    editor.view().OpenSearch(CSearchDlg::Mode::Items);
+    ExpectSearchDialogClearOfTheHits(editor);
+    editor.view().CloseSearch();
+
+    ShowWindow(editor.hwnd(), SW_MAXIMIZE);
+    Pump(100);
+    for (const int row : {0, 2}) {
+        editor.view().grid().MoveTo(Cell{row, 0});
+        editor.view().OpenSearch(CSearchDlg::Mode::Items);
+        ExpectSearchDialogClearOfTheHits(editor);
+        editor.view().CloseSearch();
+    }
+}
+
 }  // namespace
 }  // namespace kv
