@@ -133,6 +133,10 @@ public:
 private:
     static LRESULT CALLBACK GridProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     static LRESULT CALLBACK EditorProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    // The tip that shows the text of a cut-off cell under the mouse.
+    void CreateTip();
+    void TrackTip(const MSG& mouse);
+    void FillTipText(NMTTDISPINFOA& info);
     void SetColumns(const std::vector<int>& columns);
     void RefreshDateTexts(Folder& folder);
     void ShowRows();
@@ -160,6 +164,9 @@ private:
     ui::CompletionEdit textEditor_;
     HWND dateEditor_ = nullptr;
     HWND generateButton_ = nullptr;
+    HWND tip_ = nullptr;
+    Cell tipCell_{-1, -1};
+    std::string tipText_;
     CompletionList completions_;
 
     int folderIndex_ = -1;

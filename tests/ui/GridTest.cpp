@@ -81,6 +81,34 @@ int LineHeight(HWND window) {
     return metrics.tmHeight;
 }
 
+// The text of this process's visible tip, once one shows within `timeoutMs`.
+std::string ShownTip(DWORD timeoutMs) {
+    std::string text;
+    WaitUntil(
+        [&text] {
+            for (HWND tip : FindWindows({GetCurrentProcessId(), "", TOOLTIPS_CLASSA, true})) {
+                text = TextOf(tip);
+                if (!text.empty()) return true;
+            }
+            return false;
+        },
+        timeoutMs);
+    return text;
+}
+
+// Rests the mouse on the middle of a cell of the grid.
+void RestMouseOn(CRecordGrid& grid, Cell cell) {
+    RECT rect{};
+    rect.top = cell.column;
+    rect.left = LVIR_LABEL;
+    grid.Send(LVM_GETSUBITEMRECT, static_cast<WPARAM>(cell.row), reinterpret_cast<LPARAM>(&rect));
+    POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    POINT screen = middle;
+    ClientToScreen(grid.hwnd(), &screen);
+    SetCursorPos(screen.x, screen.y);
+    SendMessageA(grid.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(middle.x, middle.y));
+}
+
 using GridTest = GridFixture;
 
 TEST_F(GridTest, MaskingShowsFiveStarsOrNothing) {
@@ -209,6 +237,24 @@ TEST_F(GridTest, TheCellEditorShowsItsLineWholeCentredOnTheCell) {
     MapWindowPoints(nullptr, grid.hwnd(), reinterpret_cast<POINT*>(&box), 2);
     EXPECT_LE(std::abs((box.top + box.bottom) - (cell.top + cell.bottom)), 2);
     grid.CancelEditor();
+}
+
+TEST_F(GridTest, ACutOffCellShowsItsWholeTextInATip) {
+    const std::string longText = "A description far too long for its narrow column";
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory,
+                                          {test::LoginRecord(longText, "al", "a password of thirty characters")})});
+    CRecordGrid& grid = Grid(editor);
+    SetForegroundWindow(editor.hwnd());
+    grid.Send(LVM_SETCOLUMNWIDTH, 0, 80);
+    grid.Send(LVM_SETCOLUMNWIDTH, 2, 24);
+    RestMouseOn(grid, Cell{0, 0});
+    EXPECT_EQ(ShownTip(3000), longText);
+    // A cell that shows its whole text has no tip.
+    RestMouseOn(grid, Cell{0, 1});
+    EXPECT_EQ(ShownTip(1500), "");
+    // A masked password's tip shows the mask, never the password.
+    RestMouseOn(grid, Cell{0, 2});
+    EXPECT_EQ(ShownTip(3000), "*****");
 }
 
 TEST_F(GridTest, DeletingRecords) {
