@@ -11,6 +11,7 @@
 //   wintool wait TITLE [MS]      waits until a visible window with that title exists
 //   wintool key TITLE ID VK...   posts key presses (virtual-key codes) to control ID among the
 //                                window's descendants (0: the window itself)
+//   wintool hover TITLE ID X Y   rests the mouse on point (X, Y) of control ID among the descendants
 //   wintool syscommand TITLE SC [LPARAM]  posts WM_SYSCOMMAND (61488 maximises, 61728 restores,
 //                                61696 with a letter's code opens that menu of the menu bar)
 #include <windows.h>
@@ -27,7 +28,7 @@ namespace {
 using kv::uitest::FindWindowMatching;
 
 int Usage() {
-    std::fprintf(stderr, "usage: wintool list | foreground | tray | rect TITLE | press TITLE ID | settext TITLE ID TEXT | command TITLE ID | expand TITLE ID | wait TITLE [MS] | key TITLE ID VK... | syscommand TITLE SC [LPARAM]\n");
+    std::fprintf(stderr, "usage: wintool list | foreground | tray | rect TITLE | press TITLE ID | settext TITLE ID TEXT | command TITLE ID | expand TITLE ID | wait TITLE [MS] | key TITLE ID VK... | hover TITLE ID X Y | syscommand TITLE SC [LPARAM]\n");
     return 2;
 }
 
@@ -130,6 +131,16 @@ int main(int argc, char** argv) {
             PostMessageA(target, WM_KEYUP, static_cast<WPARAM>(std::atoi(argv[i])), 0xC0000001);
         }
         return target != nullptr ? 0 : 1;
+    }
+    if (command == "hover" && argc > 5) {
+        HWND target = Descendant(window, std::atoi(argv[3]));
+        if (target == nullptr) return 1;
+        POINT point{std::atoi(argv[4]), std::atoi(argv[5])};
+        POINT screen = point;
+        ClientToScreen(target, &screen);
+        SetCursorPos(screen.x, screen.y);
+        PostMessageA(target, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+        return 0;
     }
     if (command == "syscommand" && argc > 3) {
         PostMessageA(window, WM_SYSCOMMAND, static_cast<WPARAM>(std::atoi(argv[3])), argc > 4 ? std::atoi(argv[4]) : 0);
