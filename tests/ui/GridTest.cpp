@@ -37,15 +37,6 @@ void TurnWheel(HWND window, bool down) {
     SendMessageA(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
 }
 
-// What the screen shows at a point of `window`'s client area.
-COLORREF ScreenPixel(HWND window, POINT point) {
-    ClientToScreen(window, &point);
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, point.x, point.y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
-
 // Whether the screen shows what `window` draws of itself, along the middle
 // row of its client area.
 bool ScreenShowsItsDrawing(HWND window) {
