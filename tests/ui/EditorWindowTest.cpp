@@ -7,33 +7,20 @@
 
 #include "resources/bitmaps.h"
 #include "tests/support/Records.h"
-#include "tests/ui/support/EditorFixture.h"
+#include "tests/ui/support/GridFixture.h"
 
 namespace kv {
 namespace {
 
 using namespace uitest;
 
-class EditorWindowTest : public EditorFixture {
-protected:
-    // The editor on a file with one folder of `records`, the folder selected.
-    CEditorDlg& OpenWith(std::vector<Record> records) {
-        PasswordDatabase db;
-        const int folder = AddFolder(db, "Web", kInternetCategory);
-        db.Folders[static_cast<std::size_t>(folder)].records.write() = std::move(records);
-        WriteDatabase(PathOf("Window.kv"), "", std::move(db));
-        CEditorDlg& editor = StartEditorOn(PathOf("Window.kv"));
-        editor.view().tree().SelectFolder(folder);
-        Pump(100);
-        return editor;
-    }
-};
+using EditorWindowTest = GridFixture;
 
 // The controls below the grid, which a resize moves.
 const int kLowerControls[] = {IDC_LAUNCH_URL, IDC_URL, IDC_SEND_EMAIL, IDC_EMAIL, IDC_NOTES};
 
 TEST_F(EditorWindowTest, MaximisingAndRestoringRedrawTheLowerFields) {
-    CEditorDlg& editor = OpenWith({test::LoginRecord("site", "alice", "s3cret")});
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {test::LoginRecord("site", "alice", "s3cret")})});
     for (const int show : {SW_MAXIMIZE, SW_RESTORE}) {
         Pump(200);
         for (const int id : kLowerControls) {
@@ -79,7 +66,7 @@ void ExpectSearchDialogClearOfTheHits(CEditorDlg& editor) {
 }
 
 TEST_F(EditorWindowTest, TheSearchDialogLeavesTheHitsInSight) {
-    CEditorDlg& editor = OpenWith({test::LoginRecord("first"), test::LoginRecord("second"), test::LoginRecord("third")});
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {test::LoginRecord("first"), test::LoginRecord("second"), test::LoginRecord("third")})});
     SetWindowPos(editor.hwnd(), nullptr, 0, 0, 640, 480, SWP_NOZORDER);
     editor.view().grid().MoveTo(Cell{2, 0});
     editor.view().OpenSearch(CSearchDlg::Mode::Items);
@@ -97,7 +84,7 @@ TEST_F(EditorWindowTest, TheSearchDialogLeavesTheHitsInSight) {
 }
 
 TEST_F(EditorWindowTest, ADisabledPictureButtonShowsItsPictureGreyed) {
-    CEditorDlg& editor = OpenWith({test::LoginRecord("no web address")});
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {test::LoginRecord("no web address")})});
     HWND launch = GetDlgItem(editor.view().hwnd(), IDC_LAUNCH_URL);
     ASSERT_FALSE(IsWindowEnabled(launch));
     Pump(200);
@@ -170,7 +157,7 @@ void CALLBACK MenuTick(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 TEST_F(EditorWindowTest, MenuPicturesLieOnTheItemsBackgroundPlainOrHighlighted) {
-    CEditorDlg& editor = OpenWith({test::LoginRecord("site")});
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {test::LoginRecord("site")})});
     SetForegroundWindow(editor.hwnd());
     HMENU file = GetSubMenu(GetMenu(editor.hwnd()), 0);
     MenuPictureSeen highlighted;  // "New", the first item, highlighted as the menu opens from the keyboard
