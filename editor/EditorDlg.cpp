@@ -13,7 +13,6 @@
 #include "platform/Locale.h"
 #include "resources/bitmaps.h"
 #include "resources/resource.h"
-#include "uikit/MenuImages.h"
 #include "uikit/MessageLoop.h"
 #include "uikit/Module.h"
 
@@ -36,7 +35,6 @@ bool ExistsOnDisk(const std::string& path) { return SystemFileSystem().Exists(pa
 CEditorDlg::CEditorDlg() : Mapped(IDD_EDITOR) {}
 
 CEditorDlg::~CEditorDlg() {
-    for (HBITMAP image : menuImages_) DeleteObject(image);
     if (savedImage_ != nullptr) DeleteObject(savedImage_);
     if (modifiedImage_ != nullptr) DeleteObject(modifiedImage_);
 }
@@ -48,6 +46,7 @@ const ui::MessageMap<CEditorDlg>& CEditorDlg::Messages() {
                                 .Message(WM_GETMINMAXINFO, &CEditorDlg::OnGetMinMaxInfo)
                                 .Message(WM_PAINT, &CEditorDlg::OnPaint)
                                 .Message(WM_INITMENU, &CEditorDlg::OnInitMenuPopup)
+                                .Message(WM_MEASUREITEM, &CEditorDlg::OnMeasureItem)
                                 .Message(WM_DRAWITEM, &CEditorDlg::OnDrawItem)
                                 .Message(WM_SYSCOMMAND, &CEditorDlg::OnSysCommand)
                                 .Message(WM_ACTIVATE, &CEditorDlg::OnActivate)
@@ -91,10 +90,9 @@ bool CEditorDlg::OnInitDialog() {
     modifiedImage_ =
         static_cast<HBITMAP>(LoadImageA(ui::Instance(), MAKEINTRESOURCEA(IDB_STATUS_MODIFIED), IMAGE_BITMAP, 0, 0, 0));
     ui::SetAccelerators(hwnd(), LoadAcceleratorsA(ui::Instance(), MAKEINTRESOURCEA(IDR_EDITOR_KEYS)));
-    menuImages_ = ui::LoadMenuImages(IDB_MENU_IMAGES);
-    ui::SetMenuImages(GetMenu(hwnd()), {ID_NEW, ID_OPEN, ID_SAVE, ID_MASTER_PASSWORD, ID_OPTIONS, ID_REPORT, ID_EXPORT,
-                                        ID_IMPORT, ID_HELP_INDEX},
-                      menuImages_);
+    menuImages_.Attach(GetMenu(hwnd()), IDB_MENU_IMAGES,
+                       {ID_NEW, ID_OPEN, ID_SAVE, ID_MASTER_PASSWORD, ID_OPTIONS, ID_REPORT, ID_EXPORT, ID_IMPORT,
+                        ID_HELP_INDEX});
     RestoreWindowRect(App().Storage(), hwnd(), "WindowPosition", false);
     const std::string about = ui::LoadText(IDS_ABOUT_ITEM);
     if (!about.empty()) {
@@ -179,8 +177,13 @@ void CEditorDlg::SetColumnsText(const std::string& text) { status_.SetPaneText(2
 void CEditorDlg::ModifiedChanged() { InvalidateRect(status_.hwnd(), nullptr, TRUE); }
 void CEditorDlg::UpdateTitle() { SetText(EditorTitle(App().Database.FilePath)); }
 
+LRESULT CEditorDlg::OnMeasureItem(WPARAM, LPARAM lParam) {
+    return menuImages_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+}
+
 LRESULT CEditorDlg::OnDrawItem(WPARAM wParam, LPARAM lParam) {
     const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+    if (menuImages_.Draw(item)) return TRUE;
     if (wParam != kStatusBarId) return FALSE;
     HBITMAP image = App().Database.Modified ? modifiedImage_ : savedImage_;
     HDC source = CreateCompatibleDC(item.hDC);

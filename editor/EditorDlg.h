@@ -10,6 +10,7 @@
 #include "editor/EditorView.h"
 #include "uikit/Controls.h"
 #include "uikit/Dialog.h"
+#include "uikit/MenuImages.h"
 #include "uikit/MessageMap.h"
 
 namespace kv {
@@ -60,6 +61,7 @@ private:
     LRESULT OnPaint(WPARAM, LPARAM);
     LRESULT OnStart(WPARAM, LPARAM);
     LRESULT OnInitMenuPopup(WPARAM, LPARAM);
+    LRESULT OnMeasureItem(WPARAM, LPARAM);
     LRESULT OnDrawItem(WPARAM, LPARAM);
     LRESULT OnSysCommand(WPARAM, LPARAM);
     LRESULT OnActivate(WPARAM, LPARAM);
@@ -80,7 +82,7 @@ private:
     ui::StatusBar status_;
     HBITMAP savedImage_ = nullptr;
     HBITMAP modifiedImage_ = nullptr;
-    std::vector<HBITMAP> menuImages_;
+    ui::MenuImages menuImages_;
     SIZE minimumSize_{0, 0};
     bool exitRequested_ = false;
     bool started_ = false;

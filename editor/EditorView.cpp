@@ -2,6 +2,8 @@
 
 #include <richedit.h>
 
+#include <algorithm>
+
 #include "app/PasswordApp.h"
 #include "app/Settings.h"
 #include "app/WindowRect.h"
@@ -111,7 +113,7 @@ const ui::MessageMap<CEditorView>& CEditorView::Messages() {
                                 .Command(ID_CELL_PASTE, &CEditorView::OnPasteCell)
                                 .Command(ID_CELL_CLEAR, &CEditorView::OnClearCell)
                                 .Command(ID_SEARCH_FOLDERS, &CEditorView::OnSearchFolders)
-                                .Command(ID_SEARCH_RECORDS, &CEditorView::OnSearchRecords)
+                                .Command(ID_SEARCH_RECORDS, &CEditorView::SearchRecords)
                                 .Command(ID_GENERATE_BUTTON, &CEditorView::OnGeneratePassword)
                                 .Command(ID_GENERATE, &CEditorView::OnGeneratePassword)
                                 .Command(IDC_LAUNCH_URL, &CEditorView::OnLaunchUrl)
@@ -258,13 +260,62 @@ void CEditorView::ApplyBoxes(const PanelBoxes& b) {
     for (int i = 0; i < 9; ++i) place(kRecordButtonIds[i], b.recordButtons[i]);
 }
 
+SearchSurroundings CEditorView::CurrentSearchSurroundings() const {
+    HWND editor = GetAncestor(hwnd(), GA_ROOT);
+    const auto screenBox = [](HWND window) {
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        return BoxOf(rect);
+    };
+    SearchSurroundings around;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(editor, MONITOR_DEFAULTTONEAREST), &monitor);
+    around.workArea = BoxOf(monitor.rcWork);
+    around.editor = screenBox(editor);
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    RECT client{};
+    GetClientRect(grid_->hwnd(), &client);
+    if (grid_->CurrentRow() >= 0 &&
+        grid_->Send(LVM_GETITEMRECT, static_cast<WPARAM>(grid_->CurrentRow()), reinterpret_cast<LPARAM>(&row)) != 0 &&
+        IntersectRect(&row, &row, &client)) {
+        MapWindowPoints(grid_->hwnd(), nullptr, reinterpret_cast<POINT*>(&row), 2);
+        around.currentRow = BoxOf(row);
+    }
+    around.lowerFields = screenBox(Item(IDC_NOTES));
+    for (const int id : {IDC_LAUNCH_URL, IDC_URL, IDC_SEND_EMAIL, IDC_EMAIL}) {
+        const Box box = screenBox(Item(id));
+        Box& all = around.lowerFields;
+        all = Box{std::min(all.left, box.left), std::min(all.top, box.top), std::max(all.right, box.right),
+                  std::max(all.bottom, box.bottom)};
+    }
+    return around;
+}
+
+void CEditorView::PlaceSearchDialog() {
+    RECT dialog{};
+    GetWindowRect(search_->hwnd(), &dialog);
+    const Box place =
+        kv::PlaceSearchDialog(dialog.right - dialog.left, dialog.bottom - dialog.top, CurrentSearchSurroundings());
+    SetWindowPos(search_->hwnd(), nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CEditorView::KeepSearchDialogClear() {
+    if (!search_ || search_->hwnd() == nullptr) return;
+    RECT dialog{};
+    GetWindowRect(search_->hwnd(), &dialog);
+    if (CoversSearchHits(BoxOf(dialog), CurrentSearchSurroundings())) PlaceSearchDialog();
+}
+
 void CEditorView::LayOut() {
     RECT client{};
     GetClientRect(hwnd(), &client);
     if (client.right <= 0 || client.bottom <= 0) return;
     ApplyBoxes(LayOutPanel(ReadBoxes(), client.right, client.bottom));
     PlaceTreeInFrame();
-    InvalidateRect(hwnd(), nullptr, TRUE);
+    // The controls were moved without drawing: they all draw again where they are now.
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CEditorView::PlaceTreeInFrame() {

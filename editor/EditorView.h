@@ -12,6 +12,7 @@
 #include "editor/FolderTree.h"
 #include "editor/RecordGrid.h"
 #include "editor/RecordSearch.h"
+#include "editor/SearchPlacement.h"
 #include "editor/SearchDlg.h"
 #include "uikit/BitmapButton.h"
 #include "uikit/Dialog.h"
@@ -54,7 +55,7 @@ public:
     void ReloadGrid();
     void UpdateButtons();
     // Undoes the newest change, if any.
-    void Undo();
+    void Undo() override;
     // Gives the two undo items of a menu their current text and state.
     static void RelabelUndo(HMENU menu);
 
@@ -83,6 +84,7 @@ public:
     void RestartSearch() override { searcher_.Reset(); }
     void RecordsSorted() override;
     std::vector<FolderVisit> FolderWalk() override { return tree_->Walk(); }
+    void SearchRecords() override { OpenSearch(CSearchDlg::Mode::Items); }
 
     // SearchTarget
     void FindNext(const std::string& text) override;
@@ -116,8 +118,10 @@ private:
     void OnExpandAll() { tree_->ExpandAll(true); }
     void OnUrlChanged();
     void OnEmailChanged();
+    // Offers the completions of a text the user changed (the edit has the focus).
+    static void OfferCompletions(ui::CompletionEdit& edit);
     void OnNotesChanged();
-    void OnCellEditorChanged() { grid_->EditorTextChanged(); }
+    void OnCellEditorChanged();
     void OnAddRecord() { grid_->AddRecord(); }
     void OnEditRecord() { grid_->OpenEditor(); }
     void OnDeleteRecord() { grid_->DeleteRecords(); }
@@ -126,7 +130,6 @@ private:
     void OnPasteCell() { grid_->PasteCell(); }
     void OnClearCell() { grid_->ClearCell(); }
     void OnSearchFolders() { OpenSearch(CSearchDlg::Mode::Folders); }
-    void OnSearchRecords() { OpenSearch(CSearchDlg::Mode::Items); }
     void OnGeneratePassword();
     void OnLaunchUrl();
     void OnSendEmail();
@@ -137,6 +140,11 @@ private:
     void BeginRecordDrag(int row);
     void EndRecordDrag(POINT cursor);
     void ShowRecordHit(const SearchHit& hit);
+    SearchSurroundings CurrentSearchSurroundings() const;
+    // Puts the search dialog clear of the current row and the lower fields.
+    void PlaceSearchDialog();
+    // Moves the search dialog away when a hit shows under it.
+    void KeepSearchDialogClear();
     void ShowMessagePane();
     static LRESULT CALLBACK LowerFieldProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     bool HandleLowerFieldKey(HWND field, UINT key);

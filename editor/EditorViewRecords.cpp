@@ -156,16 +156,25 @@ bool CEditorView::KeepLowerFieldStorable(int id, int field) {
     return false;
 }
 
+void CEditorView::OfferCompletions(ui::CompletionEdit& edit) {
+    if (GetFocus() == edit.hwnd() && App().Settings.AutoComplete != 0) edit.OfferCompletions();
+}
+
 void CEditorView::OnUrlChanged() {
     if (!KeepLowerFieldStorable(IDC_URL, kUrl)) return;
     WriteLowerField(kUrl, ItemText(IDC_URL));
-    if (GetFocus() == url_.hwnd() && App().Settings.AutoComplete != 0) url_.OfferCompletions();
+    OfferCompletions(url_);
 }
 
 void CEditorView::OnEmailChanged() {
     if (!KeepLowerFieldStorable(IDC_EMAIL, kEmail)) return;
     WriteLowerField(kEmail, ItemText(IDC_EMAIL));
-    if (GetFocus() == email_.hwnd() && App().Settings.AutoComplete != 0) email_.OfferCompletions();
+    OfferCompletions(email_);
+}
+
+void CEditorView::OnCellEditorChanged() {
+    grid_->EditorTextChanged();
+    OfferCompletions(grid_->textEditor());
 }
 
 void CEditorView::OnNotesChanged() { WriteLowerField(kNotes, ui::GetRichText(Item(IDC_NOTES))); }
@@ -280,13 +289,7 @@ void CEditorView::OpenSearch(CSearchDlg::Mode mode) {
         mode == CSearchDlg::Mode::Folders ? app.Database.SearchFolderHistory : app.Database.SearchItemHistory;
     search_ = std::make_unique<CSearchDlg>(mode, history, app.Settings.SearchOptions, *this);
     search_->CreateModeless(GetAncestor(hwnd(), GA_ROOT));
-    // Beside the grid's header, clear of the tree and of most rows.
-    RECT editor{};
-    GetWindowRect(GetAncestor(hwnd(), GA_ROOT), &editor);
-    RECT dialog{};
-    GetWindowRect(search_->hwnd(), &dialog);
-    SetWindowPos(search_->hwnd(), nullptr, editor.right - (dialog.right - dialog.left) - 16, editor.bottom - (dialog.bottom - dialog.top) - 40, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER);
+    PlaceSearchDialog();
     search_->Show(SW_SHOW);
 }
 
@@ -322,6 +325,7 @@ void CEditorView::FindNext(const std::string& text) {
         if (!hit) return;
     }
     ShowRecordHit(*hit);
+    KeepSearchDialogClear();
 }
 
 void CEditorView::ShowRecordHit(const SearchHit& hit) {

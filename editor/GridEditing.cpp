@@ -41,6 +41,22 @@ SystemTime FromSystemTime(const SYSTEMTIME& s) {
     return t;
 }
 
+// The height at which an editor shows its line of text whole: the font's
+// line, a pixel above and below it, and the editor's frame.
+int WholeLineHeight(HWND editor) {
+    HDC dc = GetDC(editor);
+    HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(editor, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, font);
+    ReleaseDC(editor, dc);
+    RECT window{};
+    GetWindowRect(editor, &window);
+    RECT client{};
+    GetClientRect(editor, &client);
+    return metrics.tmHeight + 2 + (window.bottom - window.top - client.bottom);
+}
+
 }  // namespace
 
 void CRecordGrid::PlaceEditor(HWND editor, Cell cell, bool password) {
@@ -49,6 +65,12 @@ void CRecordGrid::PlaceEditor(HWND editor, Cell cell, bool password) {
     GetClientRect(hwnd(), &client);
     rect.right = std::min(rect.right, client.right);  // cut at the grid's right edge
     MapWindowPoints(hwnd(), GetParent(editor), reinterpret_cast<POINT*>(&rect), 2);
+    // A cell lower than the editor's line and frame gets a taller editor, centred on it.
+    const int grow = WholeLineHeight(editor) - (rect.bottom - rect.top);
+    if (grow > 0) {
+        rect.top -= grow / 2;
+        rect.bottom += grow - grow / 2;
+    }
     if (password) {
         rect.right -= kGenerateButtonWidth;
         SetWindowPos(generateButton_, HWND_TOP, rect.right, rect.top, kGenerateButtonWidth, rect.bottom - rect.top,
@@ -209,6 +231,15 @@ bool CRecordGrid::HandleKey(UINT key) {
         case VK_END: Move(control ? GridMove::Last : GridMove::End); return true;
         case VK_PRIOR: Move(GridMove::PageUp); return true;
         case VK_NEXT: Move(GridMove::PageDown); return true;
+        case 'F':
+            if (!control) return false;
+            host_.SearchRecords();
+            return true;
+        case 'Z':
+            // Undo needs a current cell, as in the tree it needs a folder.
+            if (!control) return false;
+            if (current_.row >= 0) host_.Undo();
+            return true;
         default: return false;
     }
 }

@@ -46,6 +46,8 @@ MoveTarget Navigate(Cell current, GridMove move, int rowCount, int columnCount, 
             if (row < lastRow) return CellAt(row + 1, column, rowCount);
             if (lastRecordEmpty) return Nowhere();
             return {MoveTarget::Kind::AddRecord, {rowCount, 0}};
+        case GridMove::WheelDown:
+            return CellAt(row + 1, column, rowCount);
         case GridMove::Home:
             return CellAt(row, 0, rowCount);
         case GridMove::End:

@@ -17,6 +17,7 @@ enum class GridMove {
     Left,
     Up,
     Down,
+    WheelDown,  // the mouse wheel: the next row, never a new record
     Home,
     End,
     First,  // Ctrl+Home

@@ -35,6 +35,7 @@ void CRecordGrid::Initialise(HWND grid, HWND textEditor, HWND dateEditor, HWND g
     dateEditor_ = dateEditor;
     generateButton_ = generateButton;
     SetWindowSubclass(grid, GridProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
+    CreateTip();
     for (HWND editor : {textEditor, dateEditor}) {
         SetWindowSubclass(editor, EditorProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
     }
@@ -384,9 +385,22 @@ void CRecordGrid::RebuildCompletions() { FillCompletionList(completions_, db_, s
 LRESULT CALLBACK CRecordGrid::GridProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                             DWORD_PTR data) {
     auto& self = *reinterpret_cast<CRecordGrid*>(data);
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+        const DWORD at = GetMessagePos();
+        self.TrackTip(MSG{hwnd, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
+                          POINT{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))}});
+    }
     switch (message) {
         case WM_GETDLGCODE:
             return DLGC_WANTALLKEYS;
+        case WM_NOTIFY: {
+            auto& header = *reinterpret_cast<NMHDR*>(lParam);
+            if (header.hwndFrom == self.tip_ && header.code == TTN_GETDISPINFOA) {
+                self.FillTipText(*reinterpret_cast<NMTTDISPINFOA*>(lParam));
+                return 0;
+            }
+            break;
+        }
         case WM_KEYDOWN:
             if (self.HandleKey(static_cast<UINT>(wParam))) return 0;
             break;
@@ -395,7 +409,7 @@ LRESULT CALLBACK CRecordGrid::GridProcedure(HWND hwnd, UINT message, WPARAM wPar
             return 0;
         case WM_MOUSEWHEEL:
             if (!self.textEditor_.ListOpen()) {
-                self.Move(GET_WHEEL_DELTA_WPARAM(wParam) < 0 ? GridMove::Down : GridMove::Up);
+                self.Move(GET_WHEEL_DELTA_WPARAM(wParam) < 0 ? GridMove::WheelDown : GridMove::Up);
                 return 0;
             }
             break;

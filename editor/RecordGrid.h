@@ -41,6 +41,10 @@ public:
     virtual void RecordsSorted() = 0;
     // The order of the current folder's tree path for undo snapshots.
     virtual std::vector<FolderVisit> FolderWalk() = 0;
+    // Ctrl+Z in the grid: undo the newest change, if any.
+    virtual void Undo() = 0;
+    // Ctrl+F in the grid: open the record search.
+    virtual void SearchRecords() = 0;
 };
 
 class CRecordGrid : public ui::ListView {
@@ -129,6 +133,10 @@ public:
 private:
     static LRESULT CALLBACK GridProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     static LRESULT CALLBACK EditorProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    // The tip that shows the text of a cut-off cell under the mouse.
+    void CreateTip();
+    void TrackTip(const MSG& mouse);
+    void FillTipText(NMTTDISPINFOA& info);
     void SetColumns(const std::vector<int>& columns);
     void RefreshDateTexts(Folder& folder);
     void ShowRows();
@@ -156,6 +164,9 @@ private:
     ui::CompletionEdit textEditor_;
     HWND dateEditor_ = nullptr;
     HWND generateButton_ = nullptr;
+    HWND tip_ = nullptr;
+    Cell tipCell_{-1, -1};
+    std::string tipText_;
     CompletionList completions_;
 
     int folderIndex_ = -1;

@@ -14,6 +14,8 @@ constexpr COLORREF kTransparentColor = RGB(255, 0, 255);
 // An image list of one or more pictures of `width` pixels cut from a bitmap
 // resource, with magenta as the transparent colour; null when missing.
 HIMAGELIST LoadMaskedImages(UINT bitmapId, int width);
+// The same pictures greyed, as a disabled control shows them.
+HIMAGELIST LoadGreyedImages(UINT bitmapId, int width);
 
 // An image list of `size` by `size` pictures, the first picture of each
 // bitmap in order (a missing bitmap leaves its place out).
@@ -39,6 +41,7 @@ private:
     void PaintParentBackground(HDC dc) const;
 
     HIMAGELIST images_ = nullptr;
+    HIMAGELIST greyedImages_ = nullptr;
     HIMAGELIST pressedImages_ = nullptr;
     bool flat_ = false;
 };

@@ -61,6 +61,12 @@ TEST(GridNavigationTest, DownOnTheLastRowAddsARecordUnlessTheLastRecordIsEmpty) 
     EXPECT_EQ(Move({3, 1}, GridMove::Down, true), "cell 4,1");
 }
 
+TEST(GridNavigationTest, TheWheelNeverAddsARecord) {
+    EXPECT_EQ(Move({3, 1}, GridMove::WheelDown), "cell 4,1");
+    EXPECT_EQ(Move({4, 1}, GridMove::WheelDown, false), "none");
+    EXPECT_EQ(Move({4, 1}, GridMove::WheelDown, true), "none");
+}
+
 TEST(GridNavigationTest, HomeEndAndTheirControlForms) {
     EXPECT_EQ(Move({3, 1}, GridMove::Home), "cell 3,0");
     EXPECT_EQ(Move({3, 1}, GridMove::End), "cell 3,2");

@@ -1,6 +1,8 @@
 // The record grid, the search and record moves on the real editor.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "app/Clipboard.h"
 #include "db/FileMessages.h"
 #include "editor/UndoHistory.h"
@@ -16,6 +18,86 @@ using namespace uitest;
 SystemTime Day(int year, int month, int day) {
     return SystemTime{static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month), 0,
                       static_cast<std::uint16_t>(day), 0, 0, 0, 0};
+}
+
+// Sends a key to `window` with Ctrl held down in this thread's key state.
+void PressWithControl(HWND window, UINT key) {
+    BYTE keys[256]{};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageA(window, WM_KEYDOWN, key, 0);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+}
+
+// Turns the mouse wheel over `window` by one notch (down when `down`).
+void TurnWheel(HWND window, bool down) {
+    const short delta = static_cast<short>(down ? -WHEEL_DELTA : WHEEL_DELTA);
+    SendMessageA(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
+}
+
+// Whether the screen shows what `window` draws of itself, along the middle
+// row of its client area.
+bool ScreenShowsItsDrawing(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    int same = 0;
+    for (int x = 0; x < client.right; ++x) {
+        const int y = client.bottom / 2;
+        if (GetPixel(memory, x, y) == GetPixel(screen, origin.x + x, origin.y + y)) ++same;
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return client.right > 0 && same == client.right;
+}
+
+// The height of a line of `window`'s font.
+int LineHeight(HWND window) {
+    HDC dc = GetDC(window);
+    HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, font);
+    ReleaseDC(window, dc);
+    return metrics.tmHeight;
+}
+
+// The text of this process's visible tip, once one shows within `timeoutMs`.
+std::string ShownTip(DWORD timeoutMs) {
+    std::string text;
+    WaitUntil(
+        [&text] {
+            for (HWND tip : FindWindows({GetCurrentProcessId(), "", TOOLTIPS_CLASSA, true})) {
+                text = TextOf(tip);
+                if (!text.empty()) return true;
+            }
+            return false;
+        },
+        timeoutMs);
+    return text;
+}
+
+// Rests the mouse on the middle of a cell of the grid.
+void RestMouseOn(CRecordGrid& grid, Cell cell) {
+    RECT rect{};
+    rect.top = cell.column;
+    rect.left = LVIR_LABEL;
+    grid.Send(LVM_GETSUBITEMRECT, static_cast<WPARAM>(cell.row), reinterpret_cast<LPARAM>(&rect));
+    POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    POINT screen = middle;
+    ClientToScreen(grid.hwnd(), &screen);
+    SetCursorPos(screen.x, screen.y);
+    SendMessageA(grid.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(middle.x, middle.y));
 }
 
 using GridTest = GridFixture;
@@ -62,6 +144,108 @@ TEST_F(GridTest, DownOnTheLastRow) {
     EXPECT_EQ(Grid(editor).CurrentRow(), 2);
     EXPECT_TRUE(Grid(editor).EditorOpen());
     Grid(editor).CancelEditor();
+}
+
+TEST_F(GridTest, TheWheelMovesTheRowButNeverAddsOne) {
+    CEditorDlg& editor = Open({MakeFolder("A", 1, {test::LoginRecord("a"), test::LoginRecord("b")})});
+    CRecordGrid& grid = Grid(editor);
+    grid.MoveTo(Cell{0, 1});
+    TurnWheel(grid.hwnd(), true);
+    EXPECT_EQ(grid.CurrentRow(), 1);
+    TurnWheel(grid.hwnd(), true);
+    EXPECT_EQ(grid.Count(), 2);
+    EXPECT_EQ(FolderAt(0).records.size(), 2u);
+    EXPECT_EQ(grid.CurrentRow(), 1);
+    EXPECT_EQ(grid.CurrentCell().column, 1);
+    EXPECT_FALSE(grid.EditorOpen());
+    TurnWheel(grid.hwnd(), false);
+    EXPECT_EQ(grid.CurrentRow(), 0);
+}
+
+TEST_F(GridTest, ControlZUndoesAndControlFSearchesInTheGrid) {
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {test::LoginRecord("Old")})});
+    CRecordGrid& grid = Grid(editor);
+    EditCell(editor, Cell{0, 0}, "New");
+    ASSERT_EQ(app_->Undo.Count(), 1);
+    grid.Focus();
+    PressWithControl(grid.hwnd(), 'Z');
+    EXPECT_EQ(FolderAt(0).records[0].fields[kDescription], "Old");
+    EXPECT_EQ(app_->Undo.Count(), 0);
+    PressWithControl(grid.hwnd(), 'F');
+    ASSERT_NE(editor.view().searchDialog(), nullptr);
+    EXPECT_EQ(TextOf(editor.view().searchDialog()->hwnd()), "Search items");
+}
+
+TEST_F(GridTest, TheCellEditorOffersCompletionsWhileAutoCompleteIsOn) {
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {test::LoginRecord("Mailbox", "alice"), test::LoginRecord("")})});
+    CRecordGrid& grid = Grid(editor);
+    grid.MoveTo(Cell{1, 0});
+    grid.OpenEditor();
+    ASSERT_EQ(GetFocus(), grid.textEditor().hwnd());
+    SendMessageA(grid.textEditor().hwnd(), WM_CHAR, 'm', 0);
+    EXPECT_EQ(grid.textEditor().Offered(), std::vector<std::string>{"Mailbox"});
+    grid.CancelEditor();
+
+    app_->Settings.AutoComplete = 0;
+    grid.OpenEditor();
+    SendMessageA(grid.textEditor().hwnd(), WM_CHAR, 'm', 0);
+    EXPECT_TRUE(grid.textEditor().Offered().empty());
+    grid.CancelEditor();
+}
+
+TEST_F(GridTest, ThePasswordEditorAndItsButtonShowAtOnce) {
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {test::LoginRecord("site", "alice", "s3cret")})});
+    CRecordGrid& grid = Grid(editor);
+    grid.MoveTo(Cell{0, 2});
+    grid.OpenEditor();
+    HWND edit = grid.textEditor().hwnd();
+    HWND button = GetDlgItem(editor.view().hwnd(), IDC_CELL_GENERATE);
+    ASSERT_TRUE(IsWindowVisible(edit));
+    ASSERT_TRUE(IsWindowVisible(button));
+    Pump(300);  // the grid has painted again since the editor took the focus
+    RECT client{};
+    GetClientRect(edit, &client);
+    EXPECT_EQ(ScreenPixel(edit, POINT{client.right - 3, client.bottom / 2}), GetSysColor(COLOR_WINDOW));
+    EXPECT_TRUE(ScreenShowsItsDrawing(button));
+    grid.CancelEditor();
+}
+
+TEST_F(GridTest, TheCellEditorShowsItsLineWholeCentredOnTheCell) {
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory, {test::LoginRecord("Typing", "alice")})});
+    CRecordGrid& grid = Grid(editor);
+    grid.MoveTo(Cell{0, 1});
+    grid.OpenEditor();
+    HWND edit = grid.textEditor().hwnd();
+    RECT client{};
+    GetClientRect(edit, &client);
+    EXPECT_GE(client.bottom, LineHeight(edit) + 2);
+    RECT cell{};
+    cell.top = 1;
+    cell.left = LVIR_BOUNDS;
+    grid.Send(LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
+    RECT box{};
+    GetWindowRect(edit, &box);
+    MapWindowPoints(nullptr, grid.hwnd(), reinterpret_cast<POINT*>(&box), 2);
+    EXPECT_LE(std::abs((box.top + box.bottom) - (cell.top + cell.bottom)), 2);
+    grid.CancelEditor();
+}
+
+TEST_F(GridTest, ACutOffCellShowsItsWholeTextInATip) {
+    const std::string longText = "A description far too long for its narrow column";
+    CEditorDlg& editor = Open({MakeFolder("Web", kInternetCategory,
+                                          {test::LoginRecord(longText, "al", "a password of thirty characters")})});
+    CRecordGrid& grid = Grid(editor);
+    SetForegroundWindow(editor.hwnd());
+    grid.Send(LVM_SETCOLUMNWIDTH, 0, 80);
+    grid.Send(LVM_SETCOLUMNWIDTH, 2, 24);
+    RestMouseOn(grid, Cell{0, 0});
+    EXPECT_EQ(ShownTip(3000), longText);
+    // A cell that shows its whole text has no tip.
+    RestMouseOn(grid, Cell{0, 1});
+    EXPECT_EQ(ShownTip(1500), "");
+    // A masked password's tip shows the mask, never the password.
+    RestMouseOn(grid, Cell{0, 2});
+    EXPECT_EQ(ShownTip(3000), "*****");
 }
 
 TEST_F(GridTest, DeletingRecords) {

@@ -159,4 +159,12 @@ void DialogAnswerer::Answer() {
     PressButton(search.found, answer.button);
 }
 
+COLORREF ScreenPixel(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, client.x, client.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
 }  // namespace kv::uitest

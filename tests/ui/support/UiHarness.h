@@ -51,6 +51,9 @@ HTREEITEM ExpandedChild(HWND tree, HTREEITEM item);
 // The text of a message box (its static text control).
 std::string MessageBoxText(HWND box);
 
+// What the screen shows at a point of `window`'s client area.
+COLORREF ScreenPixel(HWND window, POINT client);
+
 // Answers the dialogs that this thread opens, in the order expected: each
 // answer waits for a visible dialog with the given caption, records its
 // message text and presses the button. Works inside modal loops, from a

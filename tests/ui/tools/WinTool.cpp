@@ -9,6 +9,11 @@
 //   wintool command TITLE ID     sends that window the menu command ID
 //   wintool expand TITLE ID      expands every item of tree view ID of that window
 //   wintool wait TITLE [MS]      waits until a visible window with that title exists
+//   wintool key TITLE ID VK...   posts key presses (virtual-key codes) to control ID among the
+//                                window's descendants (0: the window itself)
+//   wintool hover TITLE ID X Y   rests the mouse on point (X, Y) of control ID among the descendants
+//   wintool syscommand TITLE SC [LPARAM]  posts WM_SYSCOMMAND (61488 maximises, 61728 restores,
+//                                61696 with a letter's code opens that menu of the menu bar)
 #include <windows.h>
 #include <commctrl.h>
 
@@ -23,7 +28,7 @@ namespace {
 using kv::uitest::FindWindowMatching;
 
 int Usage() {
-    std::fprintf(stderr, "usage: wintool list | foreground | tray | rect TITLE | press TITLE ID | settext TITLE ID TEXT | command TITLE ID | expand TITLE ID | wait TITLE [MS]\n");
+    std::fprintf(stderr, "usage: wintool list | foreground | tray | rect TITLE | press TITLE ID | settext TITLE ID TEXT | command TITLE ID | expand TITLE ID | wait TITLE [MS] | key TITLE ID VK... | hover TITLE ID X Y | syscommand TITLE SC [LPARAM]\n");
     return 2;
 }
 
@@ -46,6 +51,26 @@ void ExpandAll(HWND tree, HTREEITEM item) {
 }
 
 HWND Visible(const std::string& title) { return FindWindowMatching({0, title, "", true}); }
+
+struct DescendantSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchId(HWND child, LPARAM lParam) {
+    auto& search = *reinterpret_cast<DescendantSearch*>(lParam);
+    if (GetDlgCtrlID(child) != search.id) return TRUE;
+    search.found = child;
+    return FALSE;
+}
+
+// The first descendant of `window` with control identifier `id`; the window itself for 0.
+HWND Descendant(HWND window, int id) {
+    if (id == 0) return window;
+    DescendantSearch search{id, nullptr};
+    EnumChildWindows(window, MatchId, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 }  // namespace
 
@@ -97,6 +122,28 @@ int main(int argc, char** argv) {
     if (command == "expand" && argc > 3) {
         HWND tree = GetDlgItem(window, std::atoi(argv[3]));
         ExpandAll(tree, reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)));
+        return 0;
+    }
+    if (command == "key" && argc > 4) {
+        HWND target = Descendant(window, std::atoi(argv[3]));
+        for (int i = 4; i < argc && target != nullptr; ++i) {
+            PostMessageA(target, WM_KEYDOWN, static_cast<WPARAM>(std::atoi(argv[i])), 1);
+            PostMessageA(target, WM_KEYUP, static_cast<WPARAM>(std::atoi(argv[i])), 0xC0000001);
+        }
+        return target != nullptr ? 0 : 1;
+    }
+    if (command == "hover" && argc > 5) {
+        HWND target = Descendant(window, std::atoi(argv[3]));
+        if (target == nullptr) return 1;
+        POINT point{std::atoi(argv[4]), std::atoi(argv[5])};
+        POINT screen = point;
+        ClientToScreen(target, &screen);
+        SetCursorPos(screen.x, screen.y);
+        PostMessageA(target, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+        return 0;
+    }
+    if (command == "syscommand" && argc > 3) {
+        PostMessageA(window, WM_SYSCOMMAND, static_cast<WPARAM>(std::atoi(argv[3])), argc > 4 ? std::atoi(argv[4]) : 0);
         return 0;
     }
     if (command == "press" && argc > 3) {
