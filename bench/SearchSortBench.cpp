@@ -21,7 +21,7 @@
 namespace kv::bench {
 namespace {
 
-using SortFunction = void (*)(std::vector<Record>&, int, bool, const Locale&);
+using SortFunction = std::vector<std::size_t> (*)(std::vector<Record>&, int, bool, const Locale&);
 
 // The records of a synthetic database of `count` records in one folder, in no particular order.
 std::vector<Record> FolderOf(std::size_t count) {

@@ -93,8 +93,9 @@ bool RecordsInOrder(const std::vector<Record>& records, int field, bool ascendin
     return true;
 }
 
-void ExchangeSortRecords(std::vector<Record>& records, int field, bool ascending, const Locale& locale) {
-    Reorder(records, field, ascending, locale, [](std::vector<std::size_t>& positions, const RecordOrder& order) {
+std::vector<std::size_t> ExchangeSortRecords(std::vector<Record>& records, int field, bool ascending,
+                                             const Locale& locale) {
+    return Reorder(records, field, ascending, locale, [](std::vector<std::size_t>& positions, const RecordOrder& order) {
         for (bool swapped = true; swapped;) {
             swapped = false;
             for (std::size_t i = 1; i < positions.size(); ++i) {

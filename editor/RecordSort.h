@@ -26,6 +26,7 @@ bool RecordsInOrder(const std::vector<Record>& records, int field, bool ascendin
 
 // The same order by repeated passes that swap neighbours standing in the wrong
 // order until a pass swaps nothing: quadratic, the reference for SortRecords.
-void ExchangeSortRecords(std::vector<Record>& records, int field, bool ascending, const Locale& locale);
+std::vector<std::size_t> ExchangeSortRecords(std::vector<Record>& records, int field, bool ascending,
+                                             const Locale& locale);
 
 }  // namespace kv

@@ -635,7 +635,7 @@ protected:
     std::string problem_;
 };
 
-constexpr int kStepsPerSeed = 200;
+constexpr int kStepsPerSeed = 400;
 constexpr auto kShrinkTime = std::chrono::seconds(90);
 
 TEST_P(EditorStatefulTest, RandomUserSessionsKeepTheEditorAndTheModelInStep) {
