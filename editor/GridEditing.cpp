@@ -44,17 +44,11 @@ SystemTime FromSystemTime(const SYSTEMTIME& s) {
 // The height at which an editor shows its line of text whole: the font's
 // line, a pixel above and below it, and the editor's frame.
 int WholeLineHeight(HWND editor) {
-    HDC dc = GetDC(editor);
-    HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(editor, WM_GETFONT, 0, 0)));
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, font);
-    ReleaseDC(editor, dc);
     RECT window{};
     GetWindowRect(editor, &window);
     RECT client{};
     GetClientRect(editor, &client);
-    return metrics.tmHeight + 2 + (window.bottom - window.top - client.bottom);
+    return ui::FontLineHeight(editor) + 2 + (window.bottom - window.top - client.bottom);
 }
 
 }  // namespace

@@ -51,8 +51,8 @@ void CRecordGrid::TrackTip(const MSG& mouse) {
 void CRecordGrid::FillTipText(NMTTDISPINFOA& info) {
     tipText_.clear();
     const Record* record = nullptr;
-    if (folderIndex_ >= 0 && tipCell_.row >= 0) {
-        const auto& records = db_.Folders[static_cast<std::size_t>(folderIndex_)].records;
+    if (const Folder* folder = ShownFolder(); folder != nullptr && tipCell_.row >= 0) {
+        const auto& records = folder->records;
         if (static_cast<std::size_t>(tipCell_.row) < records.size()) record = &records[static_cast<std::size_t>(tipCell_.row)];
     }
     const int field = FieldAt(tipCell_.column);

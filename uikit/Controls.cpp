@@ -18,6 +18,16 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+int FontLineHeight(HWND window) {
+    HDC dc = GetDC(window);
+    HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, font);
+    ReleaseDC(window, dc);
+    return metrics.tmHeight;
+}
+
 std::string Control::Text() const { return WindowText(hwnd_); }
 
 RECT Control::Rect() const {

@@ -13,6 +13,9 @@ namespace ui {
 // The whole text of a window.
 std::string WindowText(HWND window);
 
+// The height of a line of the window's font, in pixels.
+int FontLineHeight(HWND window);
+
 class Control {
 public:
     Control() = default;

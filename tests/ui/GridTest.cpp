@@ -61,17 +61,6 @@ bool ScreenShowsItsDrawing(HWND window) {
     return client.right > 0 && same == client.right;
 }
 
-// The height of a line of `window`'s font.
-int LineHeight(HWND window) {
-    HDC dc = GetDC(window);
-    HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, font);
-    ReleaseDC(window, dc);
-    return metrics.tmHeight;
-}
-
 // The text of this process's visible tip, once one shows within `timeoutMs`.
 std::string ShownTip(DWORD timeoutMs) {
     std::string text;
@@ -218,7 +207,7 @@ TEST_F(GridTest, TheCellEditorShowsItsLineWholeCentredOnTheCell) {
     HWND edit = grid.textEditor().hwnd();
     RECT client{};
     GetClientRect(edit, &client);
-    EXPECT_GE(client.bottom, LineHeight(edit) + 2);
+    EXPECT_GE(client.bottom, ui::FontLineHeight(edit) + 2);
     RECT cell{};
     cell.top = 1;
     cell.left = LVIR_BOUNDS;
