@@ -2,7 +2,7 @@
 
 #include <shlobj.h>
 
-#include "app/MessageBox.h"
+#include "desktop/MessageBox.h"
 #include "app/PasswordApp.h"
 #include "db/ui/EnterPasswordDlg.h"
 #include "db/ui/PasswordFileFilter.h"

@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "app/WindowBeside.h"
-#include "app/WindowPlacement.h"
+#include "desktop/WindowBeside.h"
+#include "desktop/WindowPlacement.h"
 #include "uikit/Module.h"
 
 namespace kv {
@@ -23,7 +23,7 @@ const ui::MessageMap<CNotesPopup>& CNotesPopup::Messages() {
     return map;
 }
 
-bool CNotesPopup::Open(HWND owner, const std::string& text, POINT at) {
+bool CNotesPopup::Open(HWND owner, const char* text, POINT at) {
     if (!RegisterClass(kClassName)) return false;
     // Opened near a screen edge, the window moves back onto the work area.
     const ScreenRect placed = KeepOnWorkArea({at.x, at.y, at.x + kWidth, at.y + kHeight}, WorkAreaAt(at));
@@ -32,7 +32,7 @@ bool CNotesPopup::Open(HWND owner, const std::string& text, POINT at) {
                 rect, owner)) {
         return false;
     }
-    text_ = CreateWindowExA(0, "EDIT", text.c_str(), WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY,
+    text_ = CreateWindowExA(0, "EDIT", text, WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY,
                             0, 0, 0, 0, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextId)), ui::Instance(),
                             nullptr);
     SendMessageA(text_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);

@@ -18,7 +18,7 @@ public:
 
     // Opens the window with its top-left corner at `at` (screen pixels),
     // showing `text` with its line ends as CR LF (NotesPopupText).
-    bool Open(HWND owner, const std::string& text, POINT at);
+    bool Open(HWND owner, const char* text, POINT at);
 
     static const ui::MessageMap<CNotesPopup>& Messages();
 

@@ -8,7 +8,7 @@ SecretString NotesPopupText(std::string_view notes) {
     constexpr std::size_t kShown = 512;
     SecretString plain = PlainTextOf(notes);
     plain.Truncate(kShown);
-    const std::string& text = plain.get();
+    const std::string_view text = plain.view();
     SecretString shown = SecretString::WithCapacity(2 * text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' || text[i] == '\n') {

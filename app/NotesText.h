@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "db/SecureWipe.h"
+#include "platform/SecretString.h"
 
 namespace kv {
 

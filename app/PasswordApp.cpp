@@ -3,14 +3,14 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "app/LegacyMigration.h"
-#include "app/MessageBox.h"
-#include "app/RegisteredMessages.h"
-#include "app/Settings.h"
+#include "settings/LegacyMigration.h"
+#include "desktop/MessageBox.h"
+#include "desktop/RegisteredMessages.h"
+#include "settings/Settings.h"
 #include "app/StartRequest.h"
 #include "db/FileFlows.h"
 #include "db/PasswordFile.h"
-#include "db/SecureWipe.h"
+#include "platform/SecureWipe.h"
 #include "editor/EditorDlg.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
@@ -223,7 +223,7 @@ void CPasswordApp::ShowEditor() {
         BringWindowToTop(editor_->hwnd());
     } else {
         if (editor_) return;  // its window was destroyed: the program is ending
-        editor_ = std::make_unique<CEditorDlg>();
+        editor_ = std::make_unique<CEditorDlg>(*this);
         if (!editor_->CreateModeless(GetDesktopWindow())) return;
         HICON small = ui::LoadIconAt(IDI_KELVANDOR, 16);
         HICON large = ui::LoadIconAt(IDI_KELVANDOR, 32);

@@ -10,19 +10,17 @@
 #include <vector>
 
 #include "app/AppFileUi.h"
-#include "app/AppSettings.h"
-#include "app/ClipboardClearing.h"
-#include "app/RegistrySettings.h"
-#include "app/SharedMemoryBlock.h"
+#include "settings/AppSettings.h"
+#include "settings/RegistrySettings.h"
+#include "webforms/SharedMemoryBlock.h"
 #include "app/TrayWnd.h"
-#include "db/Database.h"
-#include "editor/UndoHistory.h"
+#include "editor/EditorHost.h"
 
 namespace kv {
 
 class CEditorDlg;
 
-class CPasswordApp {
+class CPasswordApp : public EditorHost {
 public:
     CPasswordApp();
     ~CPasswordApp();
@@ -61,33 +59,31 @@ public:
     // exists. False when no file was chosen.
     bool SelectDatabase();
     // The orderly shutdown; false when the user cancelled it.
-    bool Exit(bool askedByOtherInstance);
+    bool Exit(bool askedByOtherInstance) override;
 
     void LoadAppSettings();
     // Saves the settings; a key that cannot be created is reported once a run.
-    void SaveAppSettings();
+    void SaveAppSettings() override;
 
     // How long a second start waits for this one to close (tests shorten it).
     void SetShutdownTimeout(unsigned milliseconds) { shutdownTimeoutMs_ = milliseconds; }
 
     // Points the settings at another key (tests); before InitInstance.
     void UseSettingsLocation(const SettingsLocation& location) { storage_ = RegistrySettings(location); }
-    RegistrySettings& Storage() { return storage_; }
+    RegistrySettings& Storage() override { return storage_; }
 
     CTrayWnd& Tray() { return tray_; }
     CEditorDlg* Editor() { return editor_.get(); }
     HWND RichEdit() const { return richEdit_; }
     HWND MessageWindow() const { return messageWindow_; }
     const SharedMemoryBlock& SharedBlock() const { return sharedBlock_; }
-    AppFileUi& FileInterface() { return fileUi_; }
+    AppFileUi& FileInterface() override { return fileUi_; }
+    bool TrayIconShown() const override { return tray_.IconShown(); }
+    void RefreshTrayDlg() override { tray_.RefreshTrayDlg(); }
+    void MarkTrayDlgStale() override { tray_.MarkTrayDlgStale(); }
     HBRUSH SkinBrush() const { return skinBrush_; }
 
-    AppSettings Settings;
-    PasswordDatabase Database;
-    UndoHistory Undo;
-    ClipboardMemory CopiedText;
     bool Locked = false;
-    bool Exiting = false;
     bool IsNT = false;
     bool IsWin95 = false;
 

@@ -1,10 +1,10 @@
 // Locking, the lock hot key, the screen-saver watch and clipboard clearing.
 #include <utility>
 
-#include "app/Clipboard.h"
-#include "app/MessageBox.h"
+#include "desktop/Clipboard.h"
+#include "desktop/MessageBox.h"
 #include "app/PasswordApp.h"
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "db/Verifier.h"
 #include "editor/EditorDlg.h"
 #include "uikit/ThreadWindows.h"
@@ -107,7 +107,7 @@ bool CPasswordApp::IsScreenSaverRunning() const {
 
 void CPasswordApp::ClearClipboardIfDue() {
     SystemClipboard clipboard(tray_.hwnd());
-    kv::ClearClipboardIfDue(CopiedText, clipboard, GetTickCount(), ClearDelaySeconds(Settings));
+    kv::ClearClipboardIfDue(CopiedText(), clipboard, GetTickCount(), ClearDelaySeconds(Settings));
 }
 
 }  // namespace kv

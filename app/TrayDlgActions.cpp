@@ -5,17 +5,17 @@
 
 #include <array>
 
-#include "app/Clipboard.h"
-#include "app/MessageBox.h"
+#include "desktop/Clipboard.h"
+#include "desktop/MessageBox.h"
 #include "app/NotesPopup.h"
 #include "app/NotesText.h"
 #include "app/PasswordApp.h"
-#include "app/RegisteredMessages.h"
+#include "desktop/RegisteredMessages.h"
 #include "app/TrayDlg.h"
-#include "app/WindowBeside.h"
-#include "app/WindowPlacement.h"
+#include "desktop/WindowBeside.h"
+#include "desktop/WindowPlacement.h"
 #include "db/RichText.h"
-#include "db/SecureWipe.h"
+#include "platform/SecretString.h"
 #include "editor/EditorDlg.h"
 #include "hooklib/KelvandorKey.h"
 #include "platform/Win32Error.h"
@@ -74,7 +74,7 @@ void WaitForTypedKeys(HWND target) {
 
 void CTrayDlg::CopySelection() {
     SecretString value(tree_.model().Value(tree_.SelectedItem()));
-    if (tree_.Selection() != nullptr) CopyToClipboard(value.get());
+    if (tree_.Selection() != nullptr) CopyToClipboard(value.view());
 }
 
 HWND CTrayDlg::FindPasteTarget() const {
@@ -98,8 +98,8 @@ void CTrayDlg::PasteToApplication() {
         const SecretString text = tree_.Selection() != nullptr
                                       ? tree_.model().TypedText(tree_.SelectedItem(), App().Settings.SendTab != 0)
                                       : SecretString();
-        if (!text.get().empty()) {
-            SendKeys(target, text.get().c_str());
+        if (!text.empty()) {
+            SendKeys(target, text.c_str());
             if (attached) WaitForTypedKeys(target);
         }
         if (attached) AttachThreadInput(ours, theirs, FALSE);
@@ -193,7 +193,7 @@ LRESULT CTrayDlg::OnTreeRightClick(NMHDR&) {
     const auto enable = [menu](UINT id, bool on) { EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); };
     enable(ID_LAUNCH_SITE, record != nullptr && !record->fields[kUrl].empty());
     enable(ID_LAUNCH_EMAIL, record != nullptr && !record->fields[kEmail].empty());
-    enable(ID_DISPLAY_NOTES, record != nullptr && !PlainTextOf(record->fields[kNotes]).get().empty());
+    enable(ID_DISPLAY_NOTES, record != nullptr && !PlainTextOf(record->fields[kNotes]).empty());
     enable(ID_AUTOFILL_FORM, record != nullptr && !record->formData.empty());
     TrackPopupMenu(menu, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd(), nullptr);
     DestroyMenu(menus);
@@ -228,7 +228,7 @@ void CTrayDlg::OnDisplayNotes() {
     POINT at{item.left, item.bottom};
     ClientToScreen(tree_.hwnd(), &at);
     notes_ = std::make_unique<CNotesPopup>();
-    notes_->Open(hwnd(), notes.get(), at);
+    notes_->Open(hwnd(), notes.c_str(), at);
 }
 
 void CTrayDlg::OnAutoFillForm() {

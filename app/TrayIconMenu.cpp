@@ -1,6 +1,6 @@
 // The notification icon's menu (205) with its AutoFill submenu.
 #include "app/PasswordApp.h"
-#include "app/RegisteredMessages.h"
+#include "desktop/RegisteredMessages.h"
 #include "app/TrayDlg.h"
 #include "app/TrayWnd.h"
 #include "resources/resource.h"

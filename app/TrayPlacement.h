@@ -2,7 +2,7 @@
 // the taskbar sits.
 #pragma once
 
-#include "app/WindowRect.h"
+#include "desktop/WindowRect.h"
 
 namespace kv {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "db/SecureWipe.h"
+#include "platform/SecretString.h"
 #include "platform/Locale.h"
 #include "resources/bitmaps.h"
 #include "uikit/BitmapButton.h"
@@ -145,8 +145,8 @@ void CTrayTreeView::CollapseAll() {
 void CTrayTreeView::OnGetDispInfo(NMTVDISPINFOA& info) {
     if ((info.item.mask & TVIF_TEXT) == 0 || info.item.pszText == nullptr || info.item.cchTextMax <= 0) return;
     const SecretString text(model_.Text(ItemOf(info.item.hItem)));
-    const std::size_t length = std::min(text.get().size(), static_cast<std::size_t>(info.item.cchTextMax - 1));
-    text.get().copy(info.item.pszText, length);
+    const std::size_t length = std::min(text.size(), static_cast<std::size_t>(info.item.cchTextMax - 1));
+    text.view().copy(info.item.pszText, length);
     info.item.pszText[length] = '\0';
 }
 

@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/TrayTree.h"
+#include "views/TrayTree.h"
 #include "uikit/Controls.h"
 
 namespace kv {

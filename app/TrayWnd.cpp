@@ -1,8 +1,8 @@
 #include "app/TrayWnd.h"
 
-#include "app/AboutDlg.h"
+#include "desktop/AboutDlg.h"
 #include "app/PasswordApp.h"
-#include "app/RegisteredMessages.h"
+#include "desktop/RegisteredMessages.h"
 #include "app/TrayDlg.h"
 #include "editor/EditorDlg.h"
 #include "resources/resource.h"

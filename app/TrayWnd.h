@@ -7,10 +7,11 @@
 #include <memory>
 #include <vector>
 
-#include "app/AutoFillMenu.h"
+#include "protocol/MessageNames.h"
 #include "uikit/MessageMap.h"
 #include "uikit/NotifyIcon.h"
 #include "uikit/Window.h"
+#include "webforms/AutoFillMenu.h"
 
 namespace kv {
 
@@ -25,7 +26,7 @@ constexpr UINT kFirstAutoFillCommand = 40001;
 
 class CTrayWnd : public ui::Mapped<CTrayWnd, ui::Window> {
 public:
-    static constexpr char kClassName[] = "Kelvandor";
+    static constexpr const char* kClassName = protocol::kMainWindowClass;
     static constexpr UINT_PTR kScreenSaverTimer = 123456;
     static constexpr UINT_PTR kClipboardTimer = 1234;
 

@@ -8,7 +8,7 @@
 #include "bench/BenchSupport.h"
 #include "bench/HeapCounter.h"
 #include "bench/SyntheticDatabase.h"
-#include "editor/UndoHistory.h"
+#include "views/UndoHistory.h"
 
 namespace kv::bench {
 namespace {

@@ -9,7 +9,7 @@
 #include "cli/CliUi.h"
 #include "cli/DatabaseJson.h"
 #include "db/PasswordFile.h"
-#include "db/SecureWipe.h"
+#include "platform/SecretString.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
 
@@ -118,12 +118,18 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
 // The master password: one line of UTF-8 from standard input.
 bool ReadPassword(std::string& password, std::string& error) {
     SecretString line;
-    if (!std::getline(std::cin, line.get())) {
+    char c;
+    bool any = false;
+    while (std::cin.get(c) && c != '\n') {
+        line.Append(c);
+        any = true;
+    }
+    if (!any && !std::cin) {
         error = "no password on standard input";
         return false;
     }
-    if (!line.get().empty() && line.get().back() == '\r') line.get().pop_back();
-    std::optional<std::string> ansi = SystemLocale().Utf8ToAnsi(line.get());
+    if (!line.empty() && line.view().back() == '\r') line.Truncate(line.size() - 1);
+    std::optional<std::string> ansi = SystemLocale().Utf8ToAnsi(line.view());
     if (!ansi) {
         error = "the password cannot be written in the ANSI code page";
         return false;

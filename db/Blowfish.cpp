@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "db/BlowfishTables.h"
-#include "db/SecureWipe.h"
+#include "platform/SecureWipe.h"
 
 namespace kv {
 namespace {
@@ -32,9 +32,9 @@ void CBlowfish::Reset() {
     std::memcpy(S, kBlowfishInitialS, sizeof S);
 }
 
-void CBlowfish::SetKey(const char* key) {
+void CBlowfish::SetKey(std::string_view key) {
     unsigned char padded[kKeyLength] = {};
-    for (std::size_t i = 0; i < kKeyLength && key[i] != '\0'; ++i) {
+    for (std::size_t i = 0; i < kKeyLength && i < key.size() && key[i] != '\0'; ++i) {
         padded[i] = static_cast<unsigned char>(key[i]);
     }
     SetKeyBytes(padded, kKeyLength);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace kv {
 
@@ -14,7 +15,7 @@ public:
 
     CBlowfish() { Reset(); }
     // Reset followed by SetKey.
-    explicit CBlowfish(const char* key) { SetKey(key); }
+    explicit CBlowfish(std::string_view key) { SetKey(key); }
     CBlowfish(const CBlowfish&) = delete;
     CBlowfish& operator=(const CBlowfish&) = delete;
     ~CBlowfish();
@@ -24,7 +25,7 @@ public:
 
     // Keys the cipher with the text, cut to or zero-padded to 56 bytes; the
     // schedule always runs with the full 56-byte key.
-    void SetKey(const char* key);
+    void SetKey(std::string_view key);
 
     // The published key schedule for a key of any length from 1 byte up.
     void SetKeyBytes(const unsigned char* key, std::size_t length);

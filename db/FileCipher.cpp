@@ -1,7 +1,7 @@
 #include "db/FileCipher.h"
 
 #include "db/Database.h"
-#include "db/SecureWipe.h"
+#include "platform/SecureWipe.h"
 
 namespace kv {
 

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "db/SecureWipe.h"
+#include "platform/SecretString.h"
 #include "platform/FileSystem.h"
 
 namespace kv {
@@ -72,7 +72,7 @@ bool FileFlows::NewFile() {
         // The new file could not be made: the open file stays the open file.
         db_.FilePath = previousPath;
         SecureWipe(db_.MasterPassword);
-        db_.MasterPassword = previousPassword.get();
+        db_.MasterPassword = previousPassword.view();
         db_.ReminderPhrase = previousReminder;
         db_.EncryptFiles = previousEncrypt;
         return false;
@@ -98,14 +98,14 @@ bool FileFlows::OpenPasswordFile(const std::string& path) {
         const std::string folder = db_.FilePath.empty() ? host_.ProgramFolder() : FolderOf(db_.FilePath);
         std::optional<std::string> picked = ui_.ChooseFileToOpen(folder, db_.FilePath);
         if (!picked) {
-            db_.MasterPassword = previous.get();
+            db_.MasterPassword = previous.view();
             return false;
         }
         chosen = *picked;
     }
     if (db_.Modified) {
         // The current file is saved under its own password.
-        db_.MasterPassword = previous.get();
+        db_.MasterPassword = previous.view();
         if (SaveDatabase(true, false) == SaveOutcome::Failed) return false;  // it stays open with its changes
         SecureWipe(db_.MasterPassword);
     }

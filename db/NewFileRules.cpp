@@ -11,7 +11,7 @@ const char kForbiddenFileNameMessage[] =
     "\nPlease do not use any of the following characters\nin the filename:\n\n                    "
     "/ \\ : * ? \" < > | ";
 
-bool SelectPasswordOkEnabled(bool protect, const std::string& password, const std::string& confirmation,
+bool SelectPasswordOkEnabled(bool protect, std::string_view password, std::string_view confirmation,
                              const std::string& fileName) {
     if (protect) return !password.empty() && password == confirmation;
     return !fileName.empty();

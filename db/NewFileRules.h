@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "db/FileFlows.h"
 
@@ -11,7 +12,7 @@ namespace kv {
 
 // OK is possible with protection when the password is not empty and equals
 // its confirmation, without protection when a file name is given.
-bool SelectPasswordOkEnabled(bool protect, const std::string& password, const std::string& confirmation,
+bool SelectPasswordOkEnabled(bool protect, std::string_view password, std::string_view confirmation,
                              const std::string& fileName);
 
 // The message for a file name holding one of / \ : * ? " < > |.

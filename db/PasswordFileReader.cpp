@@ -6,7 +6,7 @@
 #include "db/FileMessages.h"
 #include "db/FileUi.h"
 #include "db/PasswordFile.h"
-#include "db/SecureWipe.h"
+#include "platform/SecureWipe.h"
 #include "platform/FileSystem.h"
 
 namespace kv {

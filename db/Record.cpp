@@ -14,7 +14,7 @@ bool HasEmptyFields(const Record& record) {
 bool IsEntirelyEmpty(const Record& record) {
     for (int field = 0; field < kFieldCount; ++field) {
         const std::string& text = record.fields[static_cast<std::size_t>(field)];
-        if (!text.empty() && !(field == kNotes && PlainTextOf(text).get().empty())) return false;
+        if (!text.empty() && !(field == kNotes && PlainTextOf(text).empty())) return false;
     }
     return true;
 }

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "db/SecureWipe.h"
+#include "platform/SecretString.h"
 
 namespace kv {
 namespace {
@@ -80,7 +80,7 @@ public:
             if (c == '\r' || c == '\n') continue;
             Emit(stack.back(), c);
         }
-        const std::string& text = text_.get();
+        const std::string_view text = text_.view();
         if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0) text_.Truncate(text.size() - 2);
         return std::move(text_);
     }

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "db/SecureWipe.h"
+#include "platform/SecretString.h"
 
 namespace kv {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "db/SecureWipe.h"
+#include "platform/SecureWipe.h"
 
 namespace kv {
 namespace {
@@ -59,7 +59,7 @@ void Compress(std::array<std::uint32_t, 8>& state, const unsigned char* block) {
 
 }  // namespace
 
-Sha256Digest Sha256(const std::string& data) {
+Sha256Digest Sha256(std::string_view data) {
     std::array<std::uint32_t, 8> state = {0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a,
                                           0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19};
     const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());

@@ -3,11 +3,12 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace kv {
 
 using Sha256Digest = std::array<unsigned char, 32>;
 
-Sha256Digest Sha256(const std::string& data);
+Sha256Digest Sha256(std::string_view data);
 
 }  // namespace kv

@@ -4,21 +4,21 @@
 #include <cstring>
 
 #include "db/Blowfish.h"
-#include "db/SecureWipe.h"
+#include "platform/SecureWipe.h"
 
 namespace kv {
 
-Verifier MakeVerifier(const std::string& password) {
+Verifier MakeVerifier(std::string_view password) {
     Verifier verifier{};
     std::memcpy(verifier.data(), password.data(), std::min(password.size(), kVerifierSize));
-    CBlowfish cipher(password.c_str());
+    CBlowfish cipher(password);
     cipher.EncryptBuffer(verifier.data(), verifier.size());
     return verifier;
 }
 
-bool VerifierMatches(const Verifier& verifier, const std::string& password) {
+bool VerifierMatches(const Verifier& verifier, std::string_view password) {
     Verifier plain = verifier;
-    CBlowfish cipher(password.c_str());
+    CBlowfish cipher(password);
     cipher.DecryptBuffer(plain.data(), plain.size());
     const auto* text = reinterpret_cast<const char*>(plain.data());
     const std::size_t length = strnlen(text, plain.size());
@@ -34,7 +34,7 @@ bool IsBlankVerifier(const Verifier& verifier) {
     return true;
 }
 
-PasswordAttempts::Result PasswordAttempts::Check(const std::string& typed) {
+PasswordAttempts::Result PasswordAttempts::Check(std::string_view typed) {
     if (remaining_ > 0 && VerifierMatches(verifier_, typed)) return Result::Accepted;
     if (remaining_ > 0) --remaining_;
     return remaining_ > 0 ? Result::TryAgain : Result::NoAttemptsLeft;

@@ -2,7 +2,7 @@
 #pragma once
 
 #include <array>
-#include <string>
+#include <string_view>
 
 namespace kv {
 
@@ -10,10 +10,10 @@ constexpr std::size_t kVerifierSize = 80;
 using Verifier = std::array<unsigned char, kVerifierSize>;
 
 // The password zero-padded (or cut) to 80 bytes, encrypted under itself.
-Verifier MakeVerifier(const std::string& password);
+Verifier MakeVerifier(std::string_view password);
 
 // Whether the verifier decrypts, under `password`, to exactly `password`.
-bool VerifierMatches(const Verifier& verifier, const std::string& password);
+bool VerifierMatches(const Verifier& verifier, std::string_view password);
 
 // An all-zero verifier accepts any password.
 bool IsBlankVerifier(const Verifier& verifier);
@@ -27,7 +27,7 @@ public:
 
     explicit PasswordAttempts(const Verifier& verifier) : verifier_(verifier) {}
 
-    Result Check(const std::string& typed);
+    Result Check(std::string_view typed);
     int Remaining() const { return remaining_; }
 
 private:

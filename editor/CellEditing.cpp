@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "db/Database.h"
-#include "editor/GridColumns.h"
+#include "views/GridColumns.h"
 
 namespace kv {
 namespace {

@@ -7,7 +7,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "db/Database.h"
 
 namespace kv {

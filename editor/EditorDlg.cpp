@@ -1,13 +1,12 @@
 #include "editor/EditorDlg.h"
 
-#include "app/AboutDlg.h"
-#include "app/MessageBox.h"
-#include "app/PasswordApp.h"
-#include "app/RegisteredMessages.h"
-#include "app/Settings.h"
-#include "app/TipDlg.h"
-#include "app/WindowPlacement.h"
-#include "editor/UndoHistory.h"
+#include "desktop/AboutDlg.h"
+#include "desktop/MessageBox.h"
+#include "desktop/RegisteredMessages.h"
+#include "settings/Settings.h"
+#include "desktop/TipDlg.h"
+#include "desktop/WindowPlacement.h"
+#include "views/UndoHistory.h"
 #include "editor/WelcomeDlg.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
@@ -32,7 +31,7 @@ bool ExistsOnDisk(const std::string& path) { return SystemFileSystem().Exists(pa
 
 }  // namespace
 
-CEditorDlg::CEditorDlg() : Mapped(IDD_EDITOR) {}
+CEditorDlg::CEditorDlg(EditorHost& host) : Mapped(IDD_EDITOR), host_(host) {}
 
 CEditorDlg::~CEditorDlg() {
     if (savedImage_ != nullptr) DeleteObject(savedImage_);
@@ -66,13 +65,13 @@ const ui::MessageMap<CEditorDlg>& CEditorDlg::Messages() {
 }
 
 FileFlows CEditorDlg::Flows() {
-    CPasswordApp& app = App();
+    EditorHost& app = host_;
     return FileFlows(app.Database, app.FileInterface(), *this, SystemFileSystem(), SystemLocale());
 }
 
 bool CEditorDlg::OnInitDialog() {
     SetText("Kelvandor");
-    view_ = std::make_unique<CEditorView>(*this);
+    view_ = std::make_unique<CEditorView>(host_, *this);
     view_->Create(hwnd());
     SetCommandPanel(view_.get());
     status_.Create(hwnd(), kStatusBarId);
@@ -93,7 +92,7 @@ bool CEditorDlg::OnInitDialog() {
     menuImages_.Attach(GetMenu(hwnd()), IDB_MENU_IMAGES,
                        {ID_NEW, ID_OPEN, ID_SAVE, ID_MASTER_PASSWORD, ID_OPTIONS, ID_REPORT, ID_EXPORT, ID_IMPORT,
                         ID_HELP_INDEX});
-    RestoreWindowRect(App().Storage(), hwnd(), "WindowPosition", false);
+    RestoreWindowRect(host_.Storage(), hwnd(), "WindowPosition", false);
     const std::string about = ui::LoadText(IDS_ABOUT_ITEM);
     if (!about.empty()) {
         HMENU system = GetSystemMenu(hwnd(), FALSE);
@@ -144,15 +143,15 @@ LRESULT CEditorDlg::OnStart(WPARAM, LPARAM) {
     InvalidateRect(status_.hwnd(), nullptr, TRUE);
     LayOut();
     RunStartupFlow();
-    if (!App().Exiting && CTipDlg::ShowAtStartup(App().Storage())) {
-        CTipDlg tips(App().Storage());
+    if (!host_.Exiting && CTipDlg::ShowAtStartup(host_.Storage())) {
+        CTipDlg tips(host_.Storage());
         tips.DoModal(hwnd());
     }
     return 0;
 }
 
 void CEditorDlg::RunStartupFlow() {
-    CPasswordApp& app = App();
+    EditorHost& app = host_;
     const bool firstRun = app.Settings.Init != 0;
     if (firstRun) CWelcomeDlg().DoModal(hwnd());
     if (!app.Database.FilePath.empty() && ExistsOnDisk(app.Database.FilePath)) {
@@ -175,7 +174,7 @@ void CEditorDlg::RunStartupFlow() {
 void CEditorDlg::SetMessageText(const std::string& text) { status_.SetPaneText(1, text); }
 void CEditorDlg::SetColumnsText(const std::string& text) { status_.SetPaneText(2, text); }
 void CEditorDlg::ModifiedChanged() { InvalidateRect(status_.hwnd(), nullptr, TRUE); }
-void CEditorDlg::UpdateTitle() { SetText(EditorTitle(App().Database.FilePath)); }
+void CEditorDlg::UpdateTitle() { SetText(EditorTitle(host_.Database.FilePath)); }
 
 LRESULT CEditorDlg::OnMeasureItem(WPARAM, LPARAM lParam) {
     return menuImages_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
@@ -185,7 +184,7 @@ LRESULT CEditorDlg::OnDrawItem(WPARAM wParam, LPARAM lParam) {
     const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
     if (menuImages_.Draw(item)) return TRUE;
     if (wParam != kStatusBarId) return FALSE;
-    HBITMAP image = App().Database.Modified ? modifiedImage_ : savedImage_;
+    HBITMAP image = host_.Database.Modified ? modifiedImage_ : savedImage_;
     HDC source = CreateCompatibleDC(item.hDC);
     HGDIOBJ old = SelectObject(source, image);
     const int x = item.rcItem.left + (item.rcItem.right - item.rcItem.left - 16) / 2;
@@ -211,7 +210,7 @@ LRESULT CEditorDlg::OnInitMenuPopup(WPARAM wParam, LPARAM) {
 }
 
 void CEditorDlg::PrepareMenu(HMENU menu) {
-    CPasswordApp& app = App();
+    EditorHost& app = host_;
     // What is being typed is stored first, so that the undo item names it.
     CommitPendingEdits();
     const bool open = !app.Database.FilePath.empty();
@@ -238,12 +237,12 @@ void CEditorDlg::PrepareMenu(HMENU menu) {
         AppendMenuA(recent, MF_STRING, ID_RECENT_FILE_1 + i, FileNameOf(app.Settings.RecentFiles[i]).c_str());
     }
     DeleteMenu(file, ID_CLOSE_EDITOR, MF_BYCOMMAND);
-    if (app.Tray().IconShown()) {
+    if (app.TrayIconShown()) {
         InsertMenuA(file, static_cast<UINT>(GetMenuItemCount(file) - 1), MF_BYPOSITION | MF_STRING, ID_CLOSE_EDITOR,
                     "&Close editor");
     }
 
-    CEditorView::RelabelUndo(menu);
+    view_->RelabelUndo(menu);
     const int folder = view_->grid().FolderIndex();
     const int row = view_->grid().CurrentRow();
     bool formData = false;
@@ -274,8 +273,8 @@ void CEditorDlg::OnSaveAs() {
 
 void CEditorDlg::OnRecentFile(UINT id) {
     const std::size_t index = id - ID_RECENT_FILE_1;
-    if (index >= App().Settings.RecentFiles.size()) return;
-    Flows().OpenPasswordFile(App().Settings.RecentFiles[index]);
+    if (index >= host_.Settings.RecentFiles.size()) return;
+    Flows().OpenPasswordFile(host_.Settings.RecentFiles[index]);
     UpdateTitle();
 }
 
@@ -298,7 +297,7 @@ void CEditorDlg::OnMasterPassword() {
 }
 
 void CEditorDlg::OnTipOfTheDay() {
-    CTipDlg tips(App().Storage());
+    CTipDlg tips(host_.Storage());
     tips.DoModal(hwnd());
 }
 
@@ -315,7 +314,7 @@ LRESULT CEditorDlg::OnSysCommand(WPARAM wParam, LPARAM lParam) {
 SaveOutcome CEditorDlg::SaveChanges(bool allowCancel) { return Flows().SaveDatabase(true, allowCancel); }
 
 LRESULT CEditorDlg::OnClose(WPARAM, LPARAM) {
-    CPasswordApp& app = App();
+    EditorHost& app = host_;
     CommitPendingEdits();
     app.SaveAppSettings();
     SaveWindowRect(app.Storage(), hwnd(), "WindowPosition");
@@ -333,7 +332,7 @@ LRESULT CEditorDlg::OnClose(WPARAM, LPARAM) {
         app.Database.Modified = false;
         ModifiedChanged();
     }
-    if (exitRequested_ || app.Exiting || !app.Tray().IconShown()) {
+    if (exitRequested_ || app.Exiting || !app.TrayIconShown()) {
         app.Exit(false);
     } else {
         Show(SW_HIDE);
@@ -351,12 +350,12 @@ std::vector<FolderVisit> CEditorDlg::FolderWalk() { return view_->tree().Walk();
 void CEditorDlg::FileOpened() {
     // The grid's folder index named a folder of the array just replaced.
     view_->grid().Clear();
-    App().Undo.Clear();
+    host_.Undo.Clear();
     view_->grid().RebuildCompletions();
     view_->RebuildTree();
     UpdateTitle();
     ModifiedChanged();
-    App().Tray().RefreshTrayDlg();
+    host_.RefreshTrayDlg();
 }
 
 void CEditorDlg::DefaultFoldersCreated() {
@@ -370,7 +369,7 @@ void CEditorDlg::FileSaved(const std::string& fileName) {
 }
 
 void CEditorDlg::AddRecentFile(const std::string& path) {
-    kv::AddRecentFile(App().Storage(), App().Settings, path, ExistsOnDisk, SystemLocale());
+    kv::AddRecentFile(host_.Storage(), host_.Settings, path, ExistsOnDisk, SystemLocale());
 }
 
 std::string CEditorDlg::ProgramFolder() { return ui::ProgramFolder(); }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "db/FileFlows.h"
+#include "editor/EditorHost.h"
 #include "editor/EditorText.h"
 #include "editor/EditorView.h"
 #include "uikit/Controls.h"
@@ -17,7 +18,7 @@ namespace kv {
 
 class CEditorDlg : public ui::Mapped<CEditorDlg, ui::Dialog>, public EditorFrame, public FileFlowHost {
 public:
-    CEditorDlg();
+    explicit CEditorDlg(EditorHost& host);
     ~CEditorDlg() override;
 
     CEditorView& view() { return *view_; }
@@ -78,6 +79,7 @@ private:
     void PrepareMenu(HMENU menu);
     void LayOut();
 
+    EditorHost& host_;
     std::unique_ptr<CEditorView> view_;
     ui::StatusBar status_;
     HBITMAP savedImage_ = nullptr;

@@ -4,11 +4,10 @@
 
 #include <algorithm>
 
-#include "app/PasswordApp.h"
-#include "app/Settings.h"
-#include "app/WindowRect.h"
+#include "settings/Settings.h"
+#include "desktop/WindowRect.h"
 #include "db/RichText.h"
-#include "editor/UndoHistory.h"
+#include "views/UndoHistory.h"
 #include "platform/FileSystem.h"
 #include "resources/bitmaps.h"
 #include "resources/resource.h"
@@ -76,8 +75,8 @@ LRESULT CALLBACK FrameProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-CEditorView::CEditorView(EditorFrame& frame) : Mapped(IDD_EDITOR_VIEW), frame_(frame) {
-    CPasswordApp& app = App();
+CEditorView::CEditorView(EditorHost& host, EditorFrame& frame) : Mapped(IDD_EDITOR_VIEW), host_(host), frame_(frame) {
+    EditorHost& app = host_;
     tree_ = std::make_unique<CFolderTree>(app.Database, app.Undo, app.Settings, *this);
     grid_ = std::make_unique<CRecordGrid>(app.Database, app.Settings, app.Undo, *this);
 }
@@ -192,7 +191,7 @@ bool CEditorView::OnInitDialog() {
 }
 
 void CEditorView::RestoreSplitters() {
-    std::unique_ptr<SettingsStore> store = App().Storage().OpenExisting();
+    std::unique_ptr<SettingsStore> store = host_.Storage().OpenExisting();
     if (!store) return;
     // Each splitter moves what it governs by as much as it was moved before.
     const auto stored = [&store](const char* name) -> std::optional<ScreenRect> {
@@ -208,7 +207,7 @@ void CEditorView::RestoreSplitters() {
 }
 
 LRESULT CEditorView::OnDestroy(WPARAM, LPARAM) {
-    std::unique_ptr<SettingsStore> store = App().Storage().OpenOrCreate();
+    std::unique_ptr<SettingsStore> store = host_.Storage().OpenOrCreate();
     if (!store) return 0;
     const PanelBoxes boxes = ReadBoxes();
     for (const auto& [name, box] : {std::make_pair("Splitter1", boxes.verticalSplitter),
@@ -219,7 +218,7 @@ LRESULT CEditorView::OnDestroy(WPARAM, LPARAM) {
 }
 
 void CEditorView::ChooseButtonImages() {
-    const bool skin = App().Settings.SkinDialog != 0;
+    const bool skin = host_.Settings.SkinDialog != 0;
     for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->SetImage(skin ? kButtons[i].skin : kButtons[i].plain);
 }
 
@@ -389,7 +388,7 @@ LRESULT CEditorView::OnTreeNotify(NMHDR& header) {
             const bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
             if (key.wVKey == VK_F2) tree_->BeginRename();
             if (key.wVKey == VK_DELETE) tree_->DeleteSelection();
-            if (control && key.wVKey == 'Z' && App().Undo.CanUndo()) Undo();
+            if (control && key.wVKey == 'Z' && host_.Undo.CanUndo()) Undo();
             if (control && key.wVKey == 'F') OpenSearch(CSearchDlg::Mode::Folders);
             if (key.wVKey == VK_TAB && (GetKeyState(VK_SHIFT) & 0x8000) != 0) {
                 SetFocus(Item(IDC_NOTES));
@@ -419,7 +418,7 @@ LRESULT CEditorView::OnContextMenu(WPARAM wParam, LPARAM lParam) {
         ShowNotesMenu(cursor);
         return 0;
     }
-    if (reinterpret_cast<HWND>(wParam) != tree_->hwnd() || App().Database.FilePath.empty()) return 0;
+    if (reinterpret_cast<HWND>(wParam) != tree_->hwnd() || host_.Database.FilePath.empty()) return 0;
     HTREEITEM item = tree_->ItemAt(cursor);
     if (item == nullptr) return 0;  // beside the folders: no menu
     tree_->Select(item);
@@ -431,7 +430,7 @@ LRESULT CEditorView::OnContextMenu(WPARAM wParam, LPARAM lParam) {
     for (int category = 1; category <= 4; ++category) {
         const UINT id = static_cast<UINT>(ID_SET_COLUMNS_1 + category - 1);
         ModifyMenuA(columns, id, MF_BYCOMMAND | MF_STRING, id,
-                    App().Settings.CategoryNames[static_cast<std::size_t>(category - 1)].c_str());
+                    host_.Settings.CategoryNames[static_cast<std::size_t>(category - 1)].c_str());
         CheckMenuItem(columns, id, MF_BYCOMMAND | (topLevel && tree_->CategoryOfSelection() == category ? MF_CHECKED : 0));
     }
     EnableMenuItem(menu, 9, MF_BYPOSITION | (topLevel ? MF_ENABLED : MF_GRAYED));
@@ -441,8 +440,8 @@ LRESULT CEditorView::OnContextMenu(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-void CEditorView::RelabelUndo(HMENU menu) {
-    const UndoHistory& undo = App().Undo;
+void CEditorView::RelabelUndo(HMENU menu) const {
+    const UndoHistory& undo = host_.Undo;
     for (const UINT id : {static_cast<UINT>(ID_UNDO), static_cast<UINT>(ID_UNDO_FOLDERS)}) {
         MENUITEMINFOA info{};
         info.cbSize = sizeof info;
@@ -458,7 +457,7 @@ void CEditorView::OnSetColumns(UINT id) {
 }
 
 void CEditorView::Undo() {
-    CPasswordApp& app = App();
+    EditorHost& app = host_;
     // What is being typed becomes the newest change first, so that the undo
     // does what its menu item said.
     grid_->CommitEditor();
@@ -486,7 +485,7 @@ void CEditorView::RebuildTree() {
 }
 
 void CEditorView::FoldersChanged() {
-    App().Database.Modified = true;
+    host_.Database.Modified = true;
     frame_.ModifiedChanged();
     Post(kListCtrlMsg, 2);
     UpdateButtons();
@@ -495,7 +494,7 @@ void CEditorView::FoldersChanged() {
 LRESULT CEditorView::OnListCtrlMsg(WPARAM wParam, LPARAM) {
     if (wParam == 1 && tree_->naming() == CFolderTree::Naming::None) grid_->Focus();
     // The tray dialog shows the change when its tree is next used.
-    if (wParam == 2) App().Tray().MarkTrayDlgStale();
+    if (wParam == 2) host_.MarkTrayDlgStale();
     return 0;
 }
 

@@ -8,6 +8,7 @@
 
 #include <richedit.h>
 
+#include "editor/EditorHost.h"
 #include "editor/EditorLayout.h"
 #include "editor/FolderTree.h"
 #include "editor/RecordGrid.h"
@@ -36,7 +37,7 @@ class CEditorView : public ui::Mapped<CEditorView, ui::Dialog>,
                     public GridHost,
                     public SearchTarget {
 public:
-    explicit CEditorView(EditorFrame& frame);
+    CEditorView(EditorHost& host, EditorFrame& frame);
     ~CEditorView() override;
 
     bool Create(HWND parent);
@@ -57,7 +58,7 @@ public:
     // Undoes the newest change, if any.
     void Undo() override;
     // Gives the two undo items of a menu their current text and state.
-    static void RelabelUndo(HMENU menu);
+    void RelabelUndo(HMENU menu) const;
 
     // Copies (or moves) the dragged records to folder `target`, as a drop
     // of a right-button drag does after its menu.
@@ -119,7 +120,7 @@ private:
     void OnUrlChanged();
     void OnEmailChanged();
     // Offers the completions of a text the user changed (the edit has the focus).
-    static void OfferCompletions(ui::CompletionEdit& edit);
+    void OfferCompletions(ui::CompletionEdit& edit) const;
     void OnNotesChanged();
     void OnCellEditorChanged();
     void OnAddRecord() { grid_->AddRecord(); }
@@ -164,6 +165,7 @@ private:
     void BeginDrag(const NMTREEVIEWA& info);
     void EndDrag(bool drop, POINT cursor);
 
+    EditorHost& host_;
     EditorFrame& frame_;
     std::unique_ptr<CFolderTree> tree_;
     std::unique_ptr<CRecordGrid> grid_;

@@ -5,15 +5,14 @@
 
 #include <algorithm>
 
-#include "app/Clipboard.h"
-#include "app/MessageBox.h"
-#include "app/PasswordApp.h"
+#include "desktop/Clipboard.h"
+#include "desktop/MessageBox.h"
 #include "db/FileMessages.h"
 #include "db/RichText.h"
 #include "editor/CategoryWarningDlg.h"
 #include "editor/EditorView.h"
 #include "editor/RecordTransfer.h"
-#include "editor/UndoHistory.h"
+#include "views/UndoHistory.h"
 #include "generator/ui/GeneratePasswordDlg.h"
 #include "platform/FileSystem.h"
 #include "resources/resource.h"
@@ -27,7 +26,7 @@ namespace {
 const UINT kListCtrlMsg = RegisterWindowMessageA("ListCtrlMsg");
 
 // The notes control counts a paragraph end as one character, the plain text as two.
-LONG NotesPosition(const std::string& plain, std::size_t offset) {
+LONG NotesPosition(std::string_view plain, std::size_t offset) {
     LONG position = 0;
     for (std::size_t i = 0; i < offset && i < plain.size(); ++i) {
         if (!(plain[i] == '\n' && i > 0 && plain[i - 1] == '\r')) ++position;
@@ -48,9 +47,9 @@ void CEditorView::ShowRecord(int folderIndex, int record, int slot) {
     // Selecting the folder sorts it: sort it first and follow the record to its new row.
     const FolderTreeModel::NodeId node = tree_->model().FindFolder(folderIndex);
     if (node == 0) return;
-    const int row = grid_->SortForDisplay(folderIndex, CategoryOfNode(tree_->model(), App().Database.Folders, node), record);
+    const int row = grid_->SortForDisplay(folderIndex, CategoryOfNode(tree_->model(), host_.Database.Folders, node), record);
     if (row < 0 || !tree_->SelectFolder(folderIndex) || grid_->FolderIndex() != folderIndex) return;
-    const ColumnList& slots = App().Settings.ColumnSets[static_cast<std::size_t>(tree_->CategoryOfSelection() - 1)];
+    const ColumnList& slots = host_.Settings.ColumnSets[static_cast<std::size_t>(tree_->CategoryOfSelection() - 1)];
     const int column = static_cast<int>(
         std::count_if(slots.begin(), slots.begin() + std::clamp(slot, 0, kColumnSlots), [](int field) { return field >= 0; }));
     grid_->MoveTo(Cell{row, column});
@@ -58,7 +57,7 @@ void CEditorView::ShowRecord(int folderIndex, int record, int slot) {
 }
 
 void CEditorView::ShowMessagePane() {
-    CPasswordApp& app = App();
+    EditorHost& app = host_;
     const int folderIndex = grid_->FolderIndex();
     if (folderIndex < 0) {
         frame_.SetMessageText("");
@@ -79,7 +78,7 @@ void CEditorView::ReloadGrid() {
 }
 
 void CEditorView::FolderAdded(int folderIndex) {
-    App().Database.Folders[static_cast<std::size_t>(folderIndex)].records.write().emplace_back();
+    host_.Database.Folders[static_cast<std::size_t>(folderIndex)].records.write().emplace_back();
     FolderSelected(folderIndex);
     grid_->MoveTo(Cell{0, 0});
     grid_->OpenEditor();
@@ -94,7 +93,7 @@ void CEditorView::ShowDeleteHighlight(bool on) {
 }
 
 void CEditorView::RecordsChanged() {
-    App().Database.Modified = true;
+    host_.Database.Modified = true;
     frame_.ModifiedChanged();
     Post(kListCtrlMsg, 2);
     ShowMessagePane();
@@ -137,10 +136,10 @@ void CEditorView::WriteLowerField(int field, const std::string& text) {
     const int folder = grid_->FolderIndex();
     const int row = grid_->CurrentRow();
     if (folder < 0 || row < 0) return;
-    auto& records = App().Database.Folders[static_cast<std::size_t>(folder)].records;
+    auto& records = host_.Database.Folders[static_cast<std::size_t>(folder)].records;
     if (static_cast<std::size_t>(row) >= records.size()) return;
     records.write()[static_cast<std::size_t>(row)].fields[static_cast<std::size_t>(field)] = text;
-    App().Database.Modified = true;
+    host_.Database.Modified = true;
     frame_.ModifiedChanged();
     UpdateButtons();
 }
@@ -156,8 +155,8 @@ bool CEditorView::KeepLowerFieldStorable(int id, int field) {
     return false;
 }
 
-void CEditorView::OfferCompletions(ui::CompletionEdit& edit) {
-    if (GetFocus() == edit.hwnd() && App().Settings.AutoComplete != 0) edit.OfferCompletions();
+void CEditorView::OfferCompletions(ui::CompletionEdit& edit) const {
+    if (GetFocus() == edit.hwnd() && host_.Settings.AutoComplete != 0) edit.OfferCompletions();
 }
 
 void CEditorView::OnUrlChanged() {
@@ -180,7 +179,7 @@ void CEditorView::OnCellEditorChanged() {
 void CEditorView::OnNotesChanged() { WriteLowerField(kNotes, ui::GetRichText(Item(IDC_NOTES))); }
 
 void CEditorView::UpdateButtons() {
-    const CPasswordApp& app = App();
+    const EditorHost& app = host_;
     const bool fileExists = !app.Database.FilePath.empty() && SystemFileSystem().Exists(app.Database.FilePath);
     const bool folders = tree_->model().First() != 0;
     const bool selected = tree_->SelectedNode() != 0;
@@ -201,7 +200,7 @@ void CEditorView::UpdateButtons() {
 void CEditorView::OnGeneratePassword() {
     // The password goes into the open text editor of a cell, else to the clipboard.
     const bool intoCell = grid_->TextEditorOpen();
-    CGeneratePasswordDlg dialog(App().Storage(), [](const std::string& text) { ShowMessage(text); });
+    CGeneratePasswordDlg dialog(host_.Storage(), [](const std::string& text) { ShowMessage(text); });
     dialog.SetCopyMode(!intoCell);
     grid_->KeepEditorOpen(true);
     const bool accepted = dialog.DoModal(hwnd()) == IDOK;
@@ -280,7 +279,7 @@ void CEditorView::ShowGridMenu(POINT at) {
 }
 
 void CEditorView::OpenSearch(CSearchDlg::Mode mode) {
-    CPasswordApp& app = App();
+    EditorHost& app = host_;
     if (app.Database.FilePath.empty()) return;
     grid_->CommitEditor();
     if (search_ && search_->hwnd() != nullptr) search_->Destroy();
@@ -294,7 +293,7 @@ void CEditorView::OpenSearch(CSearchDlg::Mode mode) {
 }
 
 void CEditorView::FindNext(const std::string& text) {
-    CPasswordApp& app = App();
+    EditorHost& app = host_;
     app.Database.Modified = true;  // the histories belong to the file
     frame_.ModifiedChanged();
     const std::uint32_t options = app.Settings.SearchOptions;
@@ -344,7 +343,7 @@ void CEditorView::ShowRecordHit(const SearchHit& hit) {
         const Record* record = grid_->CurrentRecord();
         const SecretString notes =
             PlainTextOf(record != nullptr ? std::string_view(record->fields[kNotes]) : std::string_view());
-        const std::string& plain = notes.get();
+        const std::string_view plain = notes.view();
         SendDlgItemMessageA(hwnd(), IDC_NOTES, EM_SETSEL, static_cast<WPARAM>(NotesPosition(plain, hit.notes.start)),
                             NotesPosition(plain, hit.notes.end));
         SendDlgItemMessageA(hwnd(), IDC_NOTES, EM_SCROLLCARET, 0, 0);
@@ -410,7 +409,7 @@ void CEditorView::BeginRecordDrag(int row) {
     if (folder < 0 || row < 0) return;
     grid_->CommitEditor();
     grid_->AddToMultiSelection(row);
-    if (!CanStartDrag(App().Database.Folders[static_cast<std::size_t>(folder)], row)) {
+    if (!CanStartDrag(host_.Database.Folders[static_cast<std::size_t>(folder)], row)) {
         grid_->ClearMultiSelection();
         return;
     }
@@ -447,7 +446,7 @@ void CEditorView::EndRecordDrag(POINT cursor) {
 }
 
 void CEditorView::DropRecords(int target, bool move) {
-    CPasswordApp& app = App();
+    EditorHost& app = host_;
     const int source = grid_->FolderIndex();
     std::vector<int> rows = grid_->MultiSelection();
     if (rows.empty() && grid_->CurrentRow() >= 0) rows.push_back(grid_->CurrentRow());
@@ -490,7 +489,7 @@ void CEditorView::ShowNotesMenu(POINT at) {
     // The menu's commands stand in the order of the rich edit commands.
     ui::ApplyRichEditCommand(notes, static_cast<ui::RichEditCommand>(chosen - ID_NOTES_UNDO),
                              [](const std::string& text) { CopyToClipboard(text); });
-    App().Database.Modified = true;
+    host_.Database.Modified = true;
     frame_.ModifiedChanged();
     OnNotesChanged();
 }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "editor/FolderTreeModel.h"
+#include "views/FolderTreeModel.h"
 
 namespace kv {
 

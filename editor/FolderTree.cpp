@@ -1,9 +1,9 @@
 #include "editor/FolderTree.h"
 
-#include "app/AppSettings.h"
-#include "app/MessageBox.h"
+#include "settings/AppSettings.h"
+#include "desktop/MessageBox.h"
 #include "editor/FolderNames.h"
-#include "editor/UndoHistory.h"
+#include "views/UndoHistory.h"
 #include "platform/Locale.h"
 #include "resources/bitmaps.h"
 #include "uikit/BitmapButton.h"

@@ -8,7 +8,7 @@
 
 #include "db/Database.h"
 #include "editor/FolderNames.h"
-#include "editor/FolderTreeModel.h"
+#include "views/FolderTreeModel.h"
 #include "uikit/Controls.h"
 
 namespace kv {

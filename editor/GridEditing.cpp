@@ -1,13 +1,13 @@
 // The grid's in-place editors, keys and cell and record commands.
 #include <algorithm>
 
-#include "app/Clipboard.h"
-#include "app/MessageBox.h"
+#include "desktop/Clipboard.h"
+#include "desktop/MessageBox.h"
 #include "db/FileMessages.h"
 #include "editor/CellEditing.h"
 #include "editor/RecordGrid.h"
 #include "editor/RecordTransfer.h"
-#include "editor/UndoHistory.h"
+#include "views/UndoHistory.h"
 #include "platform/Locale.h"
 #include "uikit/AnsiText.h"
 
@@ -158,9 +158,9 @@ void CRecordGrid::EditorTextChanged() {
         return;
     }
     // Setting the text comes back here with the text it sets: give it a copy.
-    const SecretString storable(storableText_.get());
-    textEditor_.SetText(storable.get());
-    const int end = static_cast<int>(storable.get().size());
+    const SecretString storable(storableText_.view());
+    textEditor_.SetText(storable.c_str());
+    const int end = static_cast<int>(storable.size());
     keepEditorOpen_ = true;  // the message box takes the focus
     ShowMessage(kUnstorableText, MB_ICONWARNING);
     keepEditorOpen_ = false;

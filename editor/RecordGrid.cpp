@@ -5,7 +5,7 @@
 #include <utility>
 #include <mmsystem.h>
 
-#include "editor/GridColumns.h"
+#include "views/GridColumns.h"
 #include "editor/RecordSort.h"
 #include "editor/RecordTransfer.h"
 #include "platform/Locale.h"

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "db/Database.h"
 #include "db/PasswordFile.h"
-#include "db/SecureWipe.h"
+#include "platform/SecretString.h"
 #include "editor/Completion.h"
 #include "editor/GridNavigation.h"
 #include "uikit/CompletionEdit.h"

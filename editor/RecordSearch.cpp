@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "editor/GridColumns.h"
+#include "views/GridColumns.h"
 
 namespace kv {
 namespace {

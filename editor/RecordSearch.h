@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "db/Record.h"
-#include "editor/FolderTreeModel.h"
-#include "editor/SearchMatch.h"
+#include "views/FolderTreeModel.h"
+#include "views/SearchMatch.h"
 
 namespace kv {
 

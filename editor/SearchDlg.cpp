@@ -1,6 +1,6 @@
 #include "editor/SearchDlg.h"
 
-#include "editor/SearchMatch.h"
+#include "views/SearchMatch.h"
 #include "resources/resource.h"
 #include "uikit/Controls.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "db/SecureWipe.h"
+#include "platform/SecureWipe.h"
 #include "generator/PasswordStrength.h"
 
 namespace kv {

@@ -1,4 +1,4 @@
-#include "db/SecureWipe.h"
+#include "platform/SecureWipe.h"
 #include "generator/RandomSource.h"
 
 namespace kv {

@@ -10,7 +10,7 @@
 #include <atomic>
 #include <vector>
 
-#include "db/SecureWipe.h"
+#include "platform/SecureWipe.h"
 #include "hooklib/KeyEvents.h"
 #include "hooklib/KeyInput.h"
 

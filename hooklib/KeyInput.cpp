@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "db/SecureWipe.h"
+#include "platform/SecureWipe.h"
 #include "hooklib/SendKeysResult.h"
 
 namespace kv::keys {

@@ -1,6 +1,6 @@
 #include "hooklib/KeyQueue.h"
 
-#include "db/SecureWipe.h"
+#include "platform/SecureWipe.h"
 #include "hooklib/SendKeysResult.h"
 
 namespace kv::keys {

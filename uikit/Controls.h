@@ -31,7 +31,8 @@ public:
     void Show(bool show) const { ShowWindow(hwnd_, show ? SW_SHOW : SW_HIDE); }
     bool IsVisible() const { return IsWindowVisible(hwnd_) != FALSE; }
     std::string Text() const;
-    void SetText(const std::string& text) const { SetWindowTextA(hwnd_, text.c_str()); }
+    void SetText(const std::string& text) const { SetText(text.c_str()); }
+    void SetText(const char* text) const { SetWindowTextA(hwnd_, text); }
     void Focus() const { SetFocus(hwnd_); }
     // The control's rectangle in its parent's client coordinates.
     RECT Rect() const;

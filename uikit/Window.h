@@ -32,7 +32,8 @@ public:
 
     void Show(int command) const { ShowWindow(hwnd_, command); }
     bool IsVisible() const { return IsWindowVisible(hwnd_) != FALSE; }
-    void SetText(const std::string& text) const { SetWindowTextA(hwnd_, text.c_str()); }
+    void SetText(const std::string& text) const { SetText(text.c_str()); }
+    void SetText(const char* text) const { SetWindowTextA(hwnd_, text); }
     std::string Text() const;
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return SendMessageA(hwnd_, message, wParam, lParam);

@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "db/FileMessages.h"
-#include "db/SecureWipe.h"
+#include "platform/SecretString.h"
 #include "db/ui/PasswordFileFilter.h"
 #include "db/ui/SelectPasswordDlg.h"
 #include "resources/resource.h"
@@ -75,9 +75,9 @@ void CEnterPasswordDlg::OnOK() {
         return;
     }
     SecretString typed(ItemText(IDC_PASSWORD));
-    switch (attempts_.Check(typed.get())) {
+    switch (attempts_.Check(typed.view())) {
         case PasswordAttempts::Result::Accepted:
-            password_ = typed.get();
+            password_ = typed.view();
             EndDialog(IDOK);
             return;
         case PasswordAttempts::Result::TryAgain: {

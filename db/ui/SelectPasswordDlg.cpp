@@ -2,7 +2,7 @@
 
 #include "db/FileMessages.h"
 #include "db/NewFileRules.h"
-#include "db/SecureWipe.h"
+#include "platform/SecretString.h"
 #include "db/ui/PasswordFileFilter.h"
 #include "resources/resource.h"
 #include "uikit/AnsiText.h"
@@ -60,7 +60,7 @@ void CSelectPasswordDlg::ApplyEnablingRule() {
     for (const int id : {IDC_PASSWORD, IDC_PASSWORD_CONFIRM, IDC_REMINDER}) EnableItem(id, protect);
     SecretString password(ItemText(IDC_PASSWORD));
     SecretString confirmation(ItemText(IDC_PASSWORD_CONFIRM));
-    EnableItem(IDOK, SelectPasswordOkEnabled(protect, password.get(), confirmation.get(), ItemText(IDC_FILE_NAME)));
+    EnableItem(IDOK, SelectPasswordOkEnabled(protect, password.view(), confirmation.view(), ItemText(IDC_FILE_NAME)));
 }
 
 void CSelectPasswordDlg::OnBrowse() {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <utility>
 
-#include "db/SecureWipe.h"
+#include "platform/SecureWipe.h"
 #include "generator/PasswordStrength.h"
 #include "generator/WordList.h"
 #include "resources/resource.h"

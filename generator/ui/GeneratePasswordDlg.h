@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Settings.h"
+#include "generator/GeneratorSettings.h"
 #include "generator/PasswordGenerator.h"
 #include "uikit/Dialog.h"
 #include "uikit/MessageMap.h"

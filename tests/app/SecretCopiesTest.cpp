@@ -5,10 +5,10 @@
 #include <string>
 
 #include "app/NotesText.h"
-#include "app/Settings.h"
-#include "app/TrayTree.h"
+#include "settings/Settings.h"
+#include "views/TrayTree.h"
 #include "db/RichText.h"
-#include "db/SecureWipe.h"
+#include "platform/SecretString.h"
 #include "tests/support/FixedLocale.h"
 #include "tests/support/FreedCopies.h"
 #include "tests/support/Records.h"
@@ -33,7 +33,7 @@ TEST(SecretCopiesTest, AppendingMovesTheTextWithoutLeavingACopy) {
         SecretString text;
         for (const char c : twice) text.Append(c);
         text.Append(kSecret);
-        EXPECT_EQ(text.get(), expected);
+        EXPECT_EQ(text.view(), expected);
     }
     EXPECT_EQ(watch.count(), 0);
 }
@@ -44,7 +44,7 @@ TEST(SecretCopiesTest, PlainTextOfRichNotesLeavesNoCopy) {
     FreedCopies watch(kPiece);
     {
         const SecretString plain = PlainTextOf(notes);
-        EXPECT_EQ(plain.get(), expected);
+        EXPECT_EQ(plain.view(), expected);
     }
     EXPECT_EQ(watch.count(), 0);
 }
@@ -55,10 +55,10 @@ TEST(SecretCopiesTest, NotesPopupTextEndsLinesWithCrLfAndLeavesNoCopy) {
     FreedCopies watch(kPiece);
     {
         const SecretString shown = NotesPopupText(notes);
-        EXPECT_EQ(shown.get(), expected);
+        EXPECT_EQ(shown.view(), expected);
     }
     EXPECT_EQ(watch.count(), 0);
-    EXPECT_EQ(NotesPopupText(std::string(600, 'n')).get(), std::string(512, 'n'));
+    EXPECT_EQ(NotesPopupText(std::string(600, 'n')).view(), std::string(512, 'n'));
 }
 
 TEST(SecretCopiesTest, TrayPasteOfAPasswordWithTabLeavesNoCopy) {
@@ -75,8 +75,8 @@ TEST(SecretCopiesTest, TrayPasteOfAPasswordWithTabLeavesNoCopy) {
     const std::string expected = kSecret + "{TAB}";
     FreedCopies watch(kPiece);
     {
-        EXPECT_EQ(tree.TypedText(password, true).get(), expected);
-        EXPECT_EQ(tree.TypedText(password, false).get(), kSecret);
+        EXPECT_EQ(tree.TypedText(password, true).view(), expected);
+        EXPECT_EQ(tree.TypedText(password, false).view(), kSecret);
     }
     EXPECT_EQ(watch.count(), 0);
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/StartRequest.h"
-#include "app/WindowRect.h"
+#include "desktop/WindowRect.h"
 
 namespace kv {
 namespace {

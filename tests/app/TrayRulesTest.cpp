@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "app/ClipboardClearing.h"
-#include "app/Settings.h"
+#include "desktop/ClipboardClearing.h"
+#include "settings/Settings.h"
 #include "app/TrayPlacement.h"
 #include "db/Sha256.h"
 

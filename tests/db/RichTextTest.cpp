@@ -6,8 +6,8 @@ namespace kv {
 namespace {
 
 TEST(RichTextTest, PlainTextPassesThrough) {
-    EXPECT_EQ(PlainTextOf("just {text}\\par").get(), "just {text}\\par");
-    EXPECT_EQ(PlainTextOf("").get(), "");
+    EXPECT_EQ(PlainTextOf("just {text}\\par").view(), "just {text}\\par");
+    EXPECT_EQ(PlainTextOf("").view(), "");
 }
 
 TEST(RichTextTest, DocumentTextWithoutFormatting) {
@@ -16,27 +16,27 @@ TEST(RichTextTest, DocumentTextWithoutFormatting) {
         "{\\colortbl ;\\red255\\green0\\blue0;}"
         "{\\*\\generator Riched20 10.0;}\\viewkind4\\uc1\\pard\\f0\\fs20 "
         "First \\b bold\\b0  line\\par\nSecond\\tab tab\\par\n}";
-    EXPECT_EQ(PlainTextOf(rtf).get(), "First bold line\r\nSecond\ttab");
+    EXPECT_EQ(PlainTextOf(rtf).view(), "First bold line\r\nSecond\ttab");
 }
 
 TEST(RichTextTest, EscapesHexAndUnicode) {
-    EXPECT_EQ(PlainTextOf("{\\rtf1 a\\{b\\}c\\\\d}").get(), "a{b}c\\d");
-    EXPECT_EQ(PlainTextOf("{\\rtf1 caf\\'e9}").get(), "caf\xE9");
-    EXPECT_EQ(PlainTextOf("{\\rtf1\\uc1 \\u233?t\\u8364?}").get(), "\xE9t?");
-    EXPECT_EQ(PlainTextOf("{\\rtf1 a\\~b\\emdash c}").get(), "a\xA0" "b\x97" "c");
+    EXPECT_EQ(PlainTextOf("{\\rtf1 a\\{b\\}c\\\\d}").view(), "a{b}c\\d");
+    EXPECT_EQ(PlainTextOf("{\\rtf1 caf\\'e9}").view(), "caf\xE9");
+    EXPECT_EQ(PlainTextOf("{\\rtf1\\uc1 \\u233?t\\u8364?}").view(), "\xE9t?");
+    EXPECT_EQ(PlainTextOf("{\\rtf1 a\\~b\\emdash c}").view(), "a\xA0" "b\x97" "c");
 }
 
 TEST(RichTextTest, EmptyDocumentsHaveNoText) {
-    EXPECT_EQ(PlainTextOf("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 \\par\n}").get(), "");
-    EXPECT_EQ(PlainTextOf("{\\rtf1}").get(), "");
-    EXPECT_EQ(PlainTextOf("{\\rtf1{\\*\\unknown hidden}}").get(), "");
+    EXPECT_EQ(PlainTextOf("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 \\par\n}").view(), "");
+    EXPECT_EQ(PlainTextOf("{\\rtf1}").view(), "");
+    EXPECT_EQ(PlainTextOf("{\\rtf1{\\*\\unknown hidden}}").view(), "");
 }
 
 TEST(RichTextTest, BrokenDocumentsDoNotOverrun) {
-    EXPECT_EQ(PlainTextOf("{\\rtf1 abc\\").get(), "abc");
-    EXPECT_EQ(PlainTextOf("{\\rtf1 x\\'4").get(), "x");
-    EXPECT_EQ(PlainTextOf("{\\rtf1 }}}} y").get(), " y");
-    EXPECT_EQ(PlainTextOf("{\\rtf1 \\u-3").get(), "");
+    EXPECT_EQ(PlainTextOf("{\\rtf1 abc\\").view(), "abc");
+    EXPECT_EQ(PlainTextOf("{\\rtf1 x\\'4").view(), "x");
+    EXPECT_EQ(PlainTextOf("{\\rtf1 }}}} y").view(), " y");
+    EXPECT_EQ(PlainTextOf("{\\rtf1 \\u-3").view(), "");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "editor/CellEditing.h"
-#include "editor/GridColumns.h"
+#include "views/GridColumns.h"
 #include "tests/support/FixedLocale.h"
 
 namespace kv {

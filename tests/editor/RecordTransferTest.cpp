@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "editor/RecordTransfer.h"
-#include "editor/UndoHistory.h"
+#include "views/UndoHistory.h"
 
 namespace kv {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "db/SecureWipe.h"
+#include "platform/SecureWipe.h"
 #include "generator/PasswordGenerator.h"
 #include "tests/generator/TestRandom.h"
 #include "tests/support/FreedCopies.h"

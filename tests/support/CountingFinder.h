@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "editor/SearchMatch.h"
+#include "views/SearchMatch.h"
 
 namespace kv::test {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <variant>
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 namespace kv::test {
 

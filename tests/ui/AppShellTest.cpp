@@ -5,10 +5,11 @@
 #include <atomic>
 #include <thread>
 
-#include "app/MessageBox.h"
+#include "desktop/MessageBox.h"
 #include "app/PasswordApp.h"
-#include "app/RegisteredMessages.h"
-#include "app/SharedMemoryBlock.h"
+#include "desktop/RegisteredMessages.h"
+#include "protocol/SharedBlock.h"
+#include "webforms/SharedMemoryBlock.h"
 #include "app/TrayWnd.h"
 #include "editor/EditorDlg.h"
 #include "tests/ui/support/AppFixture.h"
@@ -241,7 +242,7 @@ TEST(SharedMemoryBlockTest, SecondOpenerSharesTheBlock) {
     ASSERT_TRUE(second.Create());
     EXPECT_FALSE(second.created());
     EXPECT_EQ(second.data()[100], 42);
-    EXPECT_EQ(second.data()[kSharedBlockSize - 1], 0);
+    EXPECT_EQ(second.data()[protocol::kSharedBlockSize - 1], 0);
     second.Close();
     EXPECT_FALSE(second.IsOpen());
 }

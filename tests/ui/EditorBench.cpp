@@ -7,7 +7,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "app/MessageBox.h"
+#include "desktop/MessageBox.h"
 #include "app/PasswordApp.h"
 #include "app/TrayDlg.h"
 #include "app/TrayWnd.h"

@@ -13,8 +13,8 @@
 
 #include "app/TrayDlg.h"
 #include "app/TrayWnd.h"
-#include "editor/GridColumns.h"
-#include "editor/SearchMatch.h"
+#include "views/GridColumns.h"
+#include "views/SearchMatch.h"
 #include "tests/ui/support/EditorFixture.h"
 #include "tests/ui/support/CrashReport.h"
 #include "tests/ui/support/EditorModel.h"

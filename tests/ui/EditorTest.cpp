@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "app/MessageBox.h"
+#include "desktop/MessageBox.h"
 #include "app/PasswordApp.h"
 #include "db/FileMessages.h"
 #include "db/PasswordFile.h"

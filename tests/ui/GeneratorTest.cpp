@@ -7,8 +7,8 @@
 #include <functional>
 #include <regex>
 
-#include "app/Clipboard.h"
-#include "app/Settings.h"
+#include "desktop/Clipboard.h"
+#include "settings/Settings.h"
 #include "generator/ui/GeneratePasswordDlg.h"
 #include "tests/ui/support/EditorFixture.h"
 

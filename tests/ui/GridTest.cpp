@@ -3,9 +3,9 @@
 
 #include <cstdlib>
 
-#include "app/Clipboard.h"
+#include "desktop/Clipboard.h"
 #include "db/FileMessages.h"
-#include "editor/UndoHistory.h"
+#include "views/UndoHistory.h"
 #include "tests/support/Records.h"
 #include "tests/ui/support/GridFixture.h"
 #include "uikit/Controls.h"

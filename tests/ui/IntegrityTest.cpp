@@ -9,7 +9,7 @@
 #include <map>
 
 #include "app/TrayDlg.h"
-#include "editor/UndoHistory.h"
+#include "views/UndoHistory.h"
 #include "tests/support/Records.h"
 #include "tests/ui/support/GridFixture.h"
 

@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include "app/LegacyMigration.h"
-#include "app/RegistrySettings.h"
-#include "app/Settings.h"
+#include "settings/LegacyMigration.h"
+#include "settings/RegistrySettings.h"
+#include "settings/Settings.h"
 
 namespace kv {
 namespace {

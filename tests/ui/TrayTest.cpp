@@ -2,12 +2,12 @@
 // clearing on the real program object.
 #include <gtest/gtest.h>
 
-#include "app/Clipboard.h"
-#include "app/RegisteredMessages.h"
+#include "desktop/Clipboard.h"
+#include "desktop/RegisteredMessages.h"
 #include "app/TrayDlg.h"
 #include "app/TrayWnd.h"
 #include "db/FileMessages.h"
-#include "editor/SearchMatch.h"
+#include "views/SearchMatch.h"
 #include "tests/support/Records.h"
 #include "tests/ui/support/EditorFixture.h"
 #include "tests/ui/support/PasteTarget.h"
@@ -360,7 +360,7 @@ TEST_F(TrayClipboardTest, TextThatAnotherProgramPutThereIsLeftAlone) {
     GlobalUnlock(memory);
     SetClipboardData(CF_TEXT, memory);
     CloseClipboard();
-    EXPECT_TRUE(WaitUntil([&] { return !app_->CopiedText.Remembers(); }, 3500));
+    EXPECT_TRUE(WaitUntil([&] { return !CopiedText().Remembers(); }, 3500));
     EXPECT_EQ(ClipboardText(), other);
 }
 

@@ -1,6 +1,6 @@
 #include "tests/ui/support/AppFixture.h"
 
-#include "app/MessageBox.h"
+#include "desktop/MessageBox.h"
 
 namespace kv::uitest {
 

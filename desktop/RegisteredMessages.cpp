@@ -1,0 +1,14 @@
+#include "desktop/RegisteredMessages.h"
+
+#include "protocol/MessageNames.h"
+
+namespace kv::messages {
+
+const UINT ShowDlg = RegisterWindowMessageA(protocol::kShowDlgMessage);
+const UINT Shutdown = RegisterWindowMessageA(protocol::kShutdownMessage);
+const UINT IePopup = RegisterWindowMessageA(protocol::kIePopupMessage);
+const UINT Taskbar = RegisterWindowMessageA(protocol::kTaskbarMessage);
+const UINT OnInit = RegisterWindowMessageA(protocol::kOnInitMessage);
+const UINT FillForm = RegisterWindowMessageA(protocol::kFillFormMessage);
+
+}  // namespace kv::messages

@@ -1,0 +1,36 @@
+// What the editor shares with the program that runs it: the database, its
+// undo history and the settings it edits in place, and the few things only
+// the program itself can do (its settings key, its file prompts, the tray,
+// the orderly exit).
+#pragma once
+
+#include "db/Database.h"
+#include "db/FileFlows.h"
+#include "settings/AppSettings.h"
+#include "settings/SettingsStore.h"
+#include "views/UndoHistory.h"
+
+namespace kv {
+
+class EditorHost {
+public:
+    virtual ~EditorHost() = default;
+
+    AppSettings Settings;
+    PasswordDatabase Database;
+    UndoHistory Undo;
+    bool Exiting = false;
+
+    virtual SettingsStorage& Storage() = 0;
+    virtual FileFlowUi& FileInterface() = 0;
+    virtual void SaveAppSettings() = 0;
+    // The orderly shutdown; false when the user cancelled it.
+    virtual bool Exit(bool askedByOtherInstance) = 0;
+
+    // The notification icon and the tray dialog beside the editor.
+    virtual bool TrayIconShown() const = 0;
+    virtual void RefreshTrayDlg() = 0;
+    virtual void MarkTrayDlgStale() = 0;
+};
+
+}  // namespace kv

@@ -1,0 +1,103 @@
+// A text that holds a secret. Every buffer it lets go of, when it grows and
+// when it ends, is wiped first, and so is the string's own inline buffer, so
+// no copy of the secret is left in memory given back.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/SecureWipe.h"
+
+namespace kv {
+
+template <class T>
+struct WipingAllocator {
+    using value_type = T;
+
+    WipingAllocator() = default;
+    template <class U>
+    WipingAllocator(const WipingAllocator<U>&) noexcept {}
+
+    T* allocate(std::size_t count) { return std::allocator<T>().allocate(count); }
+    void deallocate(T* block, std::size_t count) noexcept {
+        SecureWipe(block, count * sizeof(T));
+        std::allocator<T>().deallocate(block, count);
+    }
+
+    template <class U>
+    bool operator==(const WipingAllocator<U>&) const noexcept { return true; }
+    template <class U>
+    bool operator!=(const WipingAllocator<U>&) const noexcept { return false; }
+};
+
+using WipedString = std::basic_string<char, std::char_traits<char>, WipingAllocator<char>>;
+
+class SecretString {
+public:
+    SecretString() = default;
+    explicit SecretString(std::string_view text) : text_(text) {}
+    explicit SecretString(const char* text) : text_(text) {}
+    // Takes the text over and wipes the plain string it came in.
+    explicit SecretString(std::string&& text) : text_(text) { SecureWipe(text); }
+    SecretString(SecretString&& other) noexcept : text_(std::move(other.text_)) { other.WipeAll(); }
+    SecretString& operator=(SecretString&& other) noexcept {
+        if (this != &other) {
+            WipeAll();
+            text_ = std::move(other.text_);
+            other.WipeAll();
+        }
+        return *this;
+    }
+    SecretString(const SecretString&) = delete;
+    SecretString& operator=(const SecretString&) = delete;
+    ~SecretString() { WipeAll(); }
+
+    // An empty text with room for `capacity` characters, for a text whose
+    // greatest length is known before it is filled.
+    static SecretString WithCapacity(std::size_t capacity) {
+        SecretString text;
+        text.text_.reserve(capacity);
+        return text;
+    }
+
+    SecretString& Append(std::string_view piece) {
+        text_.append(piece);
+        return *this;
+    }
+    SecretString& Append(char c) {
+        text_.push_back(c);
+        return *this;
+    }
+    void Assign(std::string_view text) {
+        WipeAll();
+        text_.assign(text);
+    }
+    // Cuts the text to at most `size` characters, wiping what is cut off.
+    void Truncate(std::size_t size) {
+        if (size >= text_.size()) return;
+        SecureWipe(text_.data() + size, text_.size() - size);
+        text_.resize(size);
+    }
+    void Clear() {
+        WipeAll();
+        text_.clear();
+    }
+
+    std::string_view view() const { return text_; }
+    const char* c_str() const { return text_.c_str(); }
+    char* data() { return text_.data(); }
+    std::size_t size() const { return text_.size(); }
+    bool empty() const { return text_.empty(); }
+    bool operator==(std::string_view text) const { return view() == text; }
+    bool operator!=(std::string_view text) const { return view() != text; }
+
+private:
+    // The whole buffer, inline or not, up to and including its terminator.
+    void WipeAll() noexcept { SecureWipe(text_.data(), text_.capacity() + 1); }
+
+    WipedString text_;
+};
+
+}  // namespace kv
