@@ -38,6 +38,21 @@ TEST(SecretCopiesTest, AppendingMovesTheTextWithoutLeavingACopy) {
     EXPECT_EQ(watch.count(), 0);
 }
 
+TEST(SecretCopiesTest, GrowingTakingOverAPlainStringAndMovingLeaveNoCopy) {
+    const std::string longer = kSecret + kSecret + kSecret;
+    FreedCopies watch(kPiece);
+    {
+        SecretString text(std::string{kSecret});
+        text.Assign(longer);
+        text.Append(longer);
+        SecretString moved(std::move(text));
+        SecretString last;
+        last = std::move(moved);
+        EXPECT_EQ(last.size(), 2 * longer.size());
+    }
+    EXPECT_EQ(watch.count(), 0);
+}
+
 TEST(SecretCopiesTest, PlainTextOfRichNotesLeavesNoCopy) {
     const std::string notes = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 PIN " + kSecret + "\\par and " + kSecret + "}";
     const std::string expected = "PIN " + kSecret + "\r\nand " + kSecret;
