@@ -2,11 +2,11 @@
 
 #include <shlobj.h>
 
-#include "desktop/MessageBox.h"
 #include "app/PasswordApp.h"
 #include "db/ui/EnterPasswordDlg.h"
 #include "db/ui/PasswordFileFilter.h"
 #include "db/ui/SelectPasswordDlg.h"
+#include "desktop/MessageBox.h"
 #include "editor/EditorDlg.h"
 #include "platform/FileSystem.h"
 #include "resources/resource.h"

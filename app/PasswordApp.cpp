@@ -3,18 +3,18 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "settings/LegacyMigration.h"
-#include "desktop/MessageBox.h"
-#include "desktop/RegisteredMessages.h"
-#include "settings/Settings.h"
 #include "app/StartRequest.h"
 #include "db/FileFlows.h"
 #include "db/PasswordFile.h"
-#include "platform/SecureWipe.h"
+#include "desktop/MessageBox.h"
+#include "desktop/RegisteredMessages.h"
 #include "editor/EditorDlg.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
+#include "platform/SecureWipe.h"
 #include "resources/resource.h"
+#include "settings/LegacyMigration.h"
+#include "settings/Settings.h"
 #include "uikit/MessageLoop.h"
 #include "uikit/Module.h"
 

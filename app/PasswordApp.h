@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "app/AppFileUi.h"
+#include "app/TrayWnd.h"
+#include "editor/EditorHost.h"
 #include "settings/AppSettings.h"
 #include "settings/RegistrySettings.h"
 #include "webforms/SharedMemoryBlock.h"
-#include "app/TrayWnd.h"
-#include "editor/EditorHost.h"
 
 namespace kv {
 

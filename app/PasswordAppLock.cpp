@@ -1,12 +1,12 @@
 // Locking, the lock hot key, the screen-saver watch and clipboard clearing.
 #include <utility>
 
+#include "app/PasswordApp.h"
+#include "db/Verifier.h"
 #include "desktop/Clipboard.h"
 #include "desktop/MessageBox.h"
-#include "app/PasswordApp.h"
-#include "settings/Settings.h"
-#include "db/Verifier.h"
 #include "editor/EditorDlg.h"
+#include "settings/Settings.h"
 #include "uikit/ThreadWindows.h"
 
 namespace kv {

@@ -1,8 +1,8 @@
 // The notification icon's menu (205) with its AutoFill submenu.
 #include "app/PasswordApp.h"
-#include "desktop/RegisteredMessages.h"
 #include "app/TrayDlg.h"
 #include "app/TrayWnd.h"
+#include "desktop/RegisteredMessages.h"
 #include "resources/resource.h"
 #include "uikit/Module.h"
 

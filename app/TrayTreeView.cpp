@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/SecretString.h"
 #include "platform/Locale.h"
+#include "platform/SecretString.h"
 #include "resources/bitmaps.h"
 #include "uikit/BitmapButton.h"
 

@@ -10,8 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "views/TrayTree.h"
 #include "uikit/Controls.h"
+#include "views/TrayTree.h"
 
 namespace kv {
 

@@ -1,9 +1,9 @@
 #include "app/TrayWnd.h"
 
-#include "desktop/AboutDlg.h"
 #include "app/PasswordApp.h"
-#include "desktop/RegisteredMessages.h"
 #include "app/TrayDlg.h"
+#include "desktop/AboutDlg.h"
+#include "desktop/RegisteredMessages.h"
 #include "editor/EditorDlg.h"
 #include "resources/resource.h"
 #include "uikit/Module.h"

@@ -9,9 +9,9 @@
 #include "cli/CliUi.h"
 #include "cli/DatabaseJson.h"
 #include "db/PasswordFile.h"
-#include "platform/SecretString.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
+#include "platform/SecretString.h"
 
 namespace kv {
 namespace {
@@ -119,12 +119,8 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
 bool ReadPassword(std::string& password, std::string& error) {
     SecretString line;
     char c;
-    bool any = false;
-    while (std::cin.get(c) && c != '\n') {
-        line.Append(c);
-        any = true;
-    }
-    if (!any && !std::cin) {
+    while (std::cin.get(c) && c != '\n') line.Append(c);
+    if (line.empty() && !std::cin) {
         error = "no password on standard input";
         return false;
     }

@@ -2,8 +2,8 @@
 
 #include <cctype>
 
-#include "platform/SecretString.h"
 #include "platform/FileSystem.h"
+#include "platform/SecretString.h"
 
 namespace kv {
 

@@ -6,8 +6,8 @@
 #include "db/FileMessages.h"
 #include "db/FileUi.h"
 #include "db/PasswordFile.h"
-#include "platform/SecureWipe.h"
 #include "platform/FileSystem.h"
+#include "platform/SecureWipe.h"
 
 namespace kv {
 namespace {

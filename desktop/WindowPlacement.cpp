@@ -1,7 +1,7 @@
 #include "desktop/WindowPlacement.h"
 
-#include "settings/Settings.h"
 #include "desktop/WindowRect.h"
+#include "settings/Settings.h"
 
 namespace kv {
 

@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "settings/SettingsStore.h"
 #include "desktop/WindowRect.h"
+#include "settings/SettingsStore.h"
 
 namespace kv {
 

@@ -7,8 +7,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "settings/AppSettings.h"
 #include "db/Database.h"
+#include "settings/AppSettings.h"
 
 namespace kv {
 

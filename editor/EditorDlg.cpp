@@ -3,17 +3,17 @@
 #include "desktop/AboutDlg.h"
 #include "desktop/MessageBox.h"
 #include "desktop/RegisteredMessages.h"
-#include "settings/Settings.h"
 #include "desktop/TipDlg.h"
 #include "desktop/WindowPlacement.h"
-#include "views/UndoHistory.h"
 #include "editor/WelcomeDlg.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
 #include "resources/bitmaps.h"
 #include "resources/resource.h"
+#include "settings/Settings.h"
 #include "uikit/MessageLoop.h"
 #include "uikit/Module.h"
+#include "views/UndoHistory.h"
 
 namespace kv {
 namespace {

@@ -4,16 +4,16 @@
 
 #include <algorithm>
 
-#include "settings/Settings.h"
-#include "desktop/WindowRect.h"
 #include "db/RichText.h"
-#include "views/UndoHistory.h"
+#include "desktop/WindowRect.h"
 #include "platform/FileSystem.h"
 #include "resources/bitmaps.h"
 #include "resources/resource.h"
+#include "settings/Settings.h"
 #include "uikit/Module.h"
 #include "uikit/RichEdit.h"
 #include "uikit/ToolTips.h"
+#include "views/UndoHistory.h"
 
 namespace kv {
 namespace {

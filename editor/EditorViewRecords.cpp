@@ -5,20 +5,20 @@
 
 #include <algorithm>
 
-#include "desktop/Clipboard.h"
-#include "desktop/MessageBox.h"
 #include "db/FileMessages.h"
 #include "db/RichText.h"
+#include "desktop/Clipboard.h"
+#include "desktop/MessageBox.h"
 #include "editor/CategoryWarningDlg.h"
 #include "editor/EditorView.h"
 #include "editor/RecordTransfer.h"
-#include "views/UndoHistory.h"
 #include "generator/ui/GeneratePasswordDlg.h"
 #include "platform/FileSystem.h"
 #include "resources/resource.h"
 #include "uikit/AnsiText.h"
 #include "uikit/Module.h"
 #include "uikit/RichEdit.h"
+#include "views/UndoHistory.h"
 
 namespace kv {
 namespace {

@@ -1,12 +1,12 @@
 #include "editor/FolderTree.h"
 
-#include "settings/AppSettings.h"
 #include "desktop/MessageBox.h"
 #include "editor/FolderNames.h"
-#include "views/UndoHistory.h"
 #include "platform/Locale.h"
 #include "resources/bitmaps.h"
+#include "settings/AppSettings.h"
 #include "uikit/BitmapButton.h"
+#include "views/UndoHistory.h"
 
 namespace kv {
 namespace {

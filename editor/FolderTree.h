@@ -8,8 +8,8 @@
 
 #include "db/Database.h"
 #include "editor/FolderNames.h"
-#include "views/FolderTreeModel.h"
 #include "uikit/Controls.h"
+#include "views/FolderTreeModel.h"
 
 namespace kv {
 

@@ -1,15 +1,15 @@
 // The grid's in-place editors, keys and cell and record commands.
 #include <algorithm>
 
+#include "db/FileMessages.h"
 #include "desktop/Clipboard.h"
 #include "desktop/MessageBox.h"
-#include "db/FileMessages.h"
 #include "editor/CellEditing.h"
 #include "editor/RecordGrid.h"
 #include "editor/RecordTransfer.h"
-#include "views/UndoHistory.h"
 #include "platform/Locale.h"
 #include "uikit/AnsiText.h"
+#include "views/UndoHistory.h"
 
 namespace kv {
 namespace {

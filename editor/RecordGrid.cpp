@@ -5,7 +5,6 @@
 #include <utility>
 #include <mmsystem.h>
 
-#include "views/GridColumns.h"
 #include "editor/RecordSort.h"
 #include "editor/RecordTransfer.h"
 #include "platform/Locale.h"
@@ -13,6 +12,7 @@
 #include "resources/resource.h"
 #include "uikit/BitmapButton.h"
 #include "uikit/Module.h"
+#include "views/GridColumns.h"
 
 namespace kv {
 

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "settings/AppSettings.h"
 #include "db/Database.h"
 #include "db/PasswordFile.h"
-#include "platform/SecretString.h"
 #include "editor/Completion.h"
 #include "editor/GridNavigation.h"
+#include "platform/SecretString.h"
+#include "settings/AppSettings.h"
 #include "uikit/CompletionEdit.h"
 #include "uikit/Controls.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/AppSettings.h"
 #include "db/Record.h"
+#include "settings/AppSettings.h"
 #include "views/FolderTreeModel.h"
 #include "views/SearchMatch.h"
 

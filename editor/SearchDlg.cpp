@@ -1,8 +1,8 @@
 #include "editor/SearchDlg.h"
 
-#include "views/SearchMatch.h"
 #include "resources/resource.h"
 #include "uikit/Controls.h"
+#include "views/SearchMatch.h"
 
 namespace kv {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/SecureWipe.h"
 #include "generator/PasswordStrength.h"
+#include "platform/SecureWipe.h"
 
 namespace kv {
 namespace {

@@ -1,5 +1,5 @@
-#include "platform/SecureWipe.h"
 #include "generator/RandomSource.h"
+#include "platform/SecureWipe.h"
 
 namespace kv {
 

@@ -10,9 +10,9 @@
 #include <atomic>
 #include <vector>
 
-#include "platform/SecureWipe.h"
 #include "hooklib/KeyEvents.h"
 #include "hooklib/KeyInput.h"
+#include "platform/SecureWipe.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "platform/SecureWipe.h"
 #include "hooklib/SendKeysResult.h"
+#include "platform/SecureWipe.h"
 
 namespace kv::keys {
 namespace {

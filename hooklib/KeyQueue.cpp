@@ -1,7 +1,7 @@
 #include "hooklib/KeyQueue.h"
 
-#include "platform/SecureWipe.h"
 #include "hooklib/SendKeysResult.h"
+#include "platform/SecureWipe.h"
 
 namespace kv::keys {
 namespace {

@@ -38,7 +38,6 @@ class SecretString {
 public:
     SecretString() = default;
     explicit SecretString(std::string_view text) : text_(text) {}
-    explicit SecretString(const char* text) : text_(text) {}
     // Takes the text over and wipes the plain string it came in.
     explicit SecretString(std::string&& text) : text_(text) { SecureWipe(text); }
     SecretString(SecretString&& other) noexcept : text_(std::move(other.text_)) { other.WipeAll(); }
@@ -80,18 +79,11 @@ public:
         SecureWipe(text_.data() + size, text_.size() - size);
         text_.resize(size);
     }
-    void Clear() {
-        WipeAll();
-        text_.clear();
-    }
 
     std::string_view view() const { return text_; }
     const char* c_str() const { return text_.c_str(); }
-    char* data() { return text_.data(); }
     std::size_t size() const { return text_.size(); }
     bool empty() const { return text_.empty(); }
-    bool operator==(std::string_view text) const { return view() == text; }
-    bool operator!=(std::string_view text) const { return view() != text; }
 
 private:
     // The whole buffer, inline or not, up to and including its terminator.

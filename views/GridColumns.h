@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/AppSettings.h"
 #include "db/Record.h"
+#include "settings/AppSettings.h"
 
 namespace kv {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "settings/AppSettings.h"
 #include "db/Database.h"
 #include "platform/SecretString.h"
+#include "settings/AppSettings.h"
 #include "views/FolderTreeModel.h"
 
 namespace kv {

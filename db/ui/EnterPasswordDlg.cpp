@@ -4,9 +4,9 @@
 #include <cctype>
 
 #include "db/FileMessages.h"
-#include "platform/SecretString.h"
 #include "db/ui/PasswordFileFilter.h"
 #include "db/ui/SelectPasswordDlg.h"
+#include "platform/SecretString.h"
 #include "resources/resource.h"
 #include "uikit/AnsiText.h"
 #include "uikit/Controls.h"

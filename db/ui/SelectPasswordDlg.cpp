@@ -2,8 +2,8 @@
 
 #include "db/FileMessages.h"
 #include "db/NewFileRules.h"
-#include "platform/SecretString.h"
 #include "db/ui/PasswordFileFilter.h"
+#include "platform/SecretString.h"
 #include "resources/resource.h"
 #include "uikit/AnsiText.h"
 #include "uikit/Controls.h"

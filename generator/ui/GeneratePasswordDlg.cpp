@@ -3,9 +3,9 @@
 #include <optional>
 #include <utility>
 
-#include "platform/SecureWipe.h"
 #include "generator/PasswordStrength.h"
 #include "generator/WordList.h"
+#include "platform/SecureWipe.h"
 #include "resources/resource.h"
 #include "uikit/Controls.h"
 #include "uikit/Module.h"

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "app/NotesText.h"
-#include "settings/Settings.h"
-#include "views/TrayTree.h"
 #include "db/RichText.h"
 #include "platform/SecretString.h"
+#include "settings/Settings.h"
 #include "tests/support/FixedLocale.h"
 #include "tests/support/FreedCopies.h"
 #include "tests/support/Records.h"
+#include "views/TrayTree.h"
 
 namespace kv {
 namespace {

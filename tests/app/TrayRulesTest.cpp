@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "desktop/ClipboardClearing.h"
-#include "settings/Settings.h"
 #include "app/TrayPlacement.h"
 #include "db/Sha256.h"
+#include "desktop/ClipboardClearing.h"
+#include "settings/Settings.h"
 
 namespace kv {
 namespace {

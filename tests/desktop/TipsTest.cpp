@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "desktop/Tips.h"
 #include "db/RichText.h"
+#include "desktop/Tips.h"
 
 namespace kv {
 namespace {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "editor/CellEditing.h"
-#include "views/GridColumns.h"
 #include "tests/support/FixedLocale.h"
+#include "views/GridColumns.h"
 
 namespace kv {
 namespace {

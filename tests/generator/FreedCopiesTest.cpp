@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/SecureWipe.h"
 #include "generator/PasswordGenerator.h"
+#include "platform/SecureWipe.h"
 #include "tests/generator/TestRandom.h"
 #include "tests/support/FreedCopies.h"
 

@@ -5,15 +5,15 @@
 #include <atomic>
 #include <thread>
 
-#include "desktop/MessageBox.h"
 #include "app/PasswordApp.h"
-#include "desktop/RegisteredMessages.h"
-#include "protocol/SharedBlock.h"
-#include "webforms/SharedMemoryBlock.h"
 #include "app/TrayWnd.h"
+#include "desktop/MessageBox.h"
+#include "desktop/RegisteredMessages.h"
 #include "editor/EditorDlg.h"
+#include "protocol/SharedBlock.h"
 #include "tests/ui/support/AppFixture.h"
 #include "tests/ui/support/UiHarness.h"
+#include "webforms/SharedMemoryBlock.h"
 
 namespace kv {
 namespace {

@@ -7,12 +7,12 @@
 #include <cstring>
 #include <filesystem>
 
-#include "desktop/MessageBox.h"
 #include "app/PasswordApp.h"
 #include "app/TrayDlg.h"
 #include "app/TrayWnd.h"
 #include "bench/BenchSupport.h"
 #include "bench/SyntheticDatabase.h"
+#include "desktop/MessageBox.h"
 #include "editor/EditorDlg.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"

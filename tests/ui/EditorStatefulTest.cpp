@@ -13,13 +13,13 @@
 
 #include "app/TrayDlg.h"
 #include "app/TrayWnd.h"
-#include "views/GridColumns.h"
-#include "views/SearchMatch.h"
-#include "tests/ui/support/EditorFixture.h"
 #include "tests/ui/support/CrashReport.h"
+#include "tests/ui/support/EditorFixture.h"
 #include "tests/ui/support/EditorModel.h"
 #include "tests/ui/support/EditorSession.h"
 #include "tests/ui/support/Shrink.h"
+#include "views/GridColumns.h"
+#include "views/SearchMatch.h"
 
 namespace kv {
 namespace {

@@ -5,10 +5,10 @@
 
 #include <filesystem>
 
-#include "desktop/MessageBox.h"
 #include "app/PasswordApp.h"
 #include "db/FileMessages.h"
 #include "db/PasswordFile.h"
+#include "desktop/MessageBox.h"
 #include "editor/EditorDlg.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"

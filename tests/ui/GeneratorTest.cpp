@@ -8,8 +8,8 @@
 #include <regex>
 
 #include "desktop/Clipboard.h"
-#include "settings/Settings.h"
 #include "generator/ui/GeneratePasswordDlg.h"
+#include "settings/Settings.h"
 #include "tests/ui/support/EditorFixture.h"
 
 namespace kv {

@@ -3,12 +3,12 @@
 
 #include <cstdlib>
 
-#include "desktop/Clipboard.h"
 #include "db/FileMessages.h"
-#include "views/UndoHistory.h"
+#include "desktop/Clipboard.h"
 #include "tests/support/Records.h"
 #include "tests/ui/support/GridFixture.h"
 #include "uikit/Controls.h"
+#include "views/UndoHistory.h"
 
 namespace kv {
 namespace {

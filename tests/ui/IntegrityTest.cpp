@@ -9,9 +9,9 @@
 #include <map>
 
 #include "app/TrayDlg.h"
-#include "views/UndoHistory.h"
 #include "tests/support/Records.h"
 #include "tests/ui/support/GridFixture.h"
+#include "views/UndoHistory.h"
 
 namespace kv {
 namespace {

@@ -2,16 +2,16 @@
 // clearing on the real program object.
 #include <gtest/gtest.h>
 
-#include "desktop/Clipboard.h"
-#include "desktop/RegisteredMessages.h"
 #include "app/TrayDlg.h"
 #include "app/TrayWnd.h"
 #include "db/FileMessages.h"
-#include "views/SearchMatch.h"
+#include "desktop/Clipboard.h"
+#include "desktop/RegisteredMessages.h"
 #include "tests/support/Records.h"
 #include "tests/ui/support/EditorFixture.h"
 #include "tests/ui/support/PasteTarget.h"
 #include "uikit/Controls.h"
+#include "views/SearchMatch.h"
 
 namespace kv {
 namespace {

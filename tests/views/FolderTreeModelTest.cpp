@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "views/FolderTreeModel.h"
 #include "tests/support/FixedLocale.h"
+#include "views/FolderTreeModel.h"
 
 namespace kv {
 namespace {

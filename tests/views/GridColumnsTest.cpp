@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "views/GridColumns.h"
 #include "tests/support/FixedLocale.h"
+#include "views/GridColumns.h"
 
 namespace kv {
 namespace {

@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "webforms/AutoFillMenu.h"
 #include "settings/Settings.h"
-#include "views/TrayTree.h"
-#include "views/SearchMatch.h"
 #include "tests/support/FixedLocale.h"
 #include "tests/support/Records.h"
+#include "views/SearchMatch.h"
+#include "views/TrayTree.h"
+#include "webforms/AutoFillMenu.h"
 
 namespace kv {
 namespace {
