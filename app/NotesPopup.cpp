@@ -18,8 +18,8 @@ constexpr int kTextId = 100;
 
 const ui::MessageMap<CNotesPopup>& CNotesPopup::Messages() {
     static const auto map = ui::MessageMap<CNotesPopup>()
-                                .Message(WM_SIZE, &CNotesPopup::OnSize)
-                                .Message(WM_CTLCOLORSTATIC, &CNotesPopup::OnColor);
+                                .Message(WM_SIZE, &CNotesPopup::FitText)
+                                .ColorStatic(&CNotesPopup::OnColor);
     return map;
 }
 
@@ -37,7 +37,7 @@ bool CNotesPopup::Open(HWND owner, const char* text, POINT at) {
                             nullptr);
     SendMessageA(text_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     SetWindowSubclass(text_, TextProcedure, 1, reinterpret_cast<DWORD_PTR>(this));
-    OnSize(0, 0);
+    FitText();
     Show(SW_SHOW);
     SetFocus(text_);
     return true;
@@ -57,17 +57,16 @@ LRESULT CALLBACK CNotesPopup::TextProcedure(HWND text, UINT message, WPARAM wPar
     return DefSubclassProc(text, message, wParam, lParam);
 }
 
-LRESULT CNotesPopup::OnSize(WPARAM, LPARAM) {
+void CNotesPopup::FitText() {
     RECT client{};
     GetClientRect(hwnd(), &client);
     MoveWindow(text_, 0, 0, client.right, client.bottom, TRUE);
-    return 0;
 }
 
-LRESULT CNotesPopup::OnColor(WPARAM wParam, LPARAM) {
+HBRUSH CNotesPopup::OnColor(HDC dc, HWND) {
     // Read-only text on a window background, like a note.
-    SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_INFOBK));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_INFOBK));
+    SetBkColor(dc, GetSysColor(COLOR_INFOBK));
+    return GetSysColorBrush(COLOR_INFOBK);
 }
 
 }  // namespace kv

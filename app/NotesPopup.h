@@ -23,8 +23,8 @@ public:
     static const ui::MessageMap<CNotesPopup>& Messages();
 
 private:
-    LRESULT OnSize(WPARAM, LPARAM);
-    LRESULT OnColor(WPARAM, LPARAM);
+    void FitText();
+    HBRUSH OnColor(HDC dc, HWND control);
     static LRESULT CALLBACK TextProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
     HWND text_ = nullptr;

@@ -60,12 +60,12 @@ CTrayDlg::~CTrayDlg() {
 
 const ui::MessageMap<CTrayDlg>& CTrayDlg::Messages() {
     static const auto map = ui::MessageMap<CTrayDlg>()
-                                .Message(WM_ERASEBKGND, &CTrayDlg::OnEraseBackground)
-                                .Message(WM_PRINTCLIENT, &CTrayDlg::OnPrintClient)
+                                .PaintInto(WM_ERASEBKGND, &CTrayDlg::OnEraseBackground)
+                                .PaintInto(WM_PRINTCLIENT, &CTrayDlg::OnPrintClient)
                                 .Message(WM_NCHITTEST, &CTrayDlg::OnHitTest)
-                                .Message(WM_ACTIVATE, &CTrayDlg::OnActivate)
-                                .Message(WM_DRAWITEM, &CTrayDlg::OnDrawItem)
-                                .Message(WM_HOTKEY, &CTrayDlg::OnHotKey)
+                                .Activate(&CTrayDlg::OnActivate)
+                                .DrawItem(&CTrayDlg::OnDrawItem)
+                                .HotKey(&CTrayDlg::OnHotKey)
                                 .Notify(IDC_TRAY_TREE, TVN_GETDISPINFOA, &CTrayDlg::OnTreeGetDispInfo)
                                 .Notify(IDC_TRAY_TREE, TVN_ITEMEXPANDINGA, &CTrayDlg::OnTreeExpanding)
                                 .Notify(IDC_TRAY_TREE, NM_DBLCLK, &CTrayDlg::OnTreeDoubleClick)
@@ -192,19 +192,17 @@ void CTrayDlg::Rebuild() {
     FillSearchTexts();
 }
 
-LRESULT CTrayDlg::OnEraseBackground(WPARAM wParam, LPARAM) {
-    OnPrintClient(wParam, 0);
+void CTrayDlg::OnEraseBackground(HDC dc) {
+    OnPrintClient(dc);
     if (firstErase_) {
         firstErase_ = false;
         tree_.Focus();
         if (HTREEITEM first = tree_.Root()) tree_.Select(first);
     }
-    return 1;
 }
 
-LRESULT CTrayDlg::OnPrintClient(WPARAM wParam, LPARAM) {
-    HDC target = reinterpret_cast<HDC>(wParam);
-    if (background_ == nullptr) return 0;
+void CTrayDlg::OnPrintClient(HDC target) {
+    if (background_ == nullptr) return;
     HDC source = CreateCompatibleDC(target);
     HGDIOBJ previous = SelectObject(source, background_);
     BITMAP size{};
@@ -212,7 +210,6 @@ LRESULT CTrayDlg::OnPrintClient(WPARAM wParam, LPARAM) {
     BitBlt(target, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
     SelectObject(source, previous);
     DeleteDC(source);
-    return 0;
 }
 
 LRESULT CTrayDlg::OnHitTest(WPARAM, LPARAM lParam) {
@@ -221,28 +218,24 @@ LRESULT CTrayDlg::OnHitTest(WPARAM, LPARAM lParam) {
     return hit == HTCLIENT ? HTCAPTION : hit;
 }
 
-LRESULT CTrayDlg::OnDrawItem(WPARAM, LPARAM lParam) {
-    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+bool CTrayDlg::OnDrawItem(UINT, const DRAWITEMSTRUCT& item) {
     for (ui::BitmapButton* button : {&pin_, &copy_, &paste_, &editor_, &search_, &close_}) {
         if (button->hwnd() == item.hwndItem) button->Draw(item);
     }
-    return TRUE;
+    return true;
 }
 
-LRESULT CTrayDlg::OnActivate(WPARAM wParam, LPARAM lParam) {
-    if (LOWORD(wParam) != WA_INACTIVE || App().Settings.PinTrayDlg != 0 || pasting_) return 0;
+void CTrayDlg::OnActivate(bool active, HWND next) {
+    if (active || App().Settings.PinTrayDlg != 0 || pasting_) return;
     // Our own dialogs and message boxes over the tray dialog keep it open.
-    HWND next = reinterpret_cast<HWND>(lParam);
     CEditorDlg* editor = App().Editor();
     const bool ours = next != nullptr && GetWindowThreadProcessId(next, nullptr) == GetCurrentThreadId() &&
                       (editor == nullptr || next != editor->hwnd());
     if (!ours) App().Tray().HideTrayDlg();
-    return 0;
 }
 
-LRESULT CTrayDlg::OnHotKey(WPARAM, LPARAM) {
+void CTrayDlg::OnHotKey(int) {
     App().ToggleLock();
-    return 0;
 }
 
 void CTrayDlg::OnClose() { App().Tray().HideTrayDlg(); }

@@ -62,12 +62,12 @@ protected:
     void OnCancel() override;
 
 private:
-    LRESULT OnEraseBackground(WPARAM, LPARAM);
-    LRESULT OnPrintClient(WPARAM, LPARAM);
+    void OnEraseBackground(HDC dc);
+    void OnPrintClient(HDC target);
     LRESULT OnHitTest(WPARAM, LPARAM);
-    LRESULT OnActivate(WPARAM, LPARAM);
-    LRESULT OnDrawItem(WPARAM, LPARAM);
-    LRESULT OnHotKey(WPARAM, LPARAM);
+    void OnActivate(bool active, HWND next);
+    bool OnDrawItem(UINT id, const DRAWITEMSTRUCT& item);
+    void OnHotKey(int id);
     LRESULT OnTreeGetDispInfo(NMHDR& header);
     LRESULT OnTreeExpanding(NMHDR& header);
     LRESULT OnTreeDoubleClick(NMHDR& header);

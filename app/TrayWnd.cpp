@@ -29,8 +29,8 @@ const ui::MessageMap<CTrayWnd>& CTrayWnd::Messages() {
                                 .Registered(&messages::IePopup, &CTrayWnd::OnIePopup)
                                 .Registered(&messages::Taskbar, &CTrayWnd::OnTaskbar)
                                 .Registered(&kTaskbarCreated, &CTrayWnd::OnTaskbarCreated)
-                                .Message(WM_HOTKEY, &CTrayWnd::OnHotKey)
-                                .Message(WM_TIMER, &CTrayWnd::OnTimer)
+                                .HotKey(&CTrayWnd::OnHotKey)
+                                .Timer(&CTrayWnd::OnTimer)
                                 .Message(WM_DESTROY, &CTrayWnd::OnDestroy)
                                 .Command(ID_TRAY_OPEN, &CTrayWnd::OnOpen)
                                 .Command(ID_OPEN_EDITOR, &CTrayWnd::OnOpenEditor)
@@ -166,27 +166,24 @@ LRESULT CTrayWnd::OnTaskbar(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-LRESULT CTrayWnd::OnHotKey(WPARAM, LPARAM) {
+void CTrayWnd::OnHotKey(int) {
     App().ToggleLock();
-    return 0;
 }
 
-LRESULT CTrayWnd::OnTimer(WPARAM id, LPARAM) {
+void CTrayWnd::OnTimer(UINT_PTR id) {
     CPasswordApp& app = App();
     if (id == kScreenSaverTimer && app.Settings.CheckScreenSaver != 0 && !app.Locked && app.IsScreenSaverRunning()) {
         app.Lock();
     } else if (id == kClipboardTimer && app.Settings.ClearClipboard != 0) {
         app.ClearClipboardIfDue();
     }
-    return 0;
 }
 
-LRESULT CTrayWnd::OnDestroy(WPARAM, LPARAM) {
+void CTrayWnd::OnDestroy() {
     KillTimer(hwnd(), kScreenSaverTimer);
     KillTimer(hwnd(), kClipboardTimer);
     if (trayDlg_ && trayDlg_->hwnd() != nullptr) trayDlg_->Destroy();
     if (iconShown_) RemoveIcon();
-    return 0;
 }
 
 void CTrayWnd::OnOpenEditor() { App().ShowEditor(); }

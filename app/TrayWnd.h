@@ -71,9 +71,9 @@ private:
     LRESULT OnTaskbar(WPARAM, LPARAM);
     LRESULT OnTaskbarCreated(WPARAM, LPARAM);
     static HICON CurrentIcon();
-    LRESULT OnHotKey(WPARAM, LPARAM);
-    LRESULT OnTimer(WPARAM, LPARAM);
-    LRESULT OnDestroy(WPARAM, LPARAM);
+    void OnHotKey(int id);
+    void OnTimer(UINT_PTR id);
+    void OnDestroy();
     void OnOpen() { OpenTrayDlg(true); }
     void OnOpenEditor();
     void OnSelectDatabase();

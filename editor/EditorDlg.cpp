@@ -41,14 +41,14 @@ CEditorDlg::~CEditorDlg() {
 const ui::MessageMap<CEditorDlg>& CEditorDlg::Messages() {
     static const auto map = ui::MessageMap<CEditorDlg>()
                                 .Message(WM_CLOSE, &CEditorDlg::OnClose)
-                                .Message(WM_SIZE, &CEditorDlg::OnSize)
-                                .Message(WM_GETMINMAXINFO, &CEditorDlg::OnGetMinMaxInfo)
+                                .Message(WM_SIZE, &CEditorDlg::LayOut)
+                                .MinMaxInfo(&CEditorDlg::OnGetMinMaxInfo)
                                 .Message(WM_PAINT, &CEditorDlg::OnPaint)
-                                .Message(WM_INITMENU, &CEditorDlg::OnInitMenuPopup)
-                                .Message(WM_MEASUREITEM, &CEditorDlg::OnMeasureItem)
-                                .Message(WM_DRAWITEM, &CEditorDlg::OnDrawItem)
+                                .InitMenu(&CEditorDlg::OnInitMenuPopup)
+                                .MeasureItem(&CEditorDlg::OnMeasureItem)
+                                .DrawItem(&CEditorDlg::OnDrawItem)
                                 .Message(WM_SYSCOMMAND, &CEditorDlg::OnSysCommand)
-                                .Message(WM_ACTIVATE, &CEditorDlg::OnActivate)
+                                .Activate(&CEditorDlg::OnActivate)
                                 .Registered(&messages::OnInit, &CEditorDlg::OnStart)
                                 .Command(ID_NEW, &CEditorDlg::OnNew)
                                 .Command(ID_OPEN, &CEditorDlg::OnOpen)
@@ -116,18 +116,11 @@ void CEditorDlg::LayOut() {
     view_->FitInto(client);
 }
 
-LRESULT CEditorDlg::OnSize(WPARAM, LPARAM) {
-    LayOut();
-    return 0;
+void CEditorDlg::OnGetMinMaxInfo(MINMAXINFO& info) {
+    if (minimumSize_.cx > 0) info.ptMinTrackSize = POINT{minimumSize_.cx, minimumSize_.cy};
 }
 
-LRESULT CEditorDlg::OnGetMinMaxInfo(WPARAM, LPARAM lParam) {
-    auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-    if (minimumSize_.cx > 0) info->ptMinTrackSize = POINT{minimumSize_.cx, minimumSize_.cy};
-    return 0;
-}
-
-LRESULT CEditorDlg::OnPaint(WPARAM, LPARAM) {
+void CEditorDlg::OnPaint() {
     // After the first paint the start-up tasks run, once.
     if (!started_) {
         started_ = true;
@@ -136,7 +129,6 @@ LRESULT CEditorDlg::OnPaint(WPARAM, LPARAM) {
     PAINTSTRUCT paint{};
     BeginPaint(hwnd(), &paint);
     EndPaint(hwnd(), &paint);
-    return 0;
 }
 
 LRESULT CEditorDlg::OnStart(WPARAM, LPARAM) {
@@ -176,14 +168,13 @@ void CEditorDlg::SetColumnsText(const std::string& text) { status_.SetPaneText(2
 void CEditorDlg::ModifiedChanged() { InvalidateRect(status_.hwnd(), nullptr, TRUE); }
 void CEditorDlg::UpdateTitle() { SetText(EditorTitle(host_.Database.FilePath)); }
 
-LRESULT CEditorDlg::OnMeasureItem(WPARAM, LPARAM lParam) {
-    return menuImages_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+bool CEditorDlg::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+    return menuImages_.Measure(item);
 }
 
-LRESULT CEditorDlg::OnDrawItem(WPARAM wParam, LPARAM lParam) {
-    const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-    if (menuImages_.Draw(item)) return TRUE;
-    if (wParam != kStatusBarId) return FALSE;
+bool CEditorDlg::OnDrawItem(UINT id, const DRAWITEMSTRUCT& item) {
+    if (menuImages_.Draw(item)) return true;
+    if (id != kStatusBarId) return false;
     HBITMAP image = host_.Database.Modified ? modifiedImage_ : savedImage_;
     HDC source = CreateCompatibleDC(item.hDC);
     HGDIOBJ old = SelectObject(source, image);
@@ -192,21 +183,18 @@ LRESULT CEditorDlg::OnDrawItem(WPARAM wParam, LPARAM lParam) {
     BitBlt(item.hDC, x, y, 16, 16, source, 0, 0, SRCCOPY);
     SelectObject(source, old);
     DeleteDC(source);
-    return TRUE;
+    return true;
 }
 
-LRESULT CEditorDlg::OnActivate(WPARAM wParam, LPARAM) {
+void CEditorDlg::OnActivate(bool active, HWND) {
     // The window's keys apply while it is active.
-    if (LOWORD(wParam) != WA_INACTIVE) {
+    if (active) {
         ui::SetAccelerators(hwnd(), LoadAcceleratorsA(ui::Instance(), MAKEINTRESOURCEA(IDR_EDITOR_KEYS)));
     }
-    return 0;
 }
 
-LRESULT CEditorDlg::OnInitMenuPopup(WPARAM wParam, LPARAM) {
-    HMENU menu = reinterpret_cast<HMENU>(wParam);
+void CEditorDlg::OnInitMenuPopup(HMENU menu) {
     if (menu == GetMenu(hwnd())) PrepareMenu(menu);
-    return 0;
 }
 
 void CEditorDlg::PrepareMenu(HMENU menu) {
@@ -313,7 +301,7 @@ LRESULT CEditorDlg::OnSysCommand(WPARAM wParam, LPARAM lParam) {
 
 SaveOutcome CEditorDlg::SaveChanges(bool allowCancel) { return Flows().SaveDatabase(true, allowCancel); }
 
-LRESULT CEditorDlg::OnClose(WPARAM, LPARAM) {
+void CEditorDlg::OnClose() {
     EditorHost& app = host_;
     CommitPendingEdits();
     app.SaveAppSettings();
@@ -322,10 +310,10 @@ LRESULT CEditorDlg::OnClose(WPARAM, LPARAM) {
         switch (ShowMessage("Do you wish to save your changes?", MB_YESNOCANCEL | MB_ICONQUESTION)) {
             case IDYES:
                 // A save that failed keeps the window and the changes, to try again.
-                if (Flows().SaveDatabase(false, false) == SaveOutcome::Failed) return 0;
+                if (Flows().SaveDatabase(false, false) == SaveOutcome::Failed) return;
                 break;
             case IDCANCEL:
-                return 0;
+                return;
             default:
                 break;
         }
@@ -337,7 +325,6 @@ LRESULT CEditorDlg::OnClose(WPARAM, LPARAM) {
     } else {
         Show(SW_HIDE);
     }
-    return 0;
 }
 
 void CEditorDlg::CommitPendingEdits() {

@@ -56,16 +56,15 @@ private:
     // on a first run, then the remembered file opened, or a new or another
     // file chosen.
     void RunStartupFlow();
-    LRESULT OnClose(WPARAM, LPARAM);
-    LRESULT OnSize(WPARAM, LPARAM);
-    LRESULT OnGetMinMaxInfo(WPARAM, LPARAM);
-    LRESULT OnPaint(WPARAM, LPARAM);
+    void OnClose();
+    void OnGetMinMaxInfo(MINMAXINFO& info);
+    void OnPaint();
     LRESULT OnStart(WPARAM, LPARAM);
-    LRESULT OnInitMenuPopup(WPARAM, LPARAM);
-    LRESULT OnMeasureItem(WPARAM, LPARAM);
-    LRESULT OnDrawItem(WPARAM, LPARAM);
+    void OnInitMenuPopup(HMENU menu);
+    bool OnMeasureItem(MEASUREITEMSTRUCT& item);
+    bool OnDrawItem(UINT id, const DRAWITEMSTRUCT& item);
     LRESULT OnSysCommand(WPARAM, LPARAM);
-    LRESULT OnActivate(WPARAM, LPARAM);
+    void OnActivate(bool active, HWND other);
     void OnNew();
     void OnOpen();
     void OnSave();

@@ -10,6 +10,7 @@
 #include "resources/bitmaps.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
+#include "uikit/MessageParams.h"
 #include "uikit/Module.h"
 #include "uikit/RichEdit.h"
 #include "uikit/ToolTips.h"
@@ -67,7 +68,8 @@ LRESULT CALLBACK TreeKeysProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
 
 // The tree lives inside the frame list control; its notifications go on to the panel.
 LRESULT CALLBACK FrameProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR panel) {
-    if (message == WM_NOTIFY && GetDlgCtrlID(reinterpret_cast<NMHDR*>(lParam)->hwndFrom) == IDC_FOLDER_TREE) {
+    const NMHDR* header = message == WM_NOTIFY ? ui::TrustedNotifyHeader(lParam) : nullptr;
+    if (header != nullptr && GetDlgCtrlID(header->hwndFrom) == IDC_FOLDER_TREE) {
         return SendMessageA(reinterpret_cast<HWND>(panel), WM_NOTIFY, wParam, lParam);
     }
     return DefSubclassProc(hwnd, message, wParam, lParam);
@@ -87,14 +89,14 @@ CEditorView::~CEditorView() {
 
 const ui::MessageMap<CEditorView>& CEditorView::Messages() {
     static const auto map = ui::MessageMap<CEditorView>()
-                                .Message(WM_SIZE, &CEditorView::OnSize)
-                                .Message(WM_DRAWITEM, &CEditorView::OnDrawItem)
-                                .Message(WM_NOTIFY, &CEditorView::OnNotify)
+                                .Message(WM_SIZE, &CEditorView::LayOut)
+                                .DrawItem(&CEditorView::OnDrawItem)
+                                .AnyNotify(&CEditorView::OnNotify)
                                 .Message(WM_MOUSEMOVE, &CEditorView::OnMouseMove)
                                 .Message(WM_LBUTTONUP, &CEditorView::OnLeftButtonUp)
                                 .Message(WM_RBUTTONUP, &CEditorView::OnRightButtonUp)
-                                .Message(WM_TIMER, &CEditorView::OnTimer)
-                                .Message(WM_CONTEXTMENU, &CEditorView::OnContextMenu)
+                                .Timer(&CEditorView::OnTimer)
+                                .ContextMenu(&CEditorView::OnContextMenu)
                                 .Message(WM_DESTROY, &CEditorView::OnDestroy)
                                 .Registered(&kListCtrlMsg, &CEditorView::OnListCtrlMsg)
                                 .Command(ID_ADD_FOLDER, &CEditorView::OnAddFolder)
@@ -206,15 +208,14 @@ void CEditorView::RestoreSplitters() {
     }
 }
 
-LRESULT CEditorView::OnDestroy(WPARAM, LPARAM) {
+void CEditorView::OnDestroy() {
     std::unique_ptr<SettingsStore> store = host_.Storage().OpenOrCreate();
-    if (!store) return 0;
+    if (!store) return;
     const PanelBoxes boxes = ReadBoxes();
     for (const auto& [name, box] : {std::make_pair("Splitter1", boxes.verticalSplitter),
                                     std::make_pair("Splitter2", boxes.horizontalSplitter)}) {
         store->WriteText(name, FormatStoredRect(ScreenRect{box.left, box.top, box.right, box.bottom}));
     }
-    return 0;
 }
 
 void CEditorView::ChooseButtonImages() {
@@ -328,21 +329,14 @@ void CEditorView::PlaceTreeInFrame() {
     MoveWindow(tree_->hwnd(), 0, headerHeight, client.right, client.bottom - headerHeight, TRUE);
 }
 
-LRESULT CEditorView::OnSize(WPARAM, LPARAM) {
-    LayOut();
-    return 0;
-}
-
-LRESULT CEditorView::OnDrawItem(WPARAM, LPARAM lParam) {
-    const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+bool CEditorView::OnDrawItem(UINT, const DRAWITEMSTRUCT& item) {
     for (const auto& button : buttons_) {
         if (button->hwnd() == item.hwndItem) button->Draw(item);
     }
-    return TRUE;
+    return true;
 }
 
-LRESULT CEditorView::OnNotify(WPARAM, LPARAM lParam) {
-    NMHDR& header = *reinterpret_cast<NMHDR*>(lParam);
+LRESULT CEditorView::OnNotify(NMHDR& header) {
     switch (header.idFrom) {
         case IDC_FOLDER_TREE:
             return OnTreeNotify(header);
@@ -360,7 +354,7 @@ LRESULT CEditorView::OnNotify(WPARAM, LPARAM lParam) {
         case IDC_RECORD_GRID:
             return OnGridNotify(header);
         case IDC_NOTES:
-            if (header.code == EN_LINK) OnNotesLink(*reinterpret_cast<ENLINK*>(lParam));
+            if (header.code == EN_LINK) OnNotesLink(*reinterpret_cast<ENLINK*>(&header));
             return 0;
         default:
             return 0;
@@ -412,15 +406,14 @@ LRESULT CEditorView::OnTreeNotify(NMHDR& header) {
     }
 }
 
-LRESULT CEditorView::OnContextMenu(WPARAM wParam, LPARAM lParam) {
-    POINT cursor{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (reinterpret_cast<HWND>(wParam) == Item(IDC_NOTES)) {
+void CEditorView::OnContextMenu(HWND window, POINT cursor) {
+    if (window == Item(IDC_NOTES)) {
         ShowNotesMenu(cursor);
-        return 0;
+        return;
     }
-    if (reinterpret_cast<HWND>(wParam) != tree_->hwnd() || host_.Database.FilePath.empty()) return 0;
+    if (window != tree_->hwnd() || host_.Database.FilePath.empty()) return;
     HTREEITEM item = tree_->ItemAt(cursor);
-    if (item == nullptr) return 0;  // beside the folders: no menu
+    if (item == nullptr) return;  // beside the folders: no menu
     tree_->Select(item);
     HMENU menus = LoadMenuA(ui::Instance(), MAKEINTRESOURCEA(IDR_FOLDER_MENU));
     HMENU menu = GetSubMenu(menus, 0);
@@ -437,7 +430,6 @@ LRESULT CEditorView::OnContextMenu(WPARAM wParam, LPARAM lParam) {
     RelabelUndo(menu);
     TrackPopupMenu(menu, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd(), nullptr);
     DestroyMenu(menus);
-    return 0;
 }
 
 void CEditorView::RelabelUndo(HMENU menu) const {
@@ -511,7 +503,7 @@ void CEditorView::BeginDrag(const NMTREEVIEWA& info) {
     SetCapture(hwnd());
 }
 
-LRESULT CEditorView::OnMouseMove(WPARAM, LPARAM) {
+void CEditorView::OnMouseMove() {
     if (recordDrag_) {
         // A collapsed folder with children opens; the source folder is never a target.
         POINT cursor{};
@@ -521,9 +513,9 @@ LRESULT CEditorView::OnMouseMove(WPARAM, LPARAM) {
         if (target != nullptr && tree_->model().FolderIndex(tree_->NodeOf(target)) == dragSourceFolder_) target = nullptr;
         tree_->Send(TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(target));
         SetCursor(LoadCursor(nullptr, target != nullptr ? IDC_ARROW : IDC_NO));
-        return 0;
+        return;
     }
-    if (!dragging_) return 0;
+    if (!dragging_) return;
     POINT cursor{};
     GetCursorPos(&cursor);
     RECT treeRect{};
@@ -542,13 +534,12 @@ LRESULT CEditorView::OnMouseMove(WPARAM, LPARAM) {
         (target != nullptr && tree_->Child(target) != nullptr)) {
         SetTimer(hwnd(), kDragScrollTimer, 100, nullptr);
     }
-    return 0;
 }
 
-LRESULT CEditorView::OnTimer(WPARAM id, LPARAM) {
-    if (id != kDragScrollTimer) return 0;
+void CEditorView::OnTimer(UINT_PTR id) {
+    if (id != kDragScrollTimer) return;
     KillTimer(hwnd(), kDragScrollTimer);
-    if (!dragging_) return 0;
+    if (!dragging_) return;
     POINT cursor{};
     GetCursorPos(&cursor);
     RECT treeRect{};
@@ -565,15 +556,13 @@ LRESULT CEditorView::OnTimer(WPARAM id, LPARAM) {
         if (target != nullptr && tree_->Child(target) != nullptr) tree_->Expand(target);
     }
     if (dragImage_ != nullptr) ImageList_DragShowNolock(TRUE);
-    return 0;
 }
 
-LRESULT CEditorView::OnLeftButtonUp(WPARAM, LPARAM) {
-    if (!dragging_) return 0;
+void CEditorView::OnLeftButtonUp() {
+    if (!dragging_) return;
     POINT cursor{};
     GetCursorPos(&cursor);
     EndDrag(true, cursor);
-    return 0;
 }
 
 void CEditorView::EndDrag(bool drop, POINT cursor) {

@@ -99,16 +99,15 @@ protected:
     void OnCancel() override {}
 
 private:
-    LRESULT OnSize(WPARAM, LPARAM);
-    LRESULT OnDrawItem(WPARAM, LPARAM);
-    LRESULT OnNotify(WPARAM, LPARAM);
-    LRESULT OnMouseMove(WPARAM, LPARAM);
-    LRESULT OnLeftButtonUp(WPARAM, LPARAM);
-    LRESULT OnRightButtonUp(WPARAM, LPARAM);
-    LRESULT OnTimer(WPARAM, LPARAM);
+    bool OnDrawItem(UINT id, const DRAWITEMSTRUCT& item);
+    LRESULT OnNotify(NMHDR& header);
+    void OnMouseMove();
+    void OnLeftButtonUp();
+    void OnRightButtonUp();
+    void OnTimer(UINT_PTR id);
     LRESULT OnListCtrlMsg(WPARAM, LPARAM);
-    LRESULT OnContextMenu(WPARAM, LPARAM);
-    LRESULT OnDestroy(WPARAM, LPARAM);
+    void OnContextMenu(HWND window, POINT cursor);
+    void OnDestroy();
     void RestoreSplitters();
     void OnAddFolder() { tree_->BeginAdd(false); }
     void OnAddSubfolder() { tree_->BeginAdd(true); }

@@ -418,12 +418,11 @@ void CEditorView::BeginRecordDrag(int row) {
     SetCapture(hwnd());
 }
 
-LRESULT CEditorView::OnRightButtonUp(WPARAM, LPARAM) {
-    if (!recordDrag_) return 0;
+void CEditorView::OnRightButtonUp() {
+    if (!recordDrag_) return;
     POINT cursor{};
     GetCursorPos(&cursor);
     EndRecordDrag(cursor);
-    return 0;
 }
 
 void CEditorView::EndRecordDrag(POINT cursor) {

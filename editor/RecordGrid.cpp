@@ -11,6 +11,7 @@
 #include "resources/bitmaps.h"
 #include "resources/resource.h"
 #include "uikit/BitmapButton.h"
+#include "uikit/MessageParams.h"
 #include "uikit/Module.h"
 #include "views/GridColumns.h"
 
@@ -388,14 +389,14 @@ LRESULT CALLBACK CRecordGrid::GridProcedure(HWND hwnd, UINT message, WPARAM wPar
     if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
         const DWORD at = GetMessagePos();
         self.TrackTip(MSG{hwnd, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
-                          POINT{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))}});
+                          ui::PointOf(static_cast<LPARAM>(at))});
     }
     switch (message) {
         case WM_GETDLGCODE:
             return DLGC_WANTALLKEYS;
         case WM_NOTIFY: {
-            auto& header = *reinterpret_cast<NMHDR*>(lParam);
-            if (header.hwndFrom == self.tip_ && header.code == TTN_GETDISPINFOA) {
+            const NMHDR* header = ui::TrustedNotifyHeader(lParam);
+            if (header != nullptr && header->hwndFrom == self.tip_ && header->code == TTN_GETDISPINFOA) {
                 self.FillTipText(*reinterpret_cast<NMTTDISPINFOA*>(lParam));
                 return 0;
             }

@@ -1,5 +1,6 @@
 #include "uikit/PropertySheet.h"
 
+#include "uikit/MessageParams.h"
 #include "uikit/Module.h"
 
 namespace ui {
@@ -11,13 +12,12 @@ Sheet* creating = nullptr;
 }  // namespace
 
 bool PropertyPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message == WM_NOTIFY) {
-        const NMHDR& header = *reinterpret_cast<NMHDR*>(lParam);
-        if (header.code == static_cast<UINT>(PSN_APPLY)) {
+    if (const NMHDR* header = message == WM_NOTIFY ? TrustedNotifyHeader(lParam) : nullptr) {
+        if (header->code == static_cast<UINT>(PSN_APPLY)) {
             result = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
             return true;
         }
-        if (header.code == static_cast<UINT>(PSN_SETACTIVE)) {
+        if (header->code == static_cast<UINT>(PSN_SETACTIVE)) {
             OnSetActive();
             result = 0;
             return true;

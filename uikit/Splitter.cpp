@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "uikit/MessageParams.h"
+
 namespace ui {
 
 void Splitter::Attach(HWND control, Direction direction, std::function<std::pair<int, int>()> range,
@@ -18,7 +20,7 @@ Splitter::~Splitter() {
 }
 
 int Splitter::PositionInParent(LPARAM lParam) const {
-    POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    POINT point = PointOf(lParam);
     MapWindowPoints(hwnd(), GetParent(hwnd()), &point, 1);
     return direction_ == Direction::Vertical ? point.x : point.y;
 }

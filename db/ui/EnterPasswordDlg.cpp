@@ -29,7 +29,7 @@ const ui::MessageMap<CEnterPasswordDlg>& CEnterPasswordDlg::Messages() {
     static const auto map = ui::MessageMap<CEnterPasswordDlg>()
                                 .Control(IDC_PASSWORD, EN_CHANGE, &CEnterPasswordDlg::OnTyping)
                                 .Command(IDC_BROWSE, &CEnterPasswordDlg::OnBrowse)
-                                .Message(WM_CTLCOLORSTATIC, &CEnterPasswordDlg::OnColorStatic)
+                                .ColorStatic(&CEnterPasswordDlg::OnColorStatic)
                                 .Message(kTakeKeyboard, &CEnterPasswordDlg::OnTakeKeyboard);
     return map;
 }
@@ -103,11 +103,10 @@ void CEnterPasswordDlg::OnBrowse() {
     }
 }
 
-LRESULT CEnterPasswordDlg::OnColorStatic(WPARAM wParam, LPARAM lParam) {
-    HDC dc = reinterpret_cast<HDC>(wParam);
+HBRUSH CEnterPasswordDlg::OnColorStatic(HDC dc, HWND control) {
     SetBkMode(dc, TRANSPARENT);
-    if (reinterpret_cast<HWND>(lParam) == Item(IDC_ERROR_LINE)) SetTextColor(dc, RGB(255, 0, 0));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    if (control == Item(IDC_ERROR_LINE)) SetTextColor(dc, RGB(255, 0, 0));
+    return GetSysColorBrush(COLOR_BTNFACE);
 }
 
 }  // namespace kv

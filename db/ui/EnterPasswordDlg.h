@@ -35,7 +35,7 @@ private:
     LRESULT OnTakeKeyboard(WPARAM, LPARAM);
     void OnTyping();
     void OnBrowse();
-    LRESULT OnColorStatic(WPARAM, LPARAM);
+    HBRUSH OnColorStatic(HDC dc, HWND control);
 
     PasswordPrompt prompt_;
     std::string fileFolder_;
