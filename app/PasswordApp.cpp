@@ -54,8 +54,8 @@ bool CPasswordApp::InitInstance(const std::string& commandLine) {
     const bool browserStart = IsBrowserWindowClass(ClassNameOf(foreground));
     HWND browser = browserStart ? foreground : nullptr;
 
-    instanceMutex_ = CreateMutexA(nullptr, FALSE, kInstanceMutexName);
-    if (instanceMutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+    instanceMutex_.Reset(CreateMutexA(nullptr, FALSE, kInstanceMutexName));
+    if (instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {
         if (!StartSecondInstance(commandLine, browser)) return false;
     }
 
@@ -72,7 +72,7 @@ bool CPasswordApp::InitInstance(const std::string& commandLine) {
     sharedBlock_.Create();
     ReadSystemVersion();
     LoadAppSettings();
-    skinBrush_ = CreateSolidBrush(RGB(240, 240, 248));
+    skinBrush_.Reset(CreateSolidBrush(RGB(240, 240, 248)));
 
     if (Settings.Init != 0) {
         Settings.CategoryNames[0] = "Email";
@@ -86,9 +86,9 @@ bool CPasswordApp::InitInstance(const std::string& commandLine) {
     }
     if (Settings.SysTrayIcon != 0) tray_.AddIcon();
 
-    richEditLibrary_ = LoadLibraryA("Riched20.dll");
+    richEditLibrary_.Reset(LoadLibraryA("Riched20.dll"));
     for (const char* className : {"RICHEDIT", "RichEdit20A"}) {
-        if (richEdit_ == nullptr && richEditLibrary_ != nullptr) {
+        if (richEdit_ == nullptr && richEditLibrary_) {
             richEdit_ = CreateWindowExA(0, className, "KelvandorRichEdit", WS_CHILD | ES_MULTILINE, 0, 0, 0, 0,
                                         tray_.hwnd(), nullptr, ui::Instance(), nullptr);
         }
@@ -265,12 +265,12 @@ int CPasswordApp::Run() {
 void CPasswordApp::Release() {
     if (released_) return;
     released_ = true;
-    if (skinBrush_ != nullptr) DeleteObject(skinBrush_);
+    skinBrush_.Reset();
     if (tray_.hwnd() != nullptr) tray_.Destroy();  // with it the rich edit window, its child
     richEdit_ = nullptr;
-    if (richEditLibrary_ != nullptr) FreeLibrary(richEditLibrary_);
+    richEditLibrary_.Reset();
     if (messageWindow_ != nullptr) DestroyWindow(messageWindow_);
-    if (instanceMutex_ != nullptr) CloseHandle(instanceMutex_);
+    instanceMutex_.Reset();
     editor_.reset();
     sharedBlock_.Close();
     // The undo levels share records with the folders: drop them first, so that
@@ -284,10 +284,7 @@ void CPasswordApp::Release() {
     Database.Folders.clear();
     SecureWipe(Database.MasterPassword);
     if (oleInitialised_) OleUninitialize();
-    skinBrush_ = nullptr;
-    richEditLibrary_ = nullptr;
     messageWindow_ = nullptr;
-    instanceMutex_ = nullptr;
 }
 
 }  // namespace kv

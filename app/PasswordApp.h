@@ -12,6 +12,7 @@
 #include "app/AppFileUi.h"
 #include "app/TrayWnd.h"
 #include "editor/EditorHost.h"
+#include "platform/Win32Handles.h"
 #include "settings/AppSettings.h"
 #include "settings/RegistrySettings.h"
 #include "webforms/SharedMemoryBlock.h"
@@ -81,7 +82,7 @@ public:
     bool TrayIconShown() const override { return tray_.IconShown(); }
     void RefreshTrayDlg() override { tray_.RefreshTrayDlg(); }
     void MarkTrayDlgStale() override { tray_.MarkTrayDlgStale(); }
-    HBRUSH SkinBrush() const { return skinBrush_; }
+    HBRUSH SkinBrush() const { return skinBrush_.get(); }
 
     bool Locked = false;
     bool IsNT = false;
@@ -100,11 +101,11 @@ private:
     CTrayWnd tray_;
     std::unique_ptr<CEditorDlg> editor_;
     SharedMemoryBlock sharedBlock_;
-    HANDLE instanceMutex_ = nullptr;
-    HMODULE richEditLibrary_ = nullptr;
+    KernelHandle instanceMutex_;
+    LoadedLibrary richEditLibrary_;
     HWND richEdit_ = nullptr;
     HWND messageWindow_ = nullptr;
-    HBRUSH skinBrush_ = nullptr;
+    GdiObject<HBRUSH> skinBrush_;
     bool oleInitialised_ = false;
     bool reportedSaveFailure_ = false;
     bool unlockPromptOpen_ = false;

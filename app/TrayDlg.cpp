@@ -8,6 +8,7 @@
 #include "editor/EditorDlg.h"
 #include "resources/bitmaps.h"
 #include "resources/resource.h"
+#include "uikit/Drawing.h"
 #include "uikit/Module.h"
 #include "uikit/ToolTips.h"
 
@@ -54,9 +55,7 @@ ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.ri
 
 CTrayDlg::CTrayDlg() : Mapped(IDD_TRAY), tree_(App().Database, App().Settings) {}
 
-CTrayDlg::~CTrayDlg() {
-    if (background_ != nullptr) DeleteObject(background_);
-}
+CTrayDlg::~CTrayDlg() = default;
 
 const ui::MessageMap<CTrayDlg>& CTrayDlg::Messages() {
     static const auto map = ui::MessageMap<CTrayDlg>()
@@ -134,14 +133,11 @@ void CTrayDlg::ApplyTransparency() {
 
 void CTrayDlg::ApplySkin() {
     const bool skin = App().Settings.SkinDialog != 0;
-    if (background_ != nullptr) DeleteObject(background_);
-    background_ = static_cast<HBITMAP>(
-        LoadImageA(ui::Instance(), MAKEINTRESOURCEA(skin ? IDB_TRAY_SKIN : IDB_TRAY_PLAIN), IMAGE_BITMAP, 0, 0, 0));
-    BITMAP size{};
-    if (background_ != nullptr) GetObjectA(background_, sizeof size, &size);
+    background_.Reset(ui::LoadBitmapResource(skin ? IDB_TRAY_SKIN : IDB_TRAY_PLAIN));
+    const SIZE size = ui::BitmapSize(background_.get());
     // The window takes the picture's size and a shape with rounded corners.
-    SetWindowRgn(hwnd(), CreateRoundRectRgn(0, 0, size.bmWidth, size.bmHeight, kCornerEllipse, kCornerEllipse), TRUE);
-    SetWindowPos(hwnd(), nullptr, 0, 0, size.bmWidth, size.bmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowRgn(hwnd(), CreateRoundRectRgn(0, 0, size.cx, size.cy, kCornerEllipse, kCornerEllipse), TRUE);
+    SetWindowPos(hwnd(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ui::BitmapButton* buttons[] = {&search_, &copy_, &paste_, &close_, &editor_};
     for (std::size_t i = 0; i < std::size(kButtonPictures); ++i) {
         const ButtonPictures& pictures = kButtonPictures[i];
@@ -202,14 +198,9 @@ void CTrayDlg::OnEraseBackground(HDC dc) {
 }
 
 void CTrayDlg::OnPrintClient(HDC target) {
-    if (background_ == nullptr) return;
-    HDC source = CreateCompatibleDC(target);
-    HGDIOBJ previous = SelectObject(source, background_);
-    BITMAP size{};
-    GetObjectA(background_, sizeof size, &size);
-    BitBlt(target, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
-    SelectObject(source, previous);
-    DeleteDC(source);
+    if (!background_) return;
+    const SIZE size = ui::BitmapSize(background_.get());
+    ui::DrawBitmap(target, background_.get(), 0, 0, size.cx, size.cy);
 }
 
 LRESULT CTrayDlg::OnHitTest(WPARAM, LPARAM lParam) {

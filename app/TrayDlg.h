@@ -9,6 +9,7 @@
 
 #include "app/TrayTreeView.h"
 #include "editor/SearchDlg.h"
+#include "platform/Win32Handles.h"
 #include "uikit/BitmapButton.h"
 #include "uikit/Dialog.h"
 #include "uikit/MessageMap.h"
@@ -91,7 +92,7 @@ private:
 
     CTrayTreeView tree_;
     ui::BitmapButton pin_, copy_, paste_, editor_, search_, close_;
-    HBITMAP background_ = nullptr;
+    GdiObject<HBITMAP> background_;
     std::unique_ptr<CSearchDlg> searchDialog_;
     std::unique_ptr<CNotesPopup> notes_;
     TrayItem lastFound_;

@@ -21,6 +21,7 @@
 #include "platform/Win32Error.h"
 #include "resources/resource.h"
 #include "uikit/Module.h"
+#include "uikit/PopupMenu.h"
 #include "uikit/RichEdit.h"
 
 namespace kv {
@@ -187,8 +188,8 @@ LRESULT CTrayDlg::OnTreeRightClick(NMHDR&) {
     tree_.Select(handle);
     const TrayItem item = tree_.ItemOf(handle);
     const Record* record = tree_.model().RecordOf(item);
-    HMENU menus = LoadMenuA(ui::Instance(), MAKEINTRESOURCEA(IDR_TRAY_ITEM_MENU));
-    HMENU menu = GetSubMenu(menus, 0);
+    const ui::PopupMenu popup(IDR_TRAY_ITEM_MENU);
+    HMENU menu = popup.get();
     SetMenuDefaultItem(menu, ID_COPY_TO_CLIPBOARD, FALSE);
     const auto enable = [menu](UINT id, bool on) { EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); };
     enable(ID_LAUNCH_SITE, record != nullptr && !record->fields[kUrl].empty());
@@ -196,7 +197,6 @@ LRESULT CTrayDlg::OnTreeRightClick(NMHDR&) {
     enable(ID_DISPLAY_NOTES, record != nullptr && !PlainTextOf(record->fields[kNotes]).empty());
     enable(ID_AUTOFILL_FORM, record != nullptr && !record->formData.empty());
     TrackPopupMenu(menu, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd(), nullptr);
-    DestroyMenu(menus);
     return TRUE;
 }
 

@@ -5,6 +5,7 @@
 #include "desktop/RegisteredMessages.h"
 #include "resources/resource.h"
 #include "uikit/Module.h"
+#include "uikit/PopupMenu.h"
 
 namespace kv {
 namespace {
@@ -38,10 +39,9 @@ std::vector<TrayItem> FillAutoFillMenu(HMENU autoFill, const AutoFillMenu& layou
 
 void CTrayWnd::ShowIconMenu() {
     iconMenuOpen_ = true;
-    HMENU menus = LoadMenuA(ui::Instance(), MAKEINTRESOURCEA(IDR_TRAY_MENU));
+    const ui::PopupMenu menu(IDR_TRAY_MENU);
     std::vector<TrayItem> autoFillItems;
-    const UINT command = TrackIconMenu(GetSubMenu(menus, 0), autoFillItems);
-    DestroyMenu(menus);
+    const UINT command = TrackIconMenu(menu.get(), autoFillItems);
     Post(WM_NULL);
     if (trayDlg_ && trayDlg_->hwnd() != nullptr && trayDlgVisible_) SetActiveWindow(trayDlg_->hwnd());
     iconMenuOpen_ = false;

@@ -27,16 +27,12 @@ const std::vector<UINT> kValueImages = {
 CTrayTreeView::CTrayTreeView(const PasswordDatabase& db, const AppSettings& settings)
     : settings_(settings), model_(db, settings, SystemLocale()) {}
 
-CTrayTreeView::~CTrayTreeView() {
-    if (images_ != nullptr) ImageList_Destroy(images_);
-}
-
 void CTrayTreeView::Initialise(HWND tree) {
     Attach(tree);
     std::vector<UINT> bitmaps = {IDB_FOLDER, IDB_FOLDER_OPEN};
     bitmaps.insert(bitmaps.end(), kValueImages.begin(), kValueImages.end());
     images_ = ui::BuildImageList(bitmaps, 16);
-    SetImageList(images_);
+    SetImageList(images_.get());
 }
 
 void CTrayTreeView::Rebuild(const FolderTreeModel* editorFolders) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "uikit/Controls.h"
+#include "uikit/ImageList.h"
 #include "views/TrayTree.h"
 
 namespace kv {
@@ -18,7 +19,6 @@ namespace kv {
 class CTrayTreeView : public ui::TreeView {
 public:
     CTrayTreeView(const PasswordDatabase& db, const AppSettings& settings);
-    ~CTrayTreeView();
     CTrayTreeView(const CTrayTreeView&) = delete;
     CTrayTreeView& operator=(const CTrayTreeView&) = delete;
 
@@ -52,7 +52,7 @@ private:
     std::vector<TrayItem> items_;  // item data: an index into this
     std::vector<bool> populated_;
     std::unordered_map<std::uint64_t, HTREEITEM> handles_;
-    HIMAGELIST images_ = nullptr;
+    ui::ImageList images_;
 };
 
 }  // namespace kv

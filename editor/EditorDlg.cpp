@@ -11,6 +11,7 @@
 #include "resources/bitmaps.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
+#include "uikit/Drawing.h"
 #include "uikit/MessageLoop.h"
 #include "uikit/Module.h"
 #include "views/UndoHistory.h"
@@ -33,10 +34,7 @@ bool ExistsOnDisk(const std::string& path) { return SystemFileSystem().Exists(pa
 
 CEditorDlg::CEditorDlg(EditorHost& host) : Mapped(IDD_EDITOR), host_(host) {}
 
-CEditorDlg::~CEditorDlg() {
-    if (savedImage_ != nullptr) DeleteObject(savedImage_);
-    if (modifiedImage_ != nullptr) DeleteObject(modifiedImage_);
-}
+CEditorDlg::~CEditorDlg() = default;
 
 const ui::MessageMap<CEditorDlg>& CEditorDlg::Messages() {
     static const auto map = ui::MessageMap<CEditorDlg>()
@@ -85,9 +83,8 @@ bool CEditorDlg::OnInitDialog() {
     const int quarter = client.right / 4;
     status_.SetParts({kIconPaneWidth, client.right - quarter, -1});
     SendMessageA(status_.hwnd(), SB_SETTEXTA, 0 | SBT_OWNERDRAW, 0);
-    savedImage_ = static_cast<HBITMAP>(LoadImageA(ui::Instance(), MAKEINTRESOURCEA(IDB_STATUS_SAVED), IMAGE_BITMAP, 0, 0, 0));
-    modifiedImage_ =
-        static_cast<HBITMAP>(LoadImageA(ui::Instance(), MAKEINTRESOURCEA(IDB_STATUS_MODIFIED), IMAGE_BITMAP, 0, 0, 0));
+    savedImage_.Reset(ui::LoadBitmapResource(IDB_STATUS_SAVED));
+    modifiedImage_.Reset(ui::LoadBitmapResource(IDB_STATUS_MODIFIED));
     ui::SetAccelerators(hwnd(), LoadAcceleratorsA(ui::Instance(), MAKEINTRESOURCEA(IDR_EDITOR_KEYS)));
     menuImages_.Attach(GetMenu(hwnd()), IDB_MENU_IMAGES,
                        {ID_NEW, ID_OPEN, ID_SAVE, ID_MASTER_PASSWORD, ID_OPTIONS, ID_REPORT, ID_EXPORT, ID_IMPORT,
@@ -175,14 +172,10 @@ bool CEditorDlg::OnMeasureItem(MEASUREITEMSTRUCT& item) {
 bool CEditorDlg::OnDrawItem(UINT id, const DRAWITEMSTRUCT& item) {
     if (menuImages_.Draw(item)) return true;
     if (id != kStatusBarId) return false;
-    HBITMAP image = host_.Database.Modified ? modifiedImage_ : savedImage_;
-    HDC source = CreateCompatibleDC(item.hDC);
-    HGDIOBJ old = SelectObject(source, image);
+    HBITMAP image = host_.Database.Modified ? modifiedImage_.get() : savedImage_.get();
     const int x = item.rcItem.left + (item.rcItem.right - item.rcItem.left - 16) / 2;
     const int y = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - 16) / 2;
-    BitBlt(item.hDC, x, y, 16, 16, source, 0, 0, SRCCOPY);
-    SelectObject(source, old);
-    DeleteDC(source);
+    ui::DrawBitmap(item.hDC, image, x, y, 16, 16);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "editor/EditorHost.h"
 #include "editor/EditorText.h"
 #include "editor/EditorView.h"
+#include "platform/Win32Handles.h"
 #include "uikit/Controls.h"
 #include "uikit/Dialog.h"
 #include "uikit/MenuImages.h"
@@ -81,8 +82,8 @@ private:
     EditorHost& host_;
     std::unique_ptr<CEditorView> view_;
     ui::StatusBar status_;
-    HBITMAP savedImage_ = nullptr;
-    HBITMAP modifiedImage_ = nullptr;
+    GdiObject<HBITMAP> savedImage_;
+    GdiObject<HBITMAP> modifiedImage_;
     ui::MenuImages menuImages_;
     SIZE minimumSize_{0, 0};
     bool exitRequested_ = false;

@@ -12,6 +12,7 @@
 #include "settings/Settings.h"
 #include "uikit/MessageParams.h"
 #include "uikit/Module.h"
+#include "uikit/PopupMenu.h"
 #include "uikit/RichEdit.h"
 #include "uikit/ToolTips.h"
 #include "views/UndoHistory.h"
@@ -83,9 +84,7 @@ CEditorView::CEditorView(EditorHost& host, EditorFrame& frame) : Mapped(IDD_EDIT
     grid_ = std::make_unique<CRecordGrid>(app.Database, app.Settings, app.Undo, *this);
 }
 
-CEditorView::~CEditorView() {
-    if (dragImage_ != nullptr) ImageList_Destroy(dragImage_);
-}
+CEditorView::~CEditorView() = default;
 
 const ui::MessageMap<CEditorView>& CEditorView::Messages() {
     static const auto map = ui::MessageMap<CEditorView>()
@@ -182,8 +181,8 @@ bool CEditorView::OnInitDialog() {
     SetWindowSubclass(tree_->hwnd(), TreeKeysProcedure, 1, 0);
     ui::ListView frame(Item(IDC_TREE_FRAME));
     frame.InsertColumn(0, "Folders", 100);
-    HIMAGELIST arrows = ui::LoadMaskedImages(IDB_SORT_ARROWS, 9);
-    SendMessageA(frame.Header(), HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(arrows));
+    sortArrows_ = ui::LoadMaskedImages(IDB_SORT_ARROWS, 9);
+    SendMessageA(frame.Header(), HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(sortArrows_.get()));
     SetParent(Item(IDC_FOLDER_TREE), frame.hwnd());
     SetWindowSubclass(frame.hwnd(), FrameProcedure, 1, reinterpret_cast<DWORD_PTR>(hwnd()));
     RestoreSplitters();
@@ -415,8 +414,8 @@ void CEditorView::OnContextMenu(HWND window, POINT cursor) {
     HTREEITEM item = tree_->ItemAt(cursor);
     if (item == nullptr) return;  // beside the folders: no menu
     tree_->Select(item);
-    HMENU menus = LoadMenuA(ui::Instance(), MAKEINTRESOURCEA(IDR_FOLDER_MENU));
-    HMENU menu = GetSubMenu(menus, 0);
+    const ui::PopupMenu popup(IDR_FOLDER_MENU);
+    HMENU menu = popup.get();
     SetMenuDefaultItem(menu, ID_ADD_FOLDER, FALSE);
     const bool topLevel = tree_->SelectionIsTopLevel();
     HMENU columns = GetSubMenu(menu, 9);
@@ -429,7 +428,6 @@ void CEditorView::OnContextMenu(HWND window, POINT cursor) {
     EnableMenuItem(menu, 9, MF_BYPOSITION | (topLevel ? MF_ENABLED : MF_GRAYED));
     RelabelUndo(menu);
     TrackPopupMenu(menu, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd(), nullptr);
-    DestroyMenu(menus);
 }
 
 void CEditorView::RelabelUndo(HMENU menu) const {
@@ -493,10 +491,10 @@ LRESULT CEditorView::OnListCtrlMsg(WPARAM wParam, LPARAM) {
 void CEditorView::BeginDrag(const NMTREEVIEWA& info) {
     dragged_ = tree_->NodeOf(info.itemNew.hItem);
     if (dragged_ == 0) return;
-    dragImage_ = reinterpret_cast<HIMAGELIST>(
-        tree_->Send(TVM_CREATEDRAGIMAGE, 0, reinterpret_cast<LPARAM>(info.itemNew.hItem)));
-    if (dragImage_ != nullptr) {
-        ImageList_BeginDrag(dragImage_, 0, 0, 0);
+    dragImage_.Reset(reinterpret_cast<HIMAGELIST>(
+        tree_->Send(TVM_CREATEDRAGIMAGE, 0, reinterpret_cast<LPARAM>(info.itemNew.hItem))));
+    if (dragImage_) {
+        ImageList_BeginDrag(dragImage_.get(), 0, 0, 0);
         ImageList_DragEnter(tree_->hwnd(), info.ptDrag.x, info.ptDrag.y);
     }
     dragging_ = true;
@@ -522,13 +520,13 @@ void CEditorView::OnMouseMove() {
     GetWindowRect(tree_->hwnd(), &treeRect);
     POINT local = cursor;
     ScreenToClient(tree_->hwnd(), &local);
-    if (dragImage_ != nullptr) ImageList_DragMove(local.x, local.y);
+    if (dragImage_) ImageList_DragMove(local.x, local.y);
     const bool inside = PtInRect(&treeRect, cursor) != FALSE;
     SetCursor(LoadCursor(nullptr, inside ? IDC_ARROW : IDC_NO));
     HTREEITEM target = tree_->HitTest(local);
-    if (dragImage_ != nullptr) ImageList_DragShowNolock(FALSE);
+    if (dragImage_) ImageList_DragShowNolock(FALSE);
     tree_->Send(TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(target));
-    if (dragImage_ != nullptr) ImageList_DragShowNolock(TRUE);
+    if (dragImage_) ImageList_DragShowNolock(TRUE);
     // Near or beyond the top and bottom edges, or over a folder with children, the tree scrolls or opens.
     if (cursor.y < treeRect.top + 100 || cursor.y > treeRect.bottom - 100 ||
         (target != nullptr && tree_->Child(target) != nullptr)) {
@@ -544,7 +542,7 @@ void CEditorView::OnTimer(UINT_PTR id) {
     GetCursorPos(&cursor);
     RECT treeRect{};
     GetWindowRect(tree_->hwnd(), &treeRect);
-    if (dragImage_ != nullptr) ImageList_DragShowNolock(FALSE);
+    if (dragImage_) ImageList_DragShowNolock(FALSE);
     if (cursor.y < treeRect.top + 100) {
         tree_->Send(WM_VSCROLL, SB_LINEUP);
         SetTimer(hwnd(), kDragScrollTimer, 200, nullptr);
@@ -555,7 +553,7 @@ void CEditorView::OnTimer(UINT_PTR id) {
         HTREEITEM target = tree_->ItemAt(cursor);
         if (target != nullptr && tree_->Child(target) != nullptr) tree_->Expand(target);
     }
-    if (dragImage_ != nullptr) ImageList_DragShowNolock(TRUE);
+    if (dragImage_) ImageList_DragShowNolock(TRUE);
 }
 
 void CEditorView::OnLeftButtonUp() {
@@ -569,11 +567,10 @@ void CEditorView::EndDrag(bool drop, POINT cursor) {
     dragging_ = false;
     KillTimer(hwnd(), kDragScrollTimer);
     ReleaseCapture();
-    if (dragImage_ != nullptr) {
+    if (dragImage_) {
         ImageList_DragLeave(tree_->hwnd());
         ImageList_EndDrag();
-        ImageList_Destroy(dragImage_);
-        dragImage_ = nullptr;
+        dragImage_.Reset();
     }
     tree_->Send(TVM_SELECTITEM, TVGN_DROPHILITE, 0);
     RECT treeRect{};

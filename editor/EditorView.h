@@ -183,7 +183,8 @@ private:
     bool showingRecord_ = false;
     bool dragging_ = false;
     FolderTreeModel::NodeId dragged_ = 0;
-    HIMAGELIST dragImage_ = nullptr;
+    ui::ImageList dragImage_;
+    ui::ImageList sortArrows_;
 };
 
 }  // namespace kv

@@ -17,6 +17,7 @@
 #include "resources/resource.h"
 #include "uikit/AnsiText.h"
 #include "uikit/Module.h"
+#include "uikit/PopupMenu.h"
 #include "uikit/RichEdit.h"
 #include "views/UndoHistory.h"
 
@@ -210,7 +211,7 @@ void CEditorView::OnGeneratePassword() {
         if (accepted) grid_->PutIntoEditor(dialog.password());
         grid_->textEditor().Focus();
     } else if (accepted) {
-        CopyToClipboard(dialog.password());
+        CopyToClipboard(dialog.password().view());
     }
 }
 
@@ -267,15 +268,14 @@ LRESULT CEditorView::OnGridNotify(NMHDR& header) {
 void CEditorView::ShowGridMenu(POINT at) {
     if (grid_->FolderIndex() < 0) return;
     grid_->CommitEditor();
-    HMENU menus = LoadMenuA(ui::Instance(), MAKEINTRESOURCEA(IDR_GRID_MENU));
-    HMENU menu = GetSubMenu(menus, 0);
+    const ui::PopupMenu popup(IDR_GRID_MENU);
+    HMENU menu = popup.get();
     SetMenuDefaultItem(menu, ID_ADD_RECORD, FALSE);
     RelabelUndo(menu);
     const Record* record = grid_->CurrentRecord();
     EnableMenuItem(menu, ID_EDIT_FORM_DATA,
                    MF_BYCOMMAND | (record != nullptr && !record->formData.empty() ? MF_ENABLED : MF_GRAYED));
     TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
-    DestroyMenu(menus);
 }
 
 void CEditorView::OpenSearch(CSearchDlg::Mode mode) {
@@ -431,12 +431,11 @@ void CEditorView::EndRecordDrag(POINT cursor) {
     tree_->Send(TVM_SELECTITEM, TVGN_DROPHILITE, 0);
     HTREEITEM item = tree_->ItemAt(cursor);
     if (item != nullptr) {
-        HMENU menus = LoadMenuA(ui::Instance(), MAKEINTRESOURCEA(IDR_DRAG_MENU));
-        HMENU menu = GetSubMenu(menus, 0);
+        const ui::PopupMenu popup(IDR_DRAG_MENU);
+        HMENU menu = popup.get();
         SetMenuDefaultItem(menu, ID_DRAG_COPY, FALSE);
         const UINT chosen = static_cast<UINT>(
             TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x, cursor.y, 0, hwnd(), nullptr));
-        DestroyMenu(menus);
         if (chosen == ID_DRAG_COPY || chosen == ID_DRAG_MOVE) {
             DropRecords(tree_->model().FolderIndex(tree_->NodeOf(item)), chosen == ID_DRAG_MOVE);
         }
@@ -471,8 +470,8 @@ void CEditorView::DropRecords(int target, bool move) {
 void CEditorView::ShowNotesMenu(POINT at) {
     HWND notes = Item(IDC_NOTES);
     if (!IsWindowEnabled(notes)) return;
-    HMENU menus = LoadMenuA(ui::Instance(), MAKEINTRESOURCEA(IDR_NOTES_MENU));
-    HMENU menu = GetSubMenu(menus, 0);
+    const ui::PopupMenu popup(IDR_NOTES_MENU);
+    HMENU menu = popup.get();
     CHARRANGE selection{};
     SendMessageA(notes, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     const bool selected = selection.cpMax > selection.cpMin;
@@ -483,7 +482,6 @@ void CEditorView::ShowNotesMenu(POINT at) {
     enable(ID_NOTES_PASTE, SendMessageA(notes, EM_CANPASTE, CF_TEXT, 0) != 0);
     const UINT chosen =
         static_cast<UINT>(TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, hwnd(), nullptr));
-    DestroyMenu(menus);
     if (chosen == 0) return;
     // The menu's commands stand in the order of the rich edit commands.
     ui::ApplyRichEditCommand(notes, static_cast<ui::RichEditCommand>(chosen - ID_NOTES_UNDO),

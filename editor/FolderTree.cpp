@@ -22,14 +22,10 @@ constexpr int kSelectedImage = 1;
 CFolderTree::CFolderTree(PasswordDatabase& db, UndoHistory& undo, const AppSettings& settings, FolderTreeHost& host)
     : db_(db), undo_(undo), settings_(settings), host_(host) {}
 
-CFolderTree::~CFolderTree() {
-    if (images_ != nullptr) ImageList_Destroy(images_);
-}
-
 void CFolderTree::Initialise(HWND tree) {
     Attach(tree);
     images_ = ui::BuildImageList({IDB_FOLDER, IDB_FOLDER_OPEN, IDB_TREE_ITEM}, 16);
-    SetImageList(images_);
+    SetImageList(images_.get());
 }
 
 HTREEITEM CFolderTree::InsertNode(NodeId node, HTREEITEM parent) {

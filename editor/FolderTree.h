@@ -9,6 +9,7 @@
 #include "db/Database.h"
 #include "editor/FolderNames.h"
 #include "uikit/Controls.h"
+#include "uikit/ImageList.h"
 #include "views/FolderTreeModel.h"
 
 namespace kv {
@@ -35,7 +36,6 @@ public:
     enum class Naming { None, NewFolder, Rename };
 
     CFolderTree(PasswordDatabase& db, UndoHistory& undo, const AppSettings& settings, FolderTreeHost& host);
-    ~CFolderTree();
 
     void Initialise(HWND tree);
 
@@ -95,7 +95,7 @@ private:
     FolderTreeHost& host_;
     FolderTreeModel model_;
     std::unordered_map<FolderTreeModel::NodeId, HTREEITEM> items_;
-    HIMAGELIST images_ = nullptr;
+    ui::ImageList images_;
     Naming naming_ = Naming::None;
     FolderTreeModel::NodeId editing_ = 0;
     bool rebuilding_ = false;

@@ -168,9 +168,9 @@ void CRecordGrid::EditorTextChanged() {
     textEditor_.Select(end, end);
 }
 
-bool CRecordGrid::PutIntoEditor(const std::string& text) {
+bool CRecordGrid::PutIntoEditor(const SecretString& text) {
     if (!editing_ || editingDate_) return false;
-    textEditor_.SetText(text);
+    textEditor_.SetText(text.c_str());
     textEditor_.Select(static_cast<int>(text.size()), static_cast<int>(text.size()));
     return true;
 }

@@ -31,7 +31,8 @@ void CRecordGrid::Initialise(HWND grid, HWND textEditor, HWND dateEditor, HWND g
     Attach(grid);
     SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
     Send(LVM_SETBKCOLOR, 0, RGB(240, 240, 240));
-    SendMessageA(Header(), HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ui::LoadMaskedImages(IDB_SORT_ARROWS, 9)));
+    sortArrows_ = ui::LoadMaskedImages(IDB_SORT_ARROWS, 9);
+    SendMessageA(Header(), HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(sortArrows_.get()));
     textEditor_.Attach(textEditor, [this](const std::string& typed) { return completions_.Matches(typed); });
     dateEditor_ = dateEditor;
     generateButton_ = generateButton;

@@ -17,6 +17,7 @@
 #include "settings/AppSettings.h"
 #include "uikit/CompletionEdit.h"
 #include "uikit/Controls.h"
+#include "uikit/ImageList.h"
 
 namespace kv {
 
@@ -93,7 +94,7 @@ public:
     bool TextEditorOpen() const { return editing_ && !editingDate_; }
     // Puts a text into the open text editor (the generator's result), the
     // caret after it; false when none is open.
-    bool PutIntoEditor(const std::string& text);
+    bool PutIntoEditor(const SecretString& text);
     // While set, the editor stays open when the focus leaves it (for a
     // dialog whose result goes into it).
     void KeepEditorOpen(bool keep) { keepEditorOpen_ = keep; }
@@ -165,6 +166,7 @@ private:
     HWND dateEditor_ = nullptr;
     HWND generateButton_ = nullptr;
     HWND tip_ = nullptr;
+    ui::ImageList sortArrows_;
     Cell tipCell_{-1, -1};
     std::string tipText_;
     CompletionList completions_;

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "generator/PasswordStrength.h"
-#include "platform/SecureWipe.h"
 
 namespace kv {
 namespace {
@@ -28,7 +27,7 @@ std::size_t Capacity(const GeneratorOptions& options, const std::vector<std::str
     return 2 * longest + 4 + options.insertText.size();  // two words, four digits
 }
 
-void AppendSecure(std::string& text, const GeneratorOptions& options, RandomDraws& draws) {
+void AppendSecure(WipedString& text, const GeneratorOptions& options, RandomDraws& draws) {
     const std::vector<std::string> pools = CharacterPools(options);
     if (pools.empty()) return;
     for (std::size_t i = 0; i < SecureLength(options); ++i) {
@@ -38,13 +37,13 @@ void AppendSecure(std::string& text, const GeneratorOptions& options, RandomDraw
 }
 
 // Appends a word of the list, every word equally likely, with its first letter capitalised.
-void AppendWord(std::string& text, const std::vector<std::string>& words, RandomDraws& draws) {
+void AppendWord(WipedString& text, const std::vector<std::string>& words, RandomDraws& draws) {
     const std::size_t start = text.size();
     text += words[draws.Below(Count(words.size()))];
     if (text.size() > start) text[start] = ToUpper(text[start]);
 }
 
-void AppendSimple(std::string& text, const GeneratorOptions& options, const std::vector<std::string>& words,
+void AppendSimple(WipedString& text, const GeneratorOptions& options, const std::vector<std::string>& words,
                   RandomDraws& draws) {
     if (words.empty()) return;
     AppendWord(text, words, draws);
@@ -58,7 +57,7 @@ void AppendSimple(std::string& text, const GeneratorOptions& options, const std:
     }
 }
 
-void ApplyCase(std::string& text, const GeneratorOptions& options, RandomDraws& draws) {
+void ApplyCase(WipedString& text, const GeneratorOptions& options, RandomDraws& draws) {
     for (char& c : text) {
         switch (options.letterCase) {
             case LetterCase::Upper: c = ToUpper(c); break;
@@ -75,11 +74,11 @@ void ApplyCase(std::string& text, const GeneratorOptions& options, RandomDraws& 
 }
 
 // The text without its last `insert` characters (all of it when shorter).
-void CutForInsert(std::string& text, const std::string& insert) {
+void CutForInsert(WipedString& text, const std::string& insert) {
     text.resize(text.size() > insert.size() ? text.size() - insert.size() : 0);
 }
 
-void Insert(std::string& text, const GeneratorOptions& options) {
+void Insert(WipedString& text, const GeneratorOptions& options) {
     const std::string& insert = options.insertText;
     const bool secure = options.type == PasswordType::Secure;
     if (insert.empty()) return;
@@ -121,18 +120,19 @@ GeneratedPassword GeneratePassword(const GeneratorOptions& options, const std::v
         return made;
     }
     RandomDraws draws(source);
-    made.text.reserve(Capacity(options, words));
+    made.text = SecretString::WithCapacity(Capacity(options, words));
+    WipedString& text = made.text.buffer();
     if (secure) {
-        AppendSecure(made.text, options, draws);
+        AppendSecure(text, options, draws);
     } else {
-        AppendSimple(made.text, options, words, draws);
+        AppendSimple(text, options, words, draws);
     }
-    ApplyCase(made.text, options, draws);
-    Insert(made.text, options);
-    if (secure && made.text.size() > SecureLength(options)) made.text.resize(SecureLength(options));
+    ApplyCase(text, options, draws);
+    Insert(text, options);
+    if (secure) made.text.Truncate(SecureLength(options));
     if (draws.failed()) {
         made.outcome = GeneratedPassword::Outcome::RandomFailed;
-        SecureWipe(made.text);
+        made.text = SecretString();
         return made;
     }
     made.bits = GeneratedBits(options, words.size());

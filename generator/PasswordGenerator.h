@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "generator/RandomSource.h"
+#include "platform/SecretString.h"
 
 namespace kv {
 
@@ -38,7 +39,7 @@ struct GeneratorOptions {
 struct GeneratedPassword {
     enum class Outcome { Made, NoCharacterClass, RandomFailed };
     Outcome outcome = Outcome::Made;
-    std::string text;
+    SecretString text;
     double bits = 0;  // the entropy of the way it was made
 };
 

@@ -63,7 +63,7 @@ double GeneratedBits(const GeneratorOptions& options, std::size_t wordCount) {
     return (twoWords ? 2 : 1) * std::log2(static_cast<double>(wordCount)) + (digits ? DigitBits() : 0);
 }
 
-double TypedBits(const std::string& text) {
+double TypedBits(std::string_view text) {
     bool lower = false, upper = false, digit = false, printable = false, other = false;
     for (const char c : text) {
         const unsigned char u = static_cast<unsigned char>(c);

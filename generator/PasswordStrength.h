@@ -18,7 +18,7 @@ double GeneratedBits(const GeneratorOptions& options, std::size_t wordCount);
 // characters in the classes it uses (26 lower-case letters, 26 upper-case
 // letters, 10 digits, 33 other printable characters and the space, 128 for
 // any other byte).
-double TypedBits(const std::string& text);
+double TypedBits(std::string_view text);
 
 // The label of the strength: "%u bits", the bits rounded down, at most 448.
 std::string StrengthLabel(double bits);

@@ -80,6 +80,10 @@ public:
         text_.resize(size);
     }
 
+    // The text to change in place: every buffer it lets go is wiped, and the
+    // one it keeps is wiped with this object.
+    WipedString& buffer() { return text_; }
+
     std::string_view view() const { return text_; }
     const char* c_str() const { return text_.c_str(); }
     std::size_t size() const { return text_.size(); }

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/Win32Handles.h"
+
 namespace kv {
 namespace {
 
@@ -34,14 +36,16 @@ bool MoveContents(HKEY source, HKEY target) {
         const LONG found = RegEnumKeyExA(source, 0, name.data(), &nameSize, nullptr, nullptr, nullptr, nullptr);
         if (found == ERROR_NO_MORE_ITEMS) break;
         if (found != ERROR_SUCCESS) return false;
-        HKEY from = nullptr;
-        HKEY to = nullptr;
-        if (RegOpenKeyExA(source, name.data(), 0, KEY_ALL_ACCESS, &from) != ERROR_SUCCESS) return false;
-        bool moved = RegCreateKeyExA(target, name.data(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                                     nullptr, &to, nullptr) == ERROR_SUCCESS;
-        moved = moved && MoveContents(from, to);
-        if (to != nullptr) RegCloseKey(to);
-        RegCloseKey(from);
+        bool moved = false;
+        {
+            RegistryKey from;
+            RegistryKey to;
+            if (RegOpenKeyExA(source, name.data(), 0, KEY_ALL_ACCESS, from.Receive()) != ERROR_SUCCESS) return false;
+            moved = RegCreateKeyExA(target, name.data(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                                    to.Receive(), nullptr) == ERROR_SUCCESS &&
+                    MoveContents(from.get(), to.get());
+        }
+        // The subkey is deleted only once both handles to it are closed.
         if (!moved || RegDeleteKeyA(source, name.data()) != ERROR_SUCCESS) return false;
     }
     return true;
@@ -50,19 +54,18 @@ bool MoveContents(HKEY source, HKEY target) {
 }  // namespace
 
 void MigrateLegacySettings(const SettingsLocation& location) {
-    HKEY legacy = nullptr;
-    if (RegOpenKeyExA(location.root, location.legacyKey.c_str(), 0, KEY_ALL_ACCESS, &legacy) != ERROR_SUCCESS) {
-        return;
+    bool moved = false;
+    {
+        RegistryKey legacy;
+        RegistryKey target;
+        if (RegOpenKeyExA(location.root, location.legacyKey.c_str(), 0, KEY_ALL_ACCESS, legacy.Receive()) !=
+                ERROR_SUCCESS ||
+            RegCreateKeyExA(location.root, location.key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                            nullptr, target.Receive(), nullptr) != ERROR_SUCCESS) {
+            return;
+        }
+        moved = MoveContents(legacy.get(), target.get());
     }
-    HKEY target = nullptr;
-    if (RegCreateKeyExA(location.root, location.key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                        nullptr, &target, nullptr) != ERROR_SUCCESS) {
-        RegCloseKey(legacy);
-        return;
-    }
-    const bool moved = MoveContents(legacy, target);
-    RegCloseKey(target);
-    RegCloseKey(legacy);
     if (moved) RegDeleteKeyA(location.root, location.legacyKey.c_str());
 }
 

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/Win32Handles.h"
+#include "uikit/Drawing.h"
 #include "uikit/Module.h"
 
 namespace ui {
@@ -9,17 +11,17 @@ namespace ui {
 namespace {
 
 // An image list of the pictures of `width` pixels in `bitmap`, magenta transparent.
-HIMAGELIST ImagesOf(HBITMAP bitmap, int width) {
+ImageList ImagesOf(HBITMAP bitmap, int width) {
     BITMAP info{};
     GetObjectA(bitmap, sizeof info, &info);
-    HIMAGELIST images = ImageList_Create(width, info.bmHeight, ILC_COLOR24 | ILC_MASK, info.bmWidth / width, 0);
-    if (images != nullptr) ImageList_AddMasked(images, bitmap, kTransparentColor);
+    ImageList images(ImageList_Create(width, info.bmHeight, ILC_COLOR24 | ILC_MASK, info.bmWidth / width, 0));
+    if (images) ImageList_AddMasked(images.get(), bitmap, kTransparentColor);
     return images;
 }
 
-HBITMAP LoadBitmapResource(UINT bitmapId) {
-    return static_cast<HBITMAP>(
-        LoadImageA(Instance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+kv::GdiObject<HBITMAP> LoadDibSection(UINT bitmapId) {
+    return kv::GdiObject<HBITMAP>(static_cast<HBITMAP>(
+        LoadImageA(Instance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 // Turns every pixel but the transparent ones into a light grey of its brightness.
@@ -34,45 +36,37 @@ void Grey(HBITMAP bitmap) {
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
     std::vector<RGBQUAD> pixels(static_cast<std::size_t>(info.bmWidth) * static_cast<std::size_t>(info.bmHeight));
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &format, DIB_RGB_COLORS);
+    const kv::WindowDc screen(nullptr);
+    GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &format, DIB_RGB_COLORS);
     for (RGBQUAD& pixel : pixels) {
         if (RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue) == kTransparentColor) continue;
         const int brightness = (pixel.rgbRed * 30 + pixel.rgbGreen * 59 + pixel.rgbBlue * 11) / 100;
         const auto grey = static_cast<BYTE>(128 + brightness / 2);
         pixel.rgbRed = pixel.rgbGreen = pixel.rgbBlue = grey;
     }
-    SetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &format, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
+    SetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &format, DIB_RGB_COLORS);
 }
 
 }  // namespace
 
-HIMAGELIST LoadMaskedImages(UINT bitmapId, int width) {
-    HBITMAP bitmap = LoadBitmapResource(bitmapId);
-    if (bitmap == nullptr) return nullptr;
-    HIMAGELIST images = ImagesOf(bitmap, width);
-    DeleteObject(bitmap);
-    return images;
+ImageList LoadMaskedImages(UINT bitmapId, int width) {
+    const kv::GdiObject<HBITMAP> bitmap = LoadDibSection(bitmapId);
+    return bitmap ? ImagesOf(bitmap.get(), width) : ImageList();
 }
 
-HIMAGELIST LoadGreyedImages(UINT bitmapId, int width) {
-    HBITMAP bitmap = LoadBitmapResource(bitmapId);
-    if (bitmap == nullptr) return nullptr;
-    Grey(bitmap);
-    HIMAGELIST images = ImagesOf(bitmap, width);
-    DeleteObject(bitmap);
-    return images;
+ImageList LoadGreyedImages(UINT bitmapId, int width) {
+    const kv::GdiObject<HBITMAP> bitmap = LoadDibSection(bitmapId);
+    if (!bitmap) return ImageList();
+    Grey(bitmap.get());
+    return ImagesOf(bitmap.get(), width);
 }
 
-HIMAGELIST BuildImageList(const std::vector<UINT>& bitmapIds, int size) {
-    HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, static_cast<int>(bitmapIds.size()), 0);
+ImageList BuildImageList(const std::vector<UINT>& bitmapIds, int size) {
+    ImageList list(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, static_cast<int>(bitmapIds.size()), 0));
     for (const UINT bitmap : bitmapIds) {
-        if (HIMAGELIST one = LoadMaskedImages(bitmap, size)) {
-            HICON icon = ImageList_GetIcon(one, 0, ILD_TRANSPARENT);
-            ImageList_AddIcon(list, icon);
-            DestroyIcon(icon);
-            ImageList_Destroy(one);
+        if (const ImageList one = LoadMaskedImages(bitmap, size)) {
+            const kv::IconHandle icon(ImageList_GetIcon(one.get(), 0, ILD_TRANSPARENT));
+            ImageList_AddIcon(list.get(), icon.get());
         }
     }
     return list;
@@ -81,36 +75,18 @@ HIMAGELIST BuildImageList(const std::vector<UINT>& bitmapIds, int size) {
 namespace {
 
 // The whole bitmap as one masked picture, by `load` (masked or greyed); null when missing.
-HIMAGELIST LoadPicture(UINT bitmapId, HIMAGELIST (*load)(UINT, int) = LoadMaskedImages) {
-    if (bitmapId == 0) return nullptr;
-    BITMAP info{};
-    HBITMAP probe = static_cast<HBITMAP>(LoadImageA(Instance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, 0));
-    if (probe != nullptr) {
-        GetObjectA(probe, sizeof info, &info);
-        DeleteObject(probe);
-    }
-    return info.bmWidth > 0 ? load(bitmapId, info.bmWidth) : nullptr;
-}
-
-void Release(HIMAGELIST& images) {
-    if (images != nullptr) ImageList_Destroy(images);
-    images = nullptr;
+ImageList LoadPicture(UINT bitmapId, ImageList (*load)(UINT, int) = LoadMaskedImages) {
+    if (bitmapId == 0) return ImageList();
+    const kv::GdiObject<HBITMAP> probe(LoadBitmapResource(bitmapId));
+    const SIZE size = BitmapSize(probe.get());
+    return size.cx > 0 ? load(bitmapId, size.cx) : ImageList();
 }
 
 }  // namespace
 
-BitmapButton::~BitmapButton() {
-    Release(images_);
-    Release(greyedImages_);
-    Release(pressedImages_);
-}
-
 void BitmapButton::SetImage(UINT bitmapId) { SetImages(bitmapId, 0, false); }
 
 void BitmapButton::SetImages(UINT bitmapId, UINT pressedId, bool flat) {
-    Release(images_);
-    Release(greyedImages_);
-    Release(pressedImages_);
     images_ = LoadPicture(bitmapId);
     greyedImages_ = LoadPicture(bitmapId, LoadGreyedImages);
     pressedImages_ = LoadPicture(pressedId);
@@ -136,14 +112,14 @@ void BitmapButton::Draw(const DRAWITEMSTRUCT& item) const {
         RECT frame = item.rcItem;
         DrawFrameControl(item.hDC, &frame, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
     }
-    HIMAGELIST images = disabled                                 ? greyedImages_
-                        : pressed && pressedImages_ != nullptr ? pressedImages_
-                                                               : images_;
+    HIMAGELIST images = disabled                  ? greyedImages_.get()
+                        : pressed && pressedImages_ ? pressedImages_.get()
+                                                    : images_.get();
     if (images != nullptr) {
         int width = 0;
         int height = 0;
         ImageList_GetIconSize(images, &width, &height);
-        const int shift = pressed && images == images_ ? 1 : 0;
+        const int shift = pressed && images == images_.get() ? 1 : 0;
         const int x = item.rcItem.left + (item.rcItem.right - item.rcItem.left - width) / 2 + shift;
         const int y = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - height) / 2 + shift;
         ImageList_Draw(images, 0, item.hDC, x, y, ILD_TRANSPARENT);

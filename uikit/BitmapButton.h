@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "uikit/Controls.h"
+#include "uikit/ImageList.h"
 
 namespace ui {
 
@@ -13,20 +14,19 @@ constexpr COLORREF kTransparentColor = RGB(255, 0, 255);
 
 // An image list of one or more pictures of `width` pixels cut from a bitmap
 // resource, with magenta as the transparent colour; null when missing.
-HIMAGELIST LoadMaskedImages(UINT bitmapId, int width);
+ImageList LoadMaskedImages(UINT bitmapId, int width);
 // The same pictures greyed, as a disabled control shows them.
-HIMAGELIST LoadGreyedImages(UINT bitmapId, int width);
+ImageList LoadGreyedImages(UINT bitmapId, int width);
 
 // An image list of `size` by `size` pictures, the first picture of each
 // bitmap in order (a missing bitmap leaves its place out).
-HIMAGELIST BuildImageList(const std::vector<UINT>& bitmapIds, int size);
+ImageList BuildImageList(const std::vector<UINT>& bitmapIds, int size);
 
 class BitmapButton : public Button {
 public:
     BitmapButton() = default;
     BitmapButton(const BitmapButton&) = delete;
     BitmapButton& operator=(const BitmapButton&) = delete;
-    ~BitmapButton();
 
     // Shows the picture of bitmap resource `bitmapId`.
     void SetImage(UINT bitmapId);
@@ -40,9 +40,9 @@ public:
 private:
     void PaintParentBackground(HDC dc) const;
 
-    HIMAGELIST images_ = nullptr;
-    HIMAGELIST greyedImages_ = nullptr;
-    HIMAGELIST pressedImages_ = nullptr;
+    ImageList images_;
+    ImageList greyedImages_;
+    ImageList pressedImages_;
     bool flat_ = false;
 };
 

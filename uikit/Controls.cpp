@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/Win32Handles.h"
+
 namespace ui {
 namespace {
 
@@ -19,12 +21,10 @@ std::string WindowText(HWND window) {
 }
 
 int FontLineHeight(HWND window) {
-    HDC dc = GetDC(window);
-    HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
+    const kv::WindowDc dc(window);
+    const kv::SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
     TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, font);
-    ReleaseDC(window, dc);
+    GetTextMetricsA(dc.get(), &metrics);
     return metrics.tmHeight;
 }
 

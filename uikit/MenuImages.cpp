@@ -13,12 +13,6 @@ constexpr int kMargin = 3;
 
 }  // namespace
 
-MenuImages::~MenuImages() {
-    for (HIMAGELIST list : {images_, greyed_}) {
-        if (list != nullptr) ImageList_Destroy(list);
-    }
-}
-
 void MenuImages::Attach(HMENU menu, UINT stripId, const std::vector<UINT>& commands) {
     images_ = LoadMaskedImages(stripId, kSize);
     greyed_ = LoadGreyedImages(stripId, kSize);
@@ -33,10 +27,10 @@ void MenuImages::Attach(HMENU menu, UINT stripId, const std::vector<UINT>& comma
 }
 
 int MenuImages::IndexOf(UINT type, UINT command) const {
-    if (type != ODT_MENU || images_ == nullptr) return -1;
+    if (type != ODT_MENU || !images_) return -1;
     const auto found = std::find(commands_.begin(), commands_.end(), command);
     const int index = found == commands_.end() ? -1 : static_cast<int>(found - commands_.begin());
-    return index < ImageList_GetImageCount(images_) ? index : -1;
+    return index < ImageList_GetImageCount(images_.get()) ? index : -1;
 }
 
 bool MenuImages::Measure(MEASUREITEMSTRUCT& item) const {
@@ -52,7 +46,7 @@ bool MenuImages::Draw(const DRAWITEMSTRUCT& item) const {
     const bool greyed = (item.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
     const int x = item.rcItem.left + (item.rcItem.right - item.rcItem.left - kSize) / 2;
     const int y = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - kSize) / 2;
-    ImageList_Draw(greyed && greyed_ != nullptr ? greyed_ : images_, index, item.hDC, x, y, ILD_TRANSPARENT);
+    ImageList_Draw(greyed && greyed_ ? greyed_.get() : images_.get(), index, item.hDC, x, y, ILD_TRANSPARENT);
     return true;
 }
 

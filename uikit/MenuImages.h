@@ -9,6 +9,8 @@
 
 #include <vector>
 
+#include "uikit/ImageList.h"
+
 namespace ui {
 
 class MenuImages {
@@ -16,7 +18,6 @@ public:
     MenuImages() = default;
     MenuImages(const MenuImages&) = delete;
     MenuImages& operator=(const MenuImages&) = delete;
-    ~MenuImages();
 
     // Shows picture i of the strip beside the item of `menu` (or of one of its
     // submenus) with command commands[i].
@@ -30,8 +31,8 @@ public:
 private:
     int IndexOf(UINT type, UINT command) const;
 
-    HIMAGELIST images_ = nullptr;
-    HIMAGELIST greyed_ = nullptr;
+    ImageList images_;
+    ImageList greyed_;
     std::vector<UINT> commands_;
 };
 

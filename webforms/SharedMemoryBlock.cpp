@@ -10,28 +10,25 @@ using protocol::kSharedBlockSize;
 
 bool SharedMemoryBlock::Create() {
     Close();
-    mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                  static_cast<DWORD>(kSharedBlockSize), kSharedBlockName);
-    if (mapping_ == nullptr) return false;
+    mapping_.Reset(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                      static_cast<DWORD>(kSharedBlockSize), kSharedBlockName));
+    if (!mapping_) return false;
     created_ = GetLastError() != ERROR_ALREADY_EXISTS;
-    view_ = static_cast<unsigned char*>(MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, 0));
-    if (view_ != nullptr) mutex_ = CreateMutexA(nullptr, TRUE, kSharedBlockMutexName);
-    if (view_ == nullptr || mutex_ == nullptr) {
+    view_.Reset(MapViewOfFile(mapping_.get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
+    if (view_) mutex_.Reset(CreateMutexA(nullptr, TRUE, kSharedBlockMutexName));
+    if (!view_ || !mutex_) {
         Close();
         return false;
     }
     name_ = kSharedBlockName;
-    ReleaseMutex(mutex_);
+    ReleaseMutex(mutex_.get());
     return true;
 }
 
 void SharedMemoryBlock::Close() {
-    if (mutex_ != nullptr) CloseHandle(mutex_);
-    if (view_ != nullptr) UnmapViewOfFile(view_);
-    if (mapping_ != nullptr) CloseHandle(mapping_);
-    mutex_ = nullptr;
-    view_ = nullptr;
-    mapping_ = nullptr;
+    mutex_.Reset();
+    view_.Reset();
+    mapping_.Reset();
     created_ = false;
     name_.clear();
 }

@@ -6,28 +6,28 @@
 
 #include <string>
 
+#include "platform/Win32Handles.h"
+
 namespace kv {
 
 class SharedMemoryBlock {
 public:
     SharedMemoryBlock() = default;
     ~SharedMemoryBlock() { Close(); }
-    SharedMemoryBlock(const SharedMemoryBlock&) = delete;
-    SharedMemoryBlock& operator=(const SharedMemoryBlock&) = delete;
 
     // Creates or opens the block; on failure everything made so far is closed.
     bool Create();
     // Closes the mutex, unmaps the view and closes the mapping.
     void Close();
 
-    unsigned char* data() const { return view_; }
+    unsigned char* data() const { return static_cast<unsigned char*>(view_.get()); }
     bool created() const { return created_; }
-    bool IsOpen() const { return view_ != nullptr; }
+    bool IsOpen() const { return static_cast<bool>(view_); }
 
 private:
-    HANDLE mapping_ = nullptr;
-    unsigned char* view_ = nullptr;
-    HANDLE mutex_ = nullptr;
+    KernelHandle mapping_;
+    MappedView view_;
+    KernelHandle mutex_;
     bool created_ = false;
     std::string name_;
 };

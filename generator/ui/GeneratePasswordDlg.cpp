@@ -5,7 +5,6 @@
 
 #include "generator/PasswordStrength.h"
 #include "generator/WordList.h"
-#include "platform/SecureWipe.h"
 #include "resources/resource.h"
 #include "uikit/Controls.h"
 #include "uikit/Module.h"
@@ -49,10 +48,7 @@ std::optional<std::vector<std::string>> LoadWordList() {
 CGeneratePasswordDlg::CGeneratePasswordDlg(SettingsStorage& storage, Tell tell)
     : Mapped(IDD_GENERATE_PASSWORD), storage_(storage), tell_(std::move(tell)) {}
 
-CGeneratePasswordDlg::~CGeneratePasswordDlg() {
-    SecureWipe(password_);
-    SecureWipe(generated_);
-}
+CGeneratePasswordDlg::~CGeneratePasswordDlg() = default;
 
 const ui::MessageMap<CGeneratePasswordDlg>& CGeneratePasswordDlg::Messages() {
     static const auto map = ui::MessageMap<CGeneratePasswordDlg>()
@@ -173,10 +169,9 @@ void CGeneratePasswordDlg::Generate() {
     GeneratedPassword made = GeneratePassword(ReadOptions(), words_, SystemRandom());
     switch (made.outcome) {
         case GeneratedPassword::Outcome::Made:
-            SecureWipe(generated_);
-            generated_ = made.text;
+            generated_.Assign(made.text.view());
             generatedBits_ = made.bits;
-            SetItemText(IDC_GENERATED_PASSWORD, generated_);
+            SetDlgItemTextA(hwnd(), IDC_GENERATED_PASSWORD, generated_.c_str());
             OnPasswordChanged();
             break;
         case GeneratedPassword::Outcome::NoCharacterClass:
@@ -186,12 +181,11 @@ void CGeneratePasswordDlg::Generate() {
             tell_("Unable to make a random password.");
             break;
     }
-    SecureWipe(made.text);
     generating_ = false;
 }
 
 void CGeneratePasswordDlg::UpdateStrength() {
-    const double bits = password_ == generated_ ? generatedBits_ : TypedBits(password_);
+    const double bits = password_.view() == generated_.view() ? generatedBits_ : TypedBits(password_.view());
     SetItemText(IDC_STRENGTH, StrengthLabel(bits));
 }
 
@@ -215,9 +209,7 @@ void CGeneratePasswordDlg::ApplyPasswordType() {
 }
 
 void CGeneratePasswordDlg::OnPasswordChanged() {
-    // The buffer of the previous password is wiped before it is given up.
-    SecureWipe(password_);
-    password_ = ItemText(IDC_GENERATED_PASSWORD);
+    password_ = SecretString(ItemText(IDC_GENERATED_PASSWORD));
     EnableItem(IDOK, !password_.empty());
     UpdateStrength();
 }

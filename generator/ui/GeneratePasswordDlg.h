@@ -27,7 +27,7 @@ public:
     // password goes into a grid cell; OK then keeps its caption "Paste".
     void SetCopyMode(bool copy) { copyMode_ = copy; }
     // The password as the dialog shows it, changes typed into it included.
-    const std::string& password() const { return password_; }
+    const SecretString& password() const { return password_; }
 
     static const ui::MessageMap<CGeneratePasswordDlg>& Messages();
 
@@ -60,9 +60,9 @@ private:
     // Set while a password is being made; Generate() is not entered again.
     bool generating_ = false;
     std::vector<std::string> words_;
-    std::string password_;
+    SecretString password_;
     // The password last made and its bits, to tell a typed password from it.
-    std::string generated_;
+    SecretString generated_;
     double generatedBits_ = 0;
 };
 

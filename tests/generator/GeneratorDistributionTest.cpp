@@ -23,7 +23,8 @@ protected:
     std::map<char, int> CountCharacters(int passwords, Classify classify) {
         std::map<char, int> counts;
         for (int i = 0; i < passwords; ++i) {
-            for (const char c : GeneratePassword(options, words, random).text) ++counts[classify(c)];
+            const GeneratedPassword made = GeneratePassword(options, words, random);
+            for (const char c : made.text.view()) ++counts[classify(c)];
         }
         return counts;
     }
@@ -72,7 +73,7 @@ TEST_F(DistributionTest, DigitCountsOfOneToFourAreEquallyLikely) {
     options.words = WordPattern::WordNumber;
     std::map<std::size_t, int> counts;
     for (int i = 0; i < 20000; ++i) {
-        const std::string text = GeneratePassword(options, words, random).text;
+        const std::string text(GeneratePassword(options, words, random).text.view());
         ++counts[text.size() - text.find_first_of("0123456789")];
     }
     ASSERT_EQ(counts.size(), 4u);
@@ -86,7 +87,7 @@ TEST_F(DistributionTest, EveryWordIsReachableAndNoneFavoured) {
     options.letterCase = LetterCase::Lower;
     std::map<std::string, int> counts;
     const int draws = 100000;
-    for (int i = 0; i < draws; ++i) ++counts[GeneratePassword(options, words, random).text];
+    for (int i = 0; i < draws; ++i) ++counts[std::string(GeneratePassword(options, words, random).text.view())];
     // Each word is expected 103 times (one standard deviation 10); a word
     // left out, or picked for two draws as the first one was, is far off.
     EXPECT_EQ(counts.size(), words.size());

@@ -48,7 +48,7 @@ protected:
         answerer.Expect(kCaption, button, act);
         const INT_PTR result = dialog.DoModal(nullptr);
         EXPECT_TRUE(answerer.AllAnswered());
-        password_ = dialog.password();
+        password_ = std::string(dialog.password().view());
         return result;
     }
 
