@@ -49,12 +49,12 @@ bool CopyToClipboard(std::string_view text) {
     return copied;
 }
 
-std::optional<std::string> SystemClipboard::Text() {
+std::optional<SecretString> SystemClipboard::Text() {
     HANDLE data = GetClipboardData(CF_TEXT);
     if (data == nullptr) return std::nullopt;
     const char* chars = static_cast<const char*>(GlobalLock(data));
     if (chars == nullptr) return std::nullopt;
-    std::string text(chars, strnlen(chars, GlobalSize(data)));
+    SecretString text(std::string_view(chars, strnlen(chars, GlobalSize(data))));
     GlobalUnlock(data);
     return text;
 }
@@ -62,9 +62,10 @@ std::optional<std::string> SystemClipboard::Text() {
 std::optional<std::string> ClipboardText() {
     SystemClipboard clipboard(nullptr);
     if (!clipboard.Open()) return std::nullopt;
-    std::optional<std::string> text = clipboard.Text();
+    const std::optional<SecretString> text = clipboard.Text();
     clipboard.Close();
-    return text;
+    if (!text) return std::nullopt;
+    return std::string(text->view());
 }
 
 }  // namespace kv

@@ -28,7 +28,7 @@ class SystemClipboard : public ClipboardAccess {
 public:
     explicit SystemClipboard(HWND owner) : owner_(owner) {}
     bool Open() override { return OpenClipboard(owner_) != FALSE; }
-    std::optional<std::string> Text() override;
+    std::optional<SecretString> Text() override;
     void Empty() override { EmptyClipboard(); }
     void Close() override { CloseClipboard(); }
 

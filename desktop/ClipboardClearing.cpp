@@ -1,6 +1,5 @@
 #include "desktop/ClipboardClearing.h"
 
-#include "platform/SecureWipe.h"
 
 namespace kv {
 
@@ -21,12 +20,11 @@ bool ClearClipboardIfDue(ClipboardMemory& memory, ClipboardAccess& clipboard, st
     if (!memory.Remembers() || !memory.IsDue(now, delaySeconds * 1000)) return false;
     bool emptied = false;
     if (clipboard.Open()) {
-        std::optional<std::string> text = clipboard.Text();
-        if (text && memory.Matches(*text)) {
+        const std::optional<SecretString> text = clipboard.Text();
+        if (text && memory.Matches(text->view())) {
             clipboard.Empty();
             emptied = true;
         }
-        if (text) SecureWipe(*text);
         clipboard.Close();
     }
     memory.Forget();

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "db/Sha256.h"
+#include "platform/SecretString.h"
 
 namespace kv {
 
@@ -36,7 +37,7 @@ class ClipboardAccess {
 public:
     virtual ~ClipboardAccess() = default;
     virtual bool Open() = 0;
-    virtual std::optional<std::string> Text() = 0;
+    virtual std::optional<SecretString> Text() = 0;
     virtual void Empty() = 0;
     virtual void Close() = 0;
 };

@@ -34,7 +34,10 @@ TEST(Sha256Test, PublishedVectors) {
 class FakeClipboard : public ClipboardAccess {
 public:
     bool Open() override { return opens; }
-    std::optional<std::string> Text() override { return text; }
+    std::optional<SecretString> Text() override {
+        if (!text) return std::nullopt;
+        return SecretString(*text);
+    }
     void Empty() override { text.reset(); }
     void Close() override { ++closed; }
 
