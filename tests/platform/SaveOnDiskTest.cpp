@@ -21,6 +21,7 @@
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -187,17 +188,21 @@ TEST_F(SaveOnDiskTest, AHardLinkedFileStaysOneFile) {
     EXPECT_EQ(Names(), (std::vector<std::string>{"Other name.kv", "Secrets.kv"}));
 }
 
-TEST_F(SaveOnDiskTest, AFailedRewriteOfAHardLinkedFileKeepsTheCompleteCopy) {
+class HardLinkFaultTest : public SaveOnDiskTest, public ::testing::WithParamInterface<FileStep> {};
+
+TEST_P(HardLinkFaultTest, AFailedRewriteKeepsTheCompleteCopyAndNamesIt) {
     const std::string other = PathOf("Other name.kv");
     WriteText(file_, oldText_);
     fs::create_hard_link(file_, other);
     ScriptedFaults faults;
     faults.action = [&](FileStep step, const std::string& path) {
-        return step == FileStep::Open && path == file_ ? kInjectedError : 0;
+        return step == GetParam() && path == file_ ? kInjectedError : 0;
     };
     const std::unique_ptr<FileSystem> files = MakeSystemFileSystem(faults);
     EXPECT_FALSE(SaveFolder(*files, file_, "New", ui));
-    EXPECT_EQ(ReadText(other), oldText_);
+    if (GetParam() == FileStep::Open) {
+        EXPECT_EQ(ReadText(other), oldText_);
+    }
     const std::vector<std::string> names = Names();
     ASSERT_EQ(names.size(), 3u);
     const std::string copy = PathOf(names[2]);
@@ -206,6 +211,9 @@ TEST_F(SaveOnDiskTest, AFailedRewriteOfAHardLinkedFileKeepsTheCompleteCopy) {
     EXPECT_EQ(ui.messages[0].rfind("Error: Error writing to file", 0), 0u);
     EXPECT_NE(ui.messages[0].find(std::string(kKeptCopyText) + copy), std::string::npos) << ui.messages[0];
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryStepInPlace, HardLinkFaultTest,
+                         ::testing::Values(FileStep::Open, FileStep::Write, FileStep::Sync, FileStep::Close));
 
 // A failure at one step of a save: the old file stays, no other file is left,
 // and the user is told.
@@ -325,6 +333,39 @@ TEST_F(SaveOnDiskTest, APipeIsRefusedForSavingAndReadingWithoutBlocking) {
         close(open(file_.c_str(), O_WRONLY | O_NONBLOCK));  // lets the blocked reader go
     }
     EXPECT_NE(read.get().find(kNotAFileText), std::string::npos);
+}
+
+TEST_F(SaveOnDiskTest, ASaveOfAnotherProgramHoldsTheFileAndAnEndedOneDoesNot) {
+    WriteText(file_, oldText_);
+    int ready[2];
+    int finish[2];
+    ASSERT_EQ(pipe(ready), 0);
+    ASSERT_EQ(pipe(finish), 0);
+    const pid_t holder = fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        // Another program in the middle of a save; it ends without letting go.
+        bool busy = false;
+        const std::unique_ptr<SaveLock> lock = SystemFileSystem().LockForSave(file_, busy);
+        char byte = lock ? 1 : 0;
+        if (write(ready[1], &byte, 1) != 1 || read(finish[0], &byte, 1) != 1) _exit(2);
+        _exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(read(ready[0], &byte, 1), 1);
+    ASSERT_EQ(byte, 1);
+    EXPECT_FALSE(SaveFolder(file_, "New"));
+    EXPECT_TRUE(HasText(ui.messages, kSaveBusyText));
+    EXPECT_EQ(ReadText(file_), oldText_);
+    EXPECT_EQ(write(finish[1], &byte, 1), 1);
+    int status = 0;
+    ASSERT_EQ(waitpid(holder, &status, 0), holder);
+    EXPECT_TRUE(fs::exists(file_ + ".lock")) << "the ended program left its lock file";
+    ui.messages.clear();
+    EXPECT_TRUE(SaveFolder(file_, "New"));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(FolderIn(file_), "New");
+    for (int fd : {ready[0], ready[1], finish[0], finish[1]}) close(fd);
 }
 
 TEST_F(SaveOnDiskTest, AFailedSyncOfTheFolderIsToldAlthoughTheFileWasReplaced) {
