@@ -93,6 +93,22 @@ bool FinalPath(HANDLE file, std::string& path) {
     return true;
 }
 
+// A handle that only reads the attributes of a file or folder, in the way of no other opener.
+HANDLE OpenForAttributes(const std::string& path) {
+    return CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+// The full path of an existing file as the system spells it, which
+// ReplaceFile needs: under Wine it takes no Unix path ("/home/...").
+bool SystemPath(const std::string& path, std::string& spelled) {
+    HANDLE file = OpenForAttributes(path);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    const bool ok = FinalPath(file, spelled);
+    CloseKeepingError(file);
+    return ok;
+}
+
 class Win32FileSystem : public FileSystem {
 public:
     explicit Win32FileSystem(FileFaults& faults) : faults_(faults) {}
@@ -140,9 +156,7 @@ public:
             const DWORD error = GetLastError();
             return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
         }
-        HANDLE file = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        HANDLE file = OpenForAttributes(path);
         if (file == INVALID_HANDLE_VALUE) return false;
         BY_HANDLE_FILE_INFORMATION info{};
         bool ok = GetFileInformationByHandle(file, &info) != 0;
@@ -197,8 +211,11 @@ public:
     bool Replace(const std::string& from, const std::string& to) override {
         if (!Allowed(faults_, FileStep::Rename, to)) return false;
         if (GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES) {
-            return ReplaceFileA(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                                nullptr) != 0;
+            std::string replaced;
+            std::string replacement;
+            return SystemPath(to, replaced) && SystemPath(from, replacement) &&
+                   ReplaceFileA(replaced.c_str(), replacement.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                                nullptr, nullptr) != 0;
         }
         return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     }
