@@ -46,10 +46,8 @@ class ByteWriter {
 public:
     void WriteInt32(std::int32_t value) {
         const auto v = static_cast<std::uint32_t>(value);
-        const unsigned char bytes[4] = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
-                                        static_cast<unsigned char>(v >> 16),
-                                        static_cast<unsigned char>(v >> 24)};
-        data_.insert(data_.end(), bytes, bytes + 4);
+        unsigned char* bytes = Append(4);
+        for (int i = 0; i < 4; ++i) bytes[i] = static_cast<unsigned char>(v >> (8 * i));
     }
 
     // Appends `size` zero bytes and returns where they start, to be filled in.

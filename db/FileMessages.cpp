@@ -9,6 +9,10 @@ const char kWriteFailedText[] = "Error writing to file";
 const char kReadFailedText[] = "Error reading file";
 const char kDamagedFileText[] = "The file is damaged and cannot be read.";
 const char kUnknownDataTypeText[] = "Unknown data type in file.";
+const char kNotAFileText[] = "The file is not a plain file (it is a folder, a pipe or a device).";
+const char kReadOnlyText[] = "The file is read-only.";
+const char kSaveBusyText[] = "The file is being saved by another program. Please try again when it has finished.";
+const char kKeptCopyText[] = "\n\nThe file may be incomplete. The complete new contents are in: ";
 const char kUnstorableText[] =
     "The text contains characters that the password file cannot hold, so it was not taken.\n"
     "Please type it without them.";

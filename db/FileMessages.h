@@ -10,6 +10,13 @@ extern const char kWriteFailedText[];
 extern const char kReadFailedText[];
 extern const char kDamagedFileText[];
 extern const char kUnknownDataTypeText[];
+// Why a file is not opened, in the place of the system's text.
+extern const char kNotAFileText[];
+extern const char kReadOnlyText[];
+extern const char kSaveBusyText[];
+// Follows a write error when the complete new contents stayed in a file of
+// their own; the path of that file follows it.
+extern const char kKeptCopyText[];
 // A typed or pasted text holds characters that the file's code page lacks.
 extern const char kUnstorableText[];
 

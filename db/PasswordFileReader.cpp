@@ -60,6 +60,9 @@ CPasswordFile::LoadResult CPasswordFile::LoadOnce() {
         case ReadResult::ReadFailed:
             ui_.ShowMessage(FileErrorMessage(kReadFailedText, files_.LastErrorText(), db_.FilePath));
             return LoadResult::Failed;
+        case ReadResult::NotAFile:
+            ui_.ShowMessage(FileErrorMessage(kOpenFailedText, kNotAFileText, db_.FilePath));
+            return LoadResult::Failed;
     }
     ByteReader in(contents.data(), contents.size());
     FileCipher cipher(db_, keying_);

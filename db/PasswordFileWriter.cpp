@@ -1,13 +1,13 @@
-// Writing a password file: the items are laid out in memory, then written to
-// a new file beside the old one, which is replaced only once all is on disk.
+// Writing a password file: the items are laid out in memory, then committed
+// to the disk whole.
 #include <algorithm>
 #include <cstring>
 
 #include "db/ByteStream.h"
+#include "db/FileCommit.h"
 #include "db/FileMessages.h"
 #include "db/FileUi.h"
 #include "db/PasswordFile.h"
-#include "platform/FileSystem.h"
 
 namespace kv {
 namespace {
@@ -135,30 +135,6 @@ void CPasswordFile::WriteFolders(ByteWriter& out, FileCipher& cipher,
     }
 }
 
-bool CPasswordFile::Commit(const ByteWriter& out) {
-    const std::string temporary = db_.FilePath + ".saving";
-    std::unique_ptr<OutputFile> file = files_.Create(temporary);
-    if (!file) {
-        ui_.ShowMessage(FileErrorMessage(kOpenFailedText, files_.LastErrorText(), db_.FilePath));
-        return false;
-    }
-    const std::vector<unsigned char>& data = out.Data();
-    bool written = data.empty() || file->Write(data.data(), data.size());
-    std::string error = written ? std::string() : files_.LastErrorText();
-    if (written && !file->FlushAndClose()) {
-        written = false;
-        error = files_.LastErrorText();
-    }
-    file.reset();
-    if (written && !files_.Replace(temporary, db_.FilePath)) {
-        written = false;
-        error = files_.LastErrorText();
-    }
-    if (!written) {
-        files_.Remove(temporary);
-        ui_.ShowMessage(FileErrorMessage(kWriteFailedText, error, db_.FilePath));
-    }
-    return written;
-}
+bool CPasswordFile::Commit(const ByteWriter& out) { return CommitFile(files_, ui_, db_.FilePath, out.Data()); }
 
 }  // namespace kv

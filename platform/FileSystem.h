@@ -1,5 +1,6 @@
 // The file operations the portable code needs, answered by the platform:
-// whole-file reads, and writes that replace a file only once they completed.
+// whole-file reads, and the steps of a save that replaces a file only once
+// its new contents are complete on the disk.
 #pragma once
 
 #include <cstdint>
@@ -18,20 +19,50 @@ public:
     virtual bool FlushAndClose() = 0;
 };
 
-enum class ReadResult { Read, OpenFailed, ReadFailed };
+// Held while one save of a file runs; released on destruction.
+class SaveLock {
+public:
+    virtual ~SaveLock() = default;
+};
+
+enum class ReadResult { Read, OpenFailed, ReadFailed, NotAFile };
+
+// What a save needs to know of the file it writes, found without opening it.
+struct FileFacts {
+    bool exists = false;
+    bool regular = false;   // a plain file, not a folder, pipe or device
+    bool readOnly = false;
+    unsigned links = 0;     // the names the file has (more than one: hard links)
+    std::string target;     // the file a symbolic link names, else the path itself
+};
 
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // Reads the whole file, opened exclusively. On failure LastErrorText
+    // Reads the whole file, opened exclusively. Anything but a plain file is
+    // refused (NotAFile) without waiting on it. On failure LastErrorText
     // describes why.
     virtual ReadResult ReadAll(const std::string& path, std::vector<unsigned char>& contents) = 0;
 
-    // Creates (or truncates) a file opened exclusively for writing; null on failure.
-    virtual std::unique_ptr<OutputFile> Create(const std::string& path) = 0;
+    // False when the path cannot be examined (a missing file is no failure).
+    virtual bool Inspect(const std::string& path, FileFacts& facts) = 0;
 
-    // Moves `from` over `to`, replacing `to` if it exists, as one step.
+    // Locks `target` against other saves; null when that fails, with `busy`
+    // set when another save (of this or another program) holds the lock.
+    // A lock of a program that ended does not block.
+    virtual std::unique_ptr<SaveLock> LockForSave(const std::string& target, bool& busy) = 0;
+
+    // Creates a new file under a name of its own in the folder of `target`,
+    // never opening or following anything that exists; it gets the
+    // permissions of `target` when that exists. `name` receives its path.
+    virtual std::unique_ptr<OutputFile> CreateBeside(const std::string& target, std::string& name) = 0;
+
+    // Opens the existing plain file `path` to rewrite it in place (emptied first).
+    virtual std::unique_ptr<OutputFile> Overwrite(const std::string& path) = 0;
+
+    // Moves `from` over `to`, replacing `to` as one step and keeping its
+    // permissions, and makes the move itself durable.
     virtual bool Replace(const std::string& from, const std::string& to) = 0;
 
     virtual bool Remove(const std::string& path) = 0;
@@ -43,5 +74,21 @@ public:
 
 // The file system of the platform the program runs on.
 FileSystem& SystemFileSystem();
+
+// The steps of a save in which the system's file system can be made to fail.
+enum class FileStep { Lock, Open, Write, Sync, Close, Rename };
+
+// Asked before each step; a nonzero system error code makes the step fail with it.
+class FileFaults {
+public:
+    virtual ~FileFaults() = default;
+    virtual int Before(FileStep step, const std::string& path) = 0;
+};
+
+// The platform's file system with every step put to `faults` first (for tests).
+std::unique_ptr<FileSystem> MakeSystemFileSystem(FileFaults& faults);
+
+// A name for a new file beside `target` that differs from call to call.
+std::string TemporaryNameBeside(const std::string& target);
 
 }  // namespace kv

@@ -73,6 +73,33 @@ TEST_F(SaveSafetyTest, SuccessReplacesTheFileAndLeavesNothingElse) {
     EXPECT_EQ(h.ui.waitDepth, 0);
 }
 
+TEST_F(SaveSafetyTest, ReadOnlyFileIsRefused) {
+    h.fs.readOnly.insert(test::kTestPath);
+    EXPECT_FALSE(h.Save());
+    EXPECT_EQ(h.fs.files.size(), 1u);
+    EXPECT_EQ(h.Bytes(), kOldFile);
+    ASSERT_EQ(h.ui.messages.size(), 1u);
+    EXPECT_NE(h.ui.messages[0].find("\n\n\nThe file is read-only.\n\nFilename: C:\\Data\\Secrets.kv"),
+              std::string::npos);
+}
+
+TEST_F(SaveSafetyTest, FileBeingSavedElsewhereIsRefused) {
+    h.fs.locked.insert(test::kTestPath);
+    EXPECT_FALSE(h.Save());
+    EXPECT_EQ(h.Bytes(), kOldFile);
+    ASSERT_EQ(h.ui.messages.size(), 1u);
+    EXPECT_NE(h.ui.messages[0].find("being saved by another program"), std::string::npos);
+}
+
+TEST_F(SaveSafetyTest, HardLinkedFileIsRewrittenInPlaceAfterACompleteCopy) {
+    h.fs.links[test::kTestPath] = 2;
+    h.fs.failReplace = true;  // a rename would part the file from its other names
+    EXPECT_TRUE(h.Save());
+    EXPECT_EQ(h.fs.files.size(), 1u);
+    EXPECT_GT(h.Bytes().size(), 5000u);
+    EXPECT_TRUE(h.fs.locked.empty());
+}
+
 TEST_F(SaveSafetyTest, RefusedSilentlyWithoutACompletelyReadFile) {
     h.db.FileLoaded = 0;
     EXPECT_FALSE(h.Save());

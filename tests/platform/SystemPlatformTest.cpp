@@ -8,25 +8,12 @@
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
 #include "tests/support/ScriptedFileUi.h"
+#include "tests/support/TempFolder.h"
 
 namespace kv {
 namespace {
 
-class SystemPlatformTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("kelvandor-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
-    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-
-    std::filesystem::path dir_;
-};
+using SystemPlatformTest = test::TempFolderTest;
 
 TEST_F(SystemPlatformTest, SaveReplacesAnExistingFileOnDisk) {
     const std::string path = PathOf("Secrets.kv");
@@ -41,7 +28,7 @@ TEST_F(SystemPlatformTest, SaveReplacesAnExistingFileOnDisk) {
     CPasswordFile writer(db, ui, SystemFileSystem(), SystemLocale());
     ASSERT_TRUE(writer.SaveFile(FoldersInArrayOrder(db)));
     EXPECT_EQ(std::filesystem::file_size(path), 8u + 120u + 20u);
-    EXPECT_FALSE(std::filesystem::exists(path + ".saving"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1) << "only the saved file is left";
 
     PasswordDatabase loaded;
     loaded.FilePath = path;

@@ -42,7 +42,46 @@ ReadResult MemoryFileSystem::ReadAll(const std::string& path, std::vector<unsign
     return ReadResult::Read;
 }
 
-std::unique_ptr<OutputFile> MemoryFileSystem::Create(const std::string& path) {
+class MemorySaveLock : public SaveLock {
+public:
+    MemorySaveLock(std::set<std::string>& locked, std::string path) : locked_(locked), path_(std::move(path)) {
+        locked_.insert(path_);
+    }
+    ~MemorySaveLock() override { locked_.erase(path_); }
+
+private:
+    std::set<std::string>& locked_;
+    std::string path_;
+};
+
+bool MemoryFileSystem::Inspect(const std::string& path, FileFacts& facts) {
+    facts = FileFacts{};
+    facts.target = path;
+    facts.exists = files.count(path) == 1;
+    facts.regular = facts.exists;
+    facts.readOnly = readOnly.count(path) == 1;
+    const auto named = links.find(path);
+    facts.links = !facts.exists ? 0 : named == links.end() ? 1 : named->second;
+    return true;
+}
+
+std::unique_ptr<SaveLock> MemoryFileSystem::LockForSave(const std::string& target, bool& busy) {
+    busy = locked.count(target) == 1;
+    if (busy) return nullptr;
+    return std::make_unique<MemorySaveLock>(locked, target);
+}
+
+std::unique_ptr<OutputFile> MemoryFileSystem::CreateBeside(const std::string& target, std::string& name) {
+    int number = 0;
+    do {
+        name = target + ".tmp" + std::to_string(number++);
+    } while (files.count(name) == 1);
+    return Open(name);
+}
+
+std::unique_ptr<OutputFile> MemoryFileSystem::Overwrite(const std::string& path) { return Open(path); }
+
+std::unique_ptr<OutputFile> MemoryFileSystem::Open(const std::string& path) {
     if (failCreate) {
         lastError_ = failureText;
         return nullptr;
