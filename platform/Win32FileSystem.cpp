@@ -6,6 +6,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Win32Error.h"
+#include "platform/Win32Handles.h"
 
 namespace kv {
 namespace {
@@ -17,13 +18,6 @@ bool Allowed(FileFaults& faults, FileStep step, const std::string& path) {
     return error == 0;
 }
 
-// Closes `handle` without losing the error that made us close it.
-void CloseKeepingError(HANDLE handle) {
-    const DWORD error = GetLastError();
-    CloseHandle(handle);
-    SetLastError(error);
-}
-
 class NoFaults : public FileFaults {
 public:
     int Before(FileStep, const std::string&) override { return 0; }
@@ -31,11 +25,8 @@ public:
 
 class Win32OutputFile : public OutputFile {
 public:
-    Win32OutputFile(HANDLE handle, std::string path, FileFaults& faults)
-        : handle_(handle), path_(std::move(path)), faults_(faults) {}
-    ~Win32OutputFile() override {
-        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-    }
+    Win32OutputFile(FileHandle handle, std::string path, FileFaults& faults)
+        : handle_(std::move(handle)), path_(std::move(path)), faults_(faults) {}
 
     bool Write(const void* data, std::size_t size) override {
         if (!Allowed(faults_, FileStep::Write, path_)) return false;
@@ -43,7 +34,7 @@ public:
         while (size > 0) {
             const DWORD chunk = size > 0x10000000 ? 0x10000000 : static_cast<DWORD>(size);
             DWORD written = 0;
-            if (!WriteFile(handle_, bytes, chunk, &written, nullptr) || written == 0) return false;
+            if (!WriteFile(handle_.get(), bytes, chunk, &written, nullptr) || written == 0) return false;
             bytes += written;
             size -= written;
         }
@@ -52,16 +43,15 @@ public:
 
     bool FlushAndClose() override {
         DWORD error = 0;
-        if (!Allowed(faults_, FileStep::Sync, path_) || !FlushFileBuffers(handle_)) error = GetLastError();
+        if (!Allowed(faults_, FileStep::Sync, path_) || !FlushFileBuffers(handle_.get())) error = GetLastError();
         if (!Allowed(faults_, FileStep::Close, path_) && error == 0) error = GetLastError();
-        if (!CloseHandle(handle_) && error == 0) error = GetLastError();
-        handle_ = INVALID_HANDLE_VALUE;
+        if (!CloseHandle(handle_.Release()) && error == 0) error = GetLastError();
         SetLastError(error);
         return error == 0;
     }
 
 private:
-    HANDLE handle_;
+    FileHandle handle_;
     std::string path_;
     FileFaults& faults_;
 };
@@ -70,11 +60,10 @@ private:
 // when the program that held it ends.
 class Win32SaveLock : public SaveLock {
 public:
-    explicit Win32SaveLock(HANDLE handle) : handle_(handle) {}
-    ~Win32SaveLock() override { CloseHandle(handle_); }
+    explicit Win32SaveLock(FileHandle handle) : handle_(std::move(handle)) {}
 
 private:
-    HANDLE handle_;
+    FileHandle handle_;
 };
 
 bool IsPlainFile(HANDLE file) { return GetFileType(file) == FILE_TYPE_DISK; }
@@ -102,11 +91,8 @@ HANDLE OpenForAttributes(const std::string& path) {
 // The full path of an existing file as the system spells it, which
 // ReplaceFile needs: under Wine it takes no Unix path ("/home/...").
 bool SystemPath(const std::string& path, std::string& spelled) {
-    HANDLE file = OpenForAttributes(path);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    const bool ok = FinalPath(file, spelled);
-    CloseKeepingError(file);
-    return ok;
+    const FileHandle file(OpenForAttributes(path));
+    return file && FinalPath(file.get(), spelled);
 }
 
 class Win32FileSystem : public FileSystem {
@@ -115,15 +101,12 @@ public:
 
     ReadResult ReadAll(const std::string& path, std::vector<unsigned char>& contents) override {
         contents.clear();
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return ReadResult::OpenFailed;
-        if (!IsPlainFile(file)) {
-            CloseHandle(file);
-            return ReadResult::NotAFile;
-        }
+        const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        if (!file) return ReadResult::OpenFailed;
+        if (!IsPlainFile(file.get())) return ReadResult::NotAFile;
         LARGE_INTEGER size{};
-        bool ok = GetFileSizeEx(file, &size) != 0;
+        bool ok = GetFileSizeEx(file.get(), &size) != 0;
         if (ok && static_cast<unsigned long long>(size.QuadPart) > contents.max_size()) {
             SetLastError(ERROR_NOT_ENOUGH_MEMORY);
             ok = false;
@@ -135,7 +118,7 @@ public:
                 const std::size_t left = contents.size() - done;
                 const DWORD chunk = left > 0x10000000 ? 0x10000000 : static_cast<DWORD>(left);
                 DWORD got = 0;
-                ok = ReadFile(file, contents.data() + done, chunk, &got, nullptr) != 0;
+                ok = ReadFile(file.get(), contents.data() + done, chunk, &got, nullptr) != 0;
                 if (ok && got == 0) {
                     SetLastError(ERROR_HANDLE_EOF);
                     ok = false;
@@ -143,7 +126,6 @@ public:
                 done += got;
             }
         }
-        CloseKeepingError(file);
         if (!ok) contents.clear();
         return ok ? ReadResult::Read : ReadResult::ReadFailed;
     }
@@ -156,16 +138,15 @@ public:
             const DWORD error = GetLastError();
             return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
         }
-        HANDLE file = OpenForAttributes(path);
-        if (file == INVALID_HANDLE_VALUE) return false;
+        const FileHandle file(OpenForAttributes(path));
+        if (!file) return false;
         BY_HANDLE_FILE_INFORMATION info{};
-        bool ok = GetFileInformationByHandle(file, &info) != 0;
-        if (ok && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) ok = FinalPath(file, facts.target);
+        bool ok = GetFileInformationByHandle(file.get(), &info) != 0;
+        if (ok && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) ok = FinalPath(file.get(), facts.target);
         facts.exists = true;
-        facts.regular = IsPlainFile(file) && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+        facts.regular = IsPlainFile(file.get()) && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
         facts.readOnly = (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
         facts.links = info.nNumberOfLinks;
-        CloseKeepingError(file);
         return ok;
     }
 
@@ -173,21 +154,22 @@ public:
         busy = false;
         const std::string name = target + ".lock";
         if (!Allowed(faults_, FileStep::Lock, name)) return nullptr;
-        HANDLE lock = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                                  FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-        if (lock == INVALID_HANDLE_VALUE) {
+        FileHandle lock(CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+        if (!lock) {
             busy = GetLastError() == ERROR_SHARING_VIOLATION;
             return nullptr;
         }
-        return std::make_unique<Win32SaveLock>(lock);
+        return std::make_unique<Win32SaveLock>(std::move(lock));
     }
 
     std::unique_ptr<OutputFile> CreateBeside(const std::string& target, std::string& name) override {
         for (int attempt = 0; attempt < 100; ++attempt) {
             name = TemporaryNameBeside(target);
             if (!Allowed(faults_, FileStep::Open, name)) return nullptr;
-            HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-            if (file != INVALID_HANDLE_VALUE) return std::make_unique<Win32OutputFile>(file, name, faults_);
+            FileHandle file(CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                        nullptr));
+            if (file) return std::make_unique<Win32OutputFile>(std::move(file), name, faults_);
             const DWORD error = GetLastError();
             if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return nullptr;
         }
@@ -197,15 +179,14 @@ public:
 
     std::unique_ptr<OutputFile> Overwrite(const std::string& path) override {
         if (!Allowed(faults_, FileStep::Open, path)) return nullptr;
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                  nullptr);
-        if (file == INVALID_HANDLE_VALUE) return nullptr;
-        if (!IsPlainFile(file)) {
-            CloseHandle(file);
+        FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                    nullptr));
+        if (!file) return nullptr;
+        if (!IsPlainFile(file.get())) {
             SetLastError(ERROR_INVALID_FUNCTION);
             return nullptr;
         }
-        return std::make_unique<Win32OutputFile>(file, path, faults_);
+        return std::make_unique<Win32OutputFile>(std::move(file), path, faults_);
     }
 
     bool Replace(const std::string& from, const std::string& to) override {
