@@ -5,6 +5,7 @@
 #include "db/ByteStream.h"
 #include "db/FileMessages.h"
 #include "db/FileUi.h"
+#include "db/FolderPathRepair.h"
 #include "db/PasswordFile.h"
 #include "platform/FileSystem.h"
 #include "platform/SecureWipe.h"
@@ -66,6 +67,11 @@ CPasswordFile::LoadResult CPasswordFile::LoadOnce() {
     const LoadResult result = ReadItems(in, cipher);
     // Decrypted strings were written over the file's bytes in place.
     SecureWipe(contents);
+    if (result != LoadResult::ChooseAgain) {
+        // Even a file read in part is shown, so its folders must keep the rules too.
+        const FolderPathRepairs repairs = RepairFolderPaths(db_.Folders);
+        if (repairs.Any()) ui_.ShowMessage(FolderRepairMessage(repairs, FileNameOf(db_.FilePath)));
+    }
     return result;
 }
 
