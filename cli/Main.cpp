@@ -2,7 +2,9 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <new>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -238,9 +240,22 @@ int Run(const std::vector<std::string>& args) {
     return kExitOk;
 }
 
+// A document or file that needs more memory than there is ends the command
+// with one message instead of ending the program.
+int RunWithinMemory(const std::vector<std::string>& args) {
+    const char tooLarge[] = "the input is too large for the memory this program can have";
+    try {
+        return Run(args);
+    } catch (const std::bad_alloc&) {
+        return Error(tooLarge);
+    } catch (const std::length_error&) {
+        return Error(tooLarge);
+    }
+}
+
 }  // namespace
 }  // namespace kv
 
 int main(int argc, char** argv) {
-    return kv::Run(std::vector<std::string>(argv + 1, argv + argc));
+    return kv::RunWithinMemory(std::vector<std::string>(argv + 1, argv + argc));
 }

@@ -9,6 +9,8 @@ const char kWriteFailedText[] = "Error writing to file";
 const char kReadFailedText[] = "Error reading file";
 const char kDamagedFileText[] = "The file is damaged and cannot be read.";
 const char kUnknownDataTypeText[] = "Unknown data type in file.";
+const char kTooLargeText[] = "The file is too large to be read into memory.";
+const char kTooLargeDetail[] = "Nothing of it was taken: what was open before stays open as it was.";
 const char kUnstorableText[] =
     "The text contains characters that the password file cannot hold, so it was not taken.\n"
     "Please type it without them.";

@@ -10,6 +10,9 @@ extern const char kWriteFailedText[];
 extern const char kReadFailedText[];
 extern const char kDamagedFileText[];
 extern const char kUnknownDataTypeText[];
+// A file whose contents do not fit in the memory the program can have.
+extern const char kTooLargeText[];
+extern const char kTooLargeDetail[];
 // A typed or pasted text holds characters that the file's code page lacks.
 extern const char kUnstorableText[];
 

@@ -57,7 +57,13 @@ public:
             errno = EISDIR;
         }
         if (ok) {
-            contents.resize(static_cast<std::size_t>(info.st_size));
+            try {
+                contents.resize(static_cast<std::size_t>(info.st_size));
+            } catch (...) {
+                // Too large for the memory: the caller reports it; the file is closed here.
+                close(fd);
+                throw;
+            }
             std::size_t done = 0;
             while (ok && done < contents.size()) {
                 const ssize_t got = read(fd, contents.data() + done, contents.size() - done);

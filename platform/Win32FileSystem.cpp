@@ -54,7 +54,13 @@ public:
             ok = false;
         }
         if (ok) {
-            contents.resize(static_cast<std::size_t>(size.QuadPart));
+            try {
+                contents.resize(static_cast<std::size_t>(size.QuadPart));
+            } catch (...) {
+                // Too large for the memory: the caller reports it; the file is closed here.
+                CloseHandle(file);
+                throw;
+            }
             std::size_t done = 0;
             while (ok && done < contents.size()) {
                 const std::size_t left = contents.size() - done;
