@@ -1,6 +1,7 @@
 #include "cli/Json.h"
 
 #include <cstdio>
+#include <unordered_set>
 
 #include "platform/Utf8.h"
 
@@ -8,52 +9,90 @@ namespace kv::json {
 
 Value Value::Bool(bool b) {
     Value v;
-    v.kind_ = Kind::Bool;
-    v.bool_ = b;
+    v.data_ = b;
     return v;
 }
 
 Value Value::Integer(std::int64_t n) {
     Value v;
-    v.kind_ = Kind::Integer;
-    v.integer_ = n;
+    v.data_ = n;
     return v;
 }
 
 Value Value::String(std::string s) {
     Value v;
-    v.kind_ = Kind::String;
-    v.string_ = std::move(s);
+    v.data_ = std::move(s);
     return v;
 }
 
 Value Value::Array() {
     Value v;
-    v.kind_ = Kind::Array;
+    v.data_ = std::vector<Value>();
     return v;
 }
 
 Value Value::Object() {
     Value v;
-    v.kind_ = Kind::Object;
+    v.data_ = std::vector<Member>();
     return v;
 }
 
+namespace {
+
+// What a value of another kind reads as.
+template <class T>
+const T& Empty() {
+    static const T empty{};
+    return empty;
+}
+
+}  // namespace
+
+bool Value::boolean() const {
+    const bool* b = std::get_if<bool>(&data_);
+    return b != nullptr && *b;
+}
+
+std::int64_t Value::integer() const {
+    const std::int64_t* n = std::get_if<std::int64_t>(&data_);
+    return n != nullptr ? *n : 0;
+}
+
+const std::string& Value::string() const {
+    const std::string* s = std::get_if<std::string>(&data_);
+    return s != nullptr ? *s : Empty<std::string>();
+}
+
+const std::vector<Value>& Value::items() const {
+    const std::vector<Value>* items = std::get_if<std::vector<Value>>(&data_);
+    return items != nullptr ? *items : Empty<std::vector<Value>>();
+}
+
+const std::vector<Value::Member>& Value::members() const {
+    const std::vector<Member>* members = std::get_if<std::vector<Member>>(&data_);
+    return members != nullptr ? *members : Empty<std::vector<Member>>();
+}
+
 Value& Value::Add(Value item) {
-    items_.push_back(std::move(item));
+    if (auto* items = std::get_if<std::vector<Value>>(&data_)) items->push_back(std::move(item));
     return *this;
 }
 
 Value& Value::Add(std::string name, Value member) {
-    members_.emplace_back(std::move(name), std::move(member));
+    if (auto* members = std::get_if<std::vector<Member>>(&data_)) members->emplace_back(std::move(name), std::move(member));
     return *this;
 }
 
 const Value* Value::Find(const std::string& name) const {
-    for (const Member& member : members_) {
+    for (const Member& member : members()) {
         if (member.first == name) return &member.second;
     }
     return nullptr;
+}
+
+void Value::ShrinkToFit() {
+    if (auto* items = std::get_if<std::vector<Value>>(&data_)) items->shrink_to_fit();
+    if (auto* members = std::get_if<std::vector<Member>>(&data_)) members->shrink_to_fit();
 }
 
 const char* KindName(Value::Kind kind) {
@@ -153,6 +192,8 @@ private:
             ++pos_;
             return object;
         }
+        // The names so far, for finding a repeated one without comparing it with every other.
+        std::unordered_set<std::string> names;
         for (;;) {
             SkipSpace();
             if (pos_ >= text_.size() || text_[pos_] != '"') {
@@ -161,7 +202,7 @@ private:
             }
             std::optional<std::string> name = ParseString();
             if (!name) return std::nullopt;
-            if (object.Find(*name) != nullptr) {
+            if (!names.insert(*name).second) {
                 Fail("the member \"" + *name + "\" appears twice");
                 return std::nullopt;
             }
@@ -181,6 +222,7 @@ private:
             }
             if (pos_ < text_.size() && text_[pos_] == '}') {
                 ++pos_;
+                object.ShrinkToFit();
                 return object;
             }
             Fail("expected ',' or '}' in an object");
@@ -207,6 +249,7 @@ private:
             }
             if (pos_ < text_.size() && text_[pos_] == ']') {
                 ++pos_;
+                array.ShrinkToFit();
                 return array;
             }
             Fail("expected ',' or ']' in an array");

@@ -6,10 +6,13 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace kv::json {
 
+// One node of a document. Only what its kind needs is held, so that a large
+// document takes a small multiple of its text in memory.
 class Value {
 public:
     enum class Kind { Null, Bool, Integer, String, Array, Object };
@@ -22,12 +25,13 @@ public:
     static Value Array();
     static Value Object();
 
-    Kind kind() const { return kind_; }
-    bool boolean() const { return bool_; }
-    std::int64_t integer() const { return integer_; }
-    const std::string& string() const { return string_; }
-    const std::vector<Value>& items() const { return items_; }
-    const std::vector<Member>& members() const { return members_; }
+    Kind kind() const { return static_cast<Kind>(data_.index()); }
+    // Each reads as false, 0, empty when the value is of another kind.
+    bool boolean() const;
+    std::int64_t integer() const;
+    const std::string& string() const;
+    const std::vector<Value>& items() const;
+    const std::vector<Member>& members() const;
 
     // Appends to an array, or adds a member to an object; returns `*this`.
     Value& Add(Value item);
@@ -36,20 +40,20 @@ public:
     // The member of that name, or null when there is none.
     const Value* Find(const std::string& name) const;
 
+    // Gives back the room an array or object has beyond its items.
+    void ShrinkToFit();
+
 private:
-    Kind kind_ = Kind::Null;
-    bool bool_ = false;
-    std::int64_t integer_ = 0;
-    std::string string_;
-    std::vector<Value> items_;
-    std::vector<Member> members_;
+    // In the order of Kind.
+    std::variant<std::monostate, bool, std::int64_t, std::string, std::vector<Value>, std::vector<Member>> data_;
 };
 
 // The kind's name as error messages use it ("a string", "an array", ...).
 const char* KindName(Value::Kind kind);
 
-// Parses a whole document. Numbers must be whole; strings must be valid UTF-8.
-// On failure `error` says what is wrong and where.
+// Parses a whole document. Numbers must be whole; strings must be valid UTF-8;
+// no object may name a member twice. On failure `error` says what is wrong
+// and where.
 std::optional<Value> Parse(const std::string& text, std::string& error);
 
 // The document indented by two spaces; arrays of numbers stay on one line.
