@@ -19,9 +19,11 @@ Value Value::Integer(std::int64_t n) {
     return v;
 }
 
-Value Value::String(std::string s) {
+Value Value::String(std::string s) { return String(SecretString(std::move(s))); }
+
+Value Value::String(SecretString s) {
     Value v;
-    v.data_ = std::move(s);
+    v.data_ = Text(std::move(s));
     return v;
 }
 
@@ -58,9 +60,9 @@ std::int64_t Value::integer() const {
     return n != nullptr ? *n : 0;
 }
 
-const std::string& Value::string() const {
-    const std::string* s = std::get_if<std::string>(&data_);
-    return s != nullptr ? *s : Empty<std::string>();
+std::string_view Value::string() const {
+    const Text* s = std::get_if<Text>(&data_);
+    return s != nullptr ? s->view() : std::string_view();
 }
 
 const std::vector<Value>& Value::items() const {
@@ -113,7 +115,7 @@ constexpr int kMaxDepth = 64;
 
 class Parser {
 public:
-    explicit Parser(const std::string& text) : text_(text) {}
+    explicit Parser(std::string_view text) : text_(text) {}
 
     std::optional<Value> ParseDocument(std::string& error) {
         std::optional<Value> value = ParseValue(0);
@@ -152,7 +154,7 @@ private:
     }
 
     bool Consume(const char* word) {
-        const std::string w(word);
+        const std::string_view w(word);
         if (text_.compare(pos_, w.size(), w) != 0) return false;
         pos_ += w.size();
         return true;
@@ -172,7 +174,7 @@ private:
         if (c == '{') return ParseObject(depth);
         if (c == '[') return ParseArray(depth);
         if (c == '"') {
-            std::optional<std::string> s = ParseString();
+            std::optional<SecretString> s = ParseString();
             if (!s) return std::nullopt;
             return Value::String(std::move(*s));
         }
@@ -200,8 +202,9 @@ private:
                 Fail("expected a member name in double quotes");
                 return std::nullopt;
             }
-            std::optional<std::string> name = ParseString();
-            if (!name) return std::nullopt;
+            std::optional<SecretString> parsed = ParseString();
+            if (!parsed) return std::nullopt;
+            std::optional<std::string> name(std::string(parsed->view()));
             if (!names.insert(*name).second) {
                 Fail("the member \"" + *name + "\" appears twice");
                 return std::nullopt;
@@ -274,7 +277,7 @@ private:
             Fail("number out of range");
             return std::nullopt;
         }
-        return Value::Integer(std::stoll(text_.substr(start, pos_ - start)));
+        return Value::Integer(std::stoll(std::string(text_.substr(start, pos_ - start))));
     }
 
     std::optional<unsigned> ParseHex4() {
@@ -291,18 +294,18 @@ private:
         return value;
     }
 
-    bool ParseEscape(std::string& out) {
+    bool ParseEscape(SecretString& out) {
         if (pos_ >= text_.size()) return false;
         const char c = text_[pos_++];
         switch (c) {
-            case '"': out += '"'; return true;
-            case '\\': out += '\\'; return true;
-            case '/': out += '/'; return true;
-            case 'b': out += '\b'; return true;
-            case 'f': out += '\f'; return true;
-            case 'n': out += '\n'; return true;
-            case 'r': out += '\r'; return true;
-            case 't': out += '\t'; return true;
+            case '"': out.Append('"'); return true;
+            case '\\': out.Append('\\'); return true;
+            case '/': out.Append('/'); return true;
+            case 'b': out.Append('\b'); return true;
+            case 'f': out.Append('\f'); return true;
+            case 'n': out.Append('\n'); return true;
+            case 'r': out.Append('\r'); return true;
+            case 't': out.Append('\t'); return true;
             case 'u': break;
             default: return false;
         }
@@ -317,13 +320,17 @@ private:
         } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
             return false;
         }
-        utf8::Append(out, cp);
+        // At most four bytes: they stay inside the string object, on the stack.
+        std::string encoded;
+        utf8::Append(encoded, cp);
+        out.Append(encoded);
+        SecureWipe(encoded);
         return true;
     }
 
-    std::optional<std::string> ParseString() {
+    std::optional<SecretString> ParseString() {
         ++pos_;  // the opening quote
-        std::string out;
+        SecretString out;
         while (pos_ < text_.size()) {
             const char c = text_[pos_];
             if (c == '"') {
@@ -336,7 +343,7 @@ private:
             }
             ++pos_;
             if (c != '\\') {
-                out += c;
+                out.Append(c);
                 continue;
             }
             if (!ParseEscape(out)) {
@@ -348,31 +355,31 @@ private:
         return std::nullopt;
     }
 
-    const std::string& text_;
+    std::string_view text_;
     std::size_t pos_ = 0;
     std::string error_;
 };
 
-void WriteString(std::string& out, const std::string& s) {
-    out += '"';
+void WriteString(SecretString& out, std::string_view s) {
+    out.Append('"');
     for (const char c : s) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"': out.Append("\\\""); break;
+            case '\\': out.Append("\\\\"); break;
+            case '\n': out.Append("\\n"); break;
+            case '\r': out.Append("\\r"); break;
+            case '\t': out.Append("\\t"); break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
                     char escape[8];
                     std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-                    out += escape;
+                    out.Append(escape);
                 } else {
-                    out += c;
+                    out.Append(c);
                 }
         }
     }
-    out += '"';
+    out.Append('"');
 }
 
 bool AllIntegers(const Value& array) {
@@ -382,44 +389,44 @@ bool AllIntegers(const Value& array) {
     return true;
 }
 
-void WriteValue(std::string& out, const Value& value, int indent) {
+void WriteValue(SecretString& out, const Value& value, int indent) {
     const std::string inner(static_cast<std::size_t>(indent + 2), ' ');
     const std::string outer(static_cast<std::size_t>(indent), ' ');
     switch (value.kind()) {
-        case Value::Kind::Null: out += "null"; break;
-        case Value::Kind::Bool: out += value.boolean() ? "true" : "false"; break;
-        case Value::Kind::Integer: out += std::to_string(value.integer()); break;
+        case Value::Kind::Null: out.Append("null"); break;
+        case Value::Kind::Bool: out.Append(value.boolean() ? "true" : "false"); break;
+        case Value::Kind::Integer: out.Append(std::to_string(value.integer())); break;
         case Value::Kind::String: WriteString(out, value.string()); break;
         case Value::Kind::Array: {
             if (value.items().empty()) {
-                out += "[]";
+                out.Append("[]");
                 break;
             }
             const bool inline_ = AllIntegers(value);
-            out += inline_ ? "[" : "[\n";
+            out.Append(inline_ ? "[" : "[\n");
             for (std::size_t i = 0; i < value.items().size(); ++i) {
-                if (!inline_) out += inner;
+                if (!inline_) out.Append(inner);
                 WriteValue(out, value.items()[i], indent + 2);
-                if (i + 1 < value.items().size()) out += inline_ ? ", " : ",\n";
+                if (i + 1 < value.items().size()) out.Append(inline_ ? ", " : ",\n");
             }
-            out += inline_ ? "]" : "\n" + outer + "]";
+            out.Append(inline_ ? std::string("]") : "\n" + outer + "]");
             break;
         }
         case Value::Kind::Object: {
             if (value.members().empty()) {
-                out += "{}";
+                out.Append("{}");
                 break;
             }
-            out += "{\n";
+            out.Append("{\n");
             for (std::size_t i = 0; i < value.members().size(); ++i) {
-                out += inner;
+                out.Append(inner);
                 WriteString(out, value.members()[i].first);
-                out += ": ";
+                out.Append(": ");
                 WriteValue(out, value.members()[i].second, indent + 2);
-                if (i + 1 < value.members().size()) out += ",";
-                out += "\n";
+                if (i + 1 < value.members().size()) out.Append(",");
+                out.Append("\n");
             }
-            out += outer + "}";
+            out.Append(outer + "}");
             break;
         }
     }
@@ -427,14 +434,14 @@ void WriteValue(std::string& out, const Value& value, int indent) {
 
 }  // namespace
 
-std::optional<Value> Parse(const std::string& text, std::string& error) {
+std::optional<Value> Parse(std::string_view text, std::string& error) {
     return Parser(text).ParseDocument(error);
 }
 
-std::string Write(const Value& value) {
-    std::string out;
+SecretString Write(const Value& value) {
+    SecretString out;
     WriteValue(out, value, 0);
-    out += '\n';
+    out.Append('\n');
     return out;
 }
 

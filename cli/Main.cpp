@@ -1,15 +1,13 @@
 // kelvandor-cli: reads and writes password files from scripts and backups.
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <new>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "cli/CliUi.h"
 #include "cli/DatabaseJson.h"
+#include "cli/SecretInput.h"
 #include "db/PasswordFile.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
@@ -117,16 +115,15 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
     return true;
 }
 
+constexpr int kStandardInput = 0;
+
 // The master password: one line of UTF-8 from standard input.
 bool ReadPassword(std::string& password, std::string& error) {
     SecretString line;
-    char c;
-    while (std::cin.get(c) && c != '\n') line.Append(c);
-    if (line.empty() && !std::cin) {
+    if (!ReadSecretLine(kStandardInput, line)) {
         error = "no password on standard input";
         return false;
     }
-    if (!line.empty() && line.view().back() == '\r') line.Truncate(line.size() - 1);
     std::optional<std::string> ansi = SystemLocale().Utf8ToAnsi(line.view());
     if (!ansi) {
         error = "the password cannot be written in the ANSI code page";
@@ -171,29 +168,24 @@ int Info(const LoadedFile& loaded) {
     return kExitOk;
 }
 
-bool ReadInput(const std::string& name, std::string& text, std::string& error) {
-    if (name == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        return true;
-    }
-    std::ifstream in(name, std::ios::binary);
-    if (!in) {
+// The document holds passwords and notes: it is read past every stream buffer.
+bool ReadInput(const std::string& name, SecretString& text, std::string& error) {
+    const int fd = name == "-" ? kStandardInput : OpenForReading(name);
+    if (fd < 0) {
         error = name + ": cannot be opened";
         return false;
     }
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        error = name + ": cannot be read";
-        return false;
-    }
-    return true;
+    const bool read = ReadSecretAll(fd, text);
+    if (fd != kStandardInput) CloseDescriptor(fd);
+    if (!read) error = name + ": cannot be read";
+    return read;
 }
 
 int Create(const Options& options) {
     std::string error;
-    std::string text;
+    SecretString text;
     if (!ReadInput(options.jsonInput, text, error)) return Error(error);
-    std::optional<json::Value> document = json::Parse(text, error);
+    std::optional<json::Value> document = json::Parse(text.view(), error);
     if (!document) return Error(options.jsonInput + ": " + error);
     PasswordDatabase db;
     bool protect = false;
@@ -233,7 +225,7 @@ int Run(const std::vector<std::string>& args) {
     if (!Load(options, loaded, error)) return Error(error);
     if (options.command == "info") return Info(loaded);
     if (options.command == "dump") {
-        std::cout << json::Write(DatabaseToJson(loaded.db, loaded.version, SystemLocale()));
+        std::cout << json::Write(DatabaseToJson(loaded.db, loaded.version, SystemLocale())).view();
         return kExitOk;
     }
     std::cout << options.file << ": OK\n";

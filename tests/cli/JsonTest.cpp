@@ -13,13 +13,13 @@ TEST(JsonTest, WriteThenParseGivesTheSameDocument) {
     document.Add("numbers", Value::Array().Add(Value::Integer(-1)).Add(Value::Integer(65535)));
     document.Add("flags", Value::Array().Add(Value::Bool(true)).Add(Value()));
     document.Add("empty", Value::Object());
-    const std::string text = Write(document);
+    const std::string text(Write(document).view());
     EXPECT_NE(text.find("[-1, 65535]"), std::string::npos);
     EXPECT_NE(text.find("\\u0007"), std::string::npos);
     std::string error;
     const std::optional<Value> parsed = Parse(text, error);
     ASSERT_TRUE(parsed.has_value()) << error;
-    EXPECT_EQ(Write(*parsed), text);
+    EXPECT_EQ(Write(*parsed).view(), text);
 }
 
 TEST(JsonTest, EscapesAndSurrogatePairs) {
