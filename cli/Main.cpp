@@ -9,6 +9,7 @@
 #include "cli/DatabaseJson.h"
 #include "cli/SecretInput.h"
 #include "db/PasswordFile.h"
+#include "generator/PasswordStrength.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
 #include "platform/SecretString.h"
@@ -197,6 +198,8 @@ int Create(const Options& options) {
     if (protect) {
         if (!ReadPassword(db.MasterPassword, error)) return Error(error);
         if (db.MasterPassword.empty()) return Error("a protected file needs a password that is not empty");
+        // The file is only as strong as its password: say how strong that is.
+        std::cerr << "kelvandor-cli: " << MasterPasswordStrength(db.MasterPassword).text << "\n";
     }
     if (!options.force && SystemFileSystem().Exists(options.file)) {
         return Error(options.file + " already exists: use --force to replace it");

@@ -63,7 +63,7 @@ double GeneratedBits(const GeneratorOptions& options, std::size_t wordCount) {
     return (twoWords ? 2 : 1) * std::log2(static_cast<double>(wordCount)) + (digits ? DigitBits() : 0);
 }
 
-double TypedBits(const std::string& text) {
+double TypedBits(std::string_view text) {
     bool lower = false, upper = false, digit = false, printable = false, other = false;
     for (const char c : text) {
         const unsigned char u = static_cast<unsigned char>(c);
@@ -87,6 +87,24 @@ std::string StrengthLabel(double bits) {
     // A hair of tolerance, so that a whole number computed with rounding error is not shown one lower.
     const double shown = std::floor(std::min(bits, kMaxShownBits) + 1e-9);
     return std::to_string(static_cast<unsigned>(shown > 0 ? shown : 0)) + " bits";
+}
+
+MasterStrength MasterPasswordStrength(std::string_view password) {
+    // Only the first 56 bytes key the cipher: what follows adds nothing.
+    constexpr std::size_t kKeyBytes = 56;
+    MasterStrength strength;
+    const double shown = std::floor(TypedBits(password.substr(0, kKeyBytes)) + 1e-9);
+    strength.bits = static_cast<unsigned>(shown);
+    strength.weak = strength.bits < kStrongMasterBits;
+    const std::string bits = std::to_string(strength.bits) + " bits";
+    if (password.empty()) return strength;
+    strength.text = strength.weak
+                        ? "This password is weak: about " + bits + ". A password of at least " +
+                              std::to_string(kStrongMasterBits) +
+                              " bits resists guessing by fast computers; make it longer, or use more kinds of "
+                              "characters."
+                        : "Password strength: about " + bits + ".";
+    return strength;
 }
 
 }  // namespace kv

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "generator/PasswordGenerator.h"
 
@@ -18,9 +19,21 @@ double GeneratedBits(const GeneratorOptions& options, std::size_t wordCount);
 // characters in the classes it uses (26 lower-case letters, 26 upper-case
 // letters, 10 digits, 33 other printable characters and the space, 128 for
 // any other byte).
-double TypedBits(const std::string& text);
+double TypedBits(std::string_view text);
 
 // The label of the strength: "%u bits", the bits rounded down, at most 448.
 std::string StrengthLabel(double bits);
+
+// A master password below this many bits can be found by trying keys.
+constexpr unsigned kStrongMasterBits = 80;
+
+// The estimated strength of a master password, by the rule for a typed
+// password over the part that forms the key (its first 56 bytes).
+struct MasterStrength {
+    unsigned bits = 0;
+    bool weak = true;
+    std::string text;  // the line shown to the user; empty for no password
+};
+MasterStrength MasterPasswordStrength(std::string_view password);
 
 }  // namespace kv
