@@ -104,6 +104,9 @@ MasterStrength MasterPasswordStrength(std::string_view password) {
                               " bits resists guessing by fast computers; make it longer, or use more kinds of "
                               "characters."
                         : "Password strength: about " + bits + ".";
+    strength.line = strength.weak ? "Weak: about " + bits + "; " + std::to_string(kStrongMasterBits) +
+                                        " bits or more resist guessing."
+                                  : strength.text;
     return strength;
 }
 

@@ -32,7 +32,8 @@ constexpr unsigned kStrongMasterBits = 80;
 struct MasterStrength {
     unsigned bits = 0;
     bool weak = true;
-    std::string text;  // the line shown to the user; empty for no password
+    std::string text;  // the sentence that tells the user; empty for no password
+    std::string line;  // the same, short enough for one line of a dialog
 };
 MasterStrength MasterPasswordStrength(std::string_view password);
 

@@ -113,6 +113,7 @@ TEST(PasswordStrengthTest, AMasterPasswordBelow80BitsIsWeakAndSaysSo) {
     EXPECT_EQ(weak.text,
               "This password is weak: about 46 bits. A password of at least 80 bits resists guessing by fast "
               "computers; make it longer, or use more kinds of characters.");
+    EXPECT_EQ(weak.line, "Weak: about 46 bits; 80 bits or more resist guessing.");
     EXPECT_TRUE(MasterPasswordStrength(std::string(17, 'q')).weak);   // 79.9 bits
     EXPECT_FALSE(MasterPasswordStrength(std::string(18, 'q')).weak);  // 84.6 bits
 
@@ -120,6 +121,7 @@ TEST(PasswordStrengthTest, AMasterPasswordBelow80BitsIsWeakAndSaysSo) {
     EXPECT_EQ(strong.bits, 164u);  // 28 * log2(26 + 33)
     EXPECT_FALSE(strong.weak);
     EXPECT_EQ(strong.text, "Password strength: about 164 bits.");
+    EXPECT_EQ(strong.line, strong.text);
 
     EXPECT_EQ(MasterPasswordStrength("").text, "");
     EXPECT_TRUE(MasterPasswordStrength("").weak);
