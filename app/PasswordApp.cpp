@@ -11,6 +11,7 @@
 #include "editor/EditorDlg.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
+#include "platform/SecretString.h"
 #include "platform/SecureWipe.h"
 #include "resources/resource.h"
 #include "settings/LegacyMigration.h"
@@ -175,7 +176,9 @@ bool CPasswordApp::EnsureDatabaseLoaded() {
         return false;
     }
     Database.FilePath = Settings.LastFile;
-    if (!LoadWithFreshHistories(Database, fileUi_, SystemFileSystem(), SystemLocale())) return false;
+    if (LoadWithFreshHistories(Database, fileUi_, SystemFileSystem(), SystemLocale()) != LoadOutcome::Loaded) {
+        return false;
+    }
     if (editor_ && editor_->hwnd() != nullptr) editor_->FileOpened();
     return true;
 }
@@ -192,13 +195,21 @@ bool CPasswordApp::SelectDatabase() {
         editor_->Flows().OpenPasswordFile(*chosen);
         return true;
     }
-    Settings.LastFile = *chosen;
+    const std::string previousPath = Database.FilePath;
+    SecretString previousPassword(Database.MasterPassword);
     Database.FilePath = *chosen;
     SecureWipe(Database.MasterPassword);
-    if (LoadWithFreshHistories(Database, fileUi_, SystemFileSystem(), SystemLocale())) {
+    const LoadOutcome outcome = LoadWithFreshHistories(Database, fileUi_, SystemFileSystem(), SystemLocale());
+    if (outcome == LoadOutcome::Loaded) {
+        Settings.LastFile = *chosen;
         AddRecentFile(storage_, Settings, *chosen, [](const std::string& path) { return SystemFileSystem().Exists(path); },
                       SystemLocale());
         Undo.Clear();
+    } else if (outcome == LoadOutcome::TooLarge) {
+        // The file that was open stays open, under its own password.
+        Database.FilePath = previousPath;
+        SecureWipe(Database.MasterPassword);
+        Database.MasterPassword = previousPassword.view();
     } else {
         Settings.LastFile.clear();
         SecureWipe(Database.MasterPassword);

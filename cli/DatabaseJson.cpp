@@ -4,6 +4,7 @@
 
 #include "db/PasswordFile.h"
 #include "platform/Locale.h"
+#include "platform/SecretString.h"
 
 namespace kv {
 namespace {
@@ -18,7 +19,7 @@ public:
         // Every byte of the ANSI code page has a UTF-8 form; a system code page
         // that refuses one still shows the byte rather than losing the text.
         std::optional<std::string> utf8 = locale_.AnsiToUtf8(ansi);
-        return Value::String(utf8 ? *utf8 : ansi);
+        return utf8 ? Value::String(std::move(*utf8)) : Value::String(SecretString(ansi));
     }
 
     Value Texts(const std::vector<std::string>& texts) const {
@@ -105,7 +106,11 @@ public:
         if (!Expect(v, Value::Kind::String, where)) return false;
         std::optional<std::string> ansi = locale_.Utf8ToAnsi(v.string());
         if (!ansi) return Fail(where, "the text cannot be written in the ANSI code page");
-        if (ansi->find('\0') != std::string::npos) return Fail(where, "the text contains a zero character");
+        if (ansi->find('\0') != std::string::npos) {
+            SecureWipe(*ansi);
+            return Fail(where, "the text contains a zero character");
+        }
+        SecureWipe(out);
         out = std::move(*ansi);
         return true;
     }

@@ -1,6 +1,7 @@
 #include "cli/Json.h"
 
 #include <cstdio>
+#include <unordered_set>
 
 #include "platform/Utf8.h"
 
@@ -8,52 +9,92 @@ namespace kv::json {
 
 Value Value::Bool(bool b) {
     Value v;
-    v.kind_ = Kind::Bool;
-    v.bool_ = b;
+    v.data_ = b;
     return v;
 }
 
 Value Value::Integer(std::int64_t n) {
     Value v;
-    v.kind_ = Kind::Integer;
-    v.integer_ = n;
+    v.data_ = n;
     return v;
 }
 
-Value Value::String(std::string s) {
+Value Value::String(std::string s) { return String(SecretString(std::move(s))); }
+
+Value Value::String(SecretString s) {
     Value v;
-    v.kind_ = Kind::String;
-    v.string_ = std::move(s);
+    v.data_ = Text(std::move(s));
     return v;
 }
 
 Value Value::Array() {
     Value v;
-    v.kind_ = Kind::Array;
+    v.data_ = std::vector<Value>();
     return v;
 }
 
 Value Value::Object() {
     Value v;
-    v.kind_ = Kind::Object;
+    v.data_ = std::vector<Member>();
     return v;
 }
 
+namespace {
+
+// What a value of another kind reads as.
+template <class T>
+const T& Empty() {
+    static const T empty{};
+    return empty;
+}
+
+}  // namespace
+
+bool Value::boolean() const {
+    const bool* b = std::get_if<bool>(&data_);
+    return b != nullptr && *b;
+}
+
+std::int64_t Value::integer() const {
+    const std::int64_t* n = std::get_if<std::int64_t>(&data_);
+    return n != nullptr ? *n : 0;
+}
+
+std::string_view Value::string() const {
+    const Text* s = std::get_if<Text>(&data_);
+    return s != nullptr ? s->view() : std::string_view();
+}
+
+const std::vector<Value>& Value::items() const {
+    const std::vector<Value>* items = std::get_if<std::vector<Value>>(&data_);
+    return items != nullptr ? *items : Empty<std::vector<Value>>();
+}
+
+const std::vector<Value::Member>& Value::members() const {
+    const std::vector<Member>* members = std::get_if<std::vector<Member>>(&data_);
+    return members != nullptr ? *members : Empty<std::vector<Member>>();
+}
+
 Value& Value::Add(Value item) {
-    items_.push_back(std::move(item));
+    if (auto* items = std::get_if<std::vector<Value>>(&data_)) items->push_back(std::move(item));
     return *this;
 }
 
 Value& Value::Add(std::string name, Value member) {
-    members_.emplace_back(std::move(name), std::move(member));
+    if (auto* members = std::get_if<std::vector<Member>>(&data_)) members->emplace_back(std::move(name), std::move(member));
     return *this;
 }
 
 const Value* Value::Find(const std::string& name) const {
-    for (const Member& member : members_) {
+    for (const Member& member : members()) {
         if (member.first == name) return &member.second;
     }
     return nullptr;
+}
+
+void Value::ShrinkToFit() {
+    if (auto* items = std::get_if<std::vector<Value>>(&data_)) items->shrink_to_fit();
+    if (auto* members = std::get_if<std::vector<Member>>(&data_)) members->shrink_to_fit();
 }
 
 const char* KindName(Value::Kind kind) {
@@ -74,7 +115,7 @@ constexpr int kMaxDepth = 64;
 
 class Parser {
 public:
-    explicit Parser(const std::string& text) : text_(text) {}
+    explicit Parser(std::string_view text) : text_(text) {}
 
     std::optional<Value> ParseDocument(std::string& error) {
         std::optional<Value> value = ParseValue(0);
@@ -113,7 +154,7 @@ private:
     }
 
     bool Consume(const char* word) {
-        const std::string w(word);
+        const std::string_view w(word);
         if (text_.compare(pos_, w.size(), w) != 0) return false;
         pos_ += w.size();
         return true;
@@ -133,7 +174,7 @@ private:
         if (c == '{') return ParseObject(depth);
         if (c == '[') return ParseArray(depth);
         if (c == '"') {
-            std::optional<std::string> s = ParseString();
+            std::optional<SecretString> s = ParseString();
             if (!s) return std::nullopt;
             return Value::String(std::move(*s));
         }
@@ -153,15 +194,18 @@ private:
             ++pos_;
             return object;
         }
+        // The names so far, for finding a repeated one without comparing it with every other.
+        std::unordered_set<std::string> names;
         for (;;) {
             SkipSpace();
             if (pos_ >= text_.size() || text_[pos_] != '"') {
                 Fail("expected a member name in double quotes");
                 return std::nullopt;
             }
-            std::optional<std::string> name = ParseString();
-            if (!name) return std::nullopt;
-            if (object.Find(*name) != nullptr) {
+            std::optional<SecretString> parsed = ParseString();
+            if (!parsed) return std::nullopt;
+            std::optional<std::string> name(std::string(parsed->view()));
+            if (!names.insert(*name).second) {
                 Fail("the member \"" + *name + "\" appears twice");
                 return std::nullopt;
             }
@@ -181,6 +225,7 @@ private:
             }
             if (pos_ < text_.size() && text_[pos_] == '}') {
                 ++pos_;
+                object.ShrinkToFit();
                 return object;
             }
             Fail("expected ',' or '}' in an object");
@@ -207,6 +252,7 @@ private:
             }
             if (pos_ < text_.size() && text_[pos_] == ']') {
                 ++pos_;
+                array.ShrinkToFit();
                 return array;
             }
             Fail("expected ',' or ']' in an array");
@@ -231,7 +277,7 @@ private:
             Fail("number out of range");
             return std::nullopt;
         }
-        return Value::Integer(std::stoll(text_.substr(start, pos_ - start)));
+        return Value::Integer(std::stoll(std::string(text_.substr(start, pos_ - start))));
     }
 
     std::optional<unsigned> ParseHex4() {
@@ -248,18 +294,18 @@ private:
         return value;
     }
 
-    bool ParseEscape(std::string& out) {
+    bool ParseEscape(SecretString& out) {
         if (pos_ >= text_.size()) return false;
         const char c = text_[pos_++];
         switch (c) {
-            case '"': out += '"'; return true;
-            case '\\': out += '\\'; return true;
-            case '/': out += '/'; return true;
-            case 'b': out += '\b'; return true;
-            case 'f': out += '\f'; return true;
-            case 'n': out += '\n'; return true;
-            case 'r': out += '\r'; return true;
-            case 't': out += '\t'; return true;
+            case '"': out.Append('"'); return true;
+            case '\\': out.Append('\\'); return true;
+            case '/': out.Append('/'); return true;
+            case 'b': out.Append('\b'); return true;
+            case 'f': out.Append('\f'); return true;
+            case 'n': out.Append('\n'); return true;
+            case 'r': out.Append('\r'); return true;
+            case 't': out.Append('\t'); return true;
             case 'u': break;
             default: return false;
         }
@@ -274,13 +320,17 @@ private:
         } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
             return false;
         }
-        utf8::Append(out, cp);
+        // At most four bytes: they stay inside the string object, on the stack.
+        std::string encoded;
+        utf8::Append(encoded, cp);
+        out.Append(encoded);
+        SecureWipe(encoded);
         return true;
     }
 
-    std::optional<std::string> ParseString() {
+    std::optional<SecretString> ParseString() {
         ++pos_;  // the opening quote
-        std::string out;
+        SecretString out;
         while (pos_ < text_.size()) {
             const char c = text_[pos_];
             if (c == '"') {
@@ -293,7 +343,7 @@ private:
             }
             ++pos_;
             if (c != '\\') {
-                out += c;
+                out.Append(c);
                 continue;
             }
             if (!ParseEscape(out)) {
@@ -305,31 +355,31 @@ private:
         return std::nullopt;
     }
 
-    const std::string& text_;
+    std::string_view text_;
     std::size_t pos_ = 0;
     std::string error_;
 };
 
-void WriteString(std::string& out, const std::string& s) {
-    out += '"';
+void WriteString(SecretString& out, std::string_view s) {
+    out.Append('"');
     for (const char c : s) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"': out.Append("\\\""); break;
+            case '\\': out.Append("\\\\"); break;
+            case '\n': out.Append("\\n"); break;
+            case '\r': out.Append("\\r"); break;
+            case '\t': out.Append("\\t"); break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
                     char escape[8];
                     std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-                    out += escape;
+                    out.Append(escape);
                 } else {
-                    out += c;
+                    out.Append(c);
                 }
         }
     }
-    out += '"';
+    out.Append('"');
 }
 
 bool AllIntegers(const Value& array) {
@@ -339,44 +389,44 @@ bool AllIntegers(const Value& array) {
     return true;
 }
 
-void WriteValue(std::string& out, const Value& value, int indent) {
+void WriteValue(SecretString& out, const Value& value, int indent) {
     const std::string inner(static_cast<std::size_t>(indent + 2), ' ');
     const std::string outer(static_cast<std::size_t>(indent), ' ');
     switch (value.kind()) {
-        case Value::Kind::Null: out += "null"; break;
-        case Value::Kind::Bool: out += value.boolean() ? "true" : "false"; break;
-        case Value::Kind::Integer: out += std::to_string(value.integer()); break;
+        case Value::Kind::Null: out.Append("null"); break;
+        case Value::Kind::Bool: out.Append(value.boolean() ? "true" : "false"); break;
+        case Value::Kind::Integer: out.Append(std::to_string(value.integer())); break;
         case Value::Kind::String: WriteString(out, value.string()); break;
         case Value::Kind::Array: {
             if (value.items().empty()) {
-                out += "[]";
+                out.Append("[]");
                 break;
             }
             const bool inline_ = AllIntegers(value);
-            out += inline_ ? "[" : "[\n";
+            out.Append(inline_ ? "[" : "[\n");
             for (std::size_t i = 0; i < value.items().size(); ++i) {
-                if (!inline_) out += inner;
+                if (!inline_) out.Append(inner);
                 WriteValue(out, value.items()[i], indent + 2);
-                if (i + 1 < value.items().size()) out += inline_ ? ", " : ",\n";
+                if (i + 1 < value.items().size()) out.Append(inline_ ? ", " : ",\n");
             }
-            out += inline_ ? "]" : "\n" + outer + "]";
+            out.Append(inline_ ? std::string("]") : "\n" + outer + "]");
             break;
         }
         case Value::Kind::Object: {
             if (value.members().empty()) {
-                out += "{}";
+                out.Append("{}");
                 break;
             }
-            out += "{\n";
+            out.Append("{\n");
             for (std::size_t i = 0; i < value.members().size(); ++i) {
-                out += inner;
+                out.Append(inner);
                 WriteString(out, value.members()[i].first);
-                out += ": ";
+                out.Append(": ");
                 WriteValue(out, value.members()[i].second, indent + 2);
-                if (i + 1 < value.members().size()) out += ",";
-                out += "\n";
+                if (i + 1 < value.members().size()) out.Append(",");
+                out.Append("\n");
             }
-            out += outer + "}";
+            out.Append(outer + "}");
             break;
         }
     }
@@ -384,14 +434,14 @@ void WriteValue(std::string& out, const Value& value, int indent) {
 
 }  // namespace
 
-std::optional<Value> Parse(const std::string& text, std::string& error) {
+std::optional<Value> Parse(std::string_view text, std::string& error) {
     return Parser(text).ParseDocument(error);
 }
 
-std::string Write(const Value& value) {
-    std::string out;
+SecretString Write(const Value& value) {
+    SecretString out;
     WriteValue(out, value, 0);
-    out += '\n';
+    out.Append('\n');
     return out;
 }
 

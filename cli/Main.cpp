@@ -1,14 +1,15 @@
 // kelvandor-cli: reads and writes password files from scripts and backups.
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "cli/CliUi.h"
 #include "cli/DatabaseJson.h"
+#include "cli/SecretInput.h"
 #include "db/PasswordFile.h"
+#include "generator/PasswordStrength.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
 #include "platform/SecretString.h"
@@ -115,16 +116,15 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
     return true;
 }
 
+constexpr int kStandardInput = 0;
+
 // The master password: one line of UTF-8 from standard input.
 bool ReadPassword(std::string& password, std::string& error) {
     SecretString line;
-    char c;
-    while (std::cin.get(c) && c != '\n') line.Append(c);
-    if (line.empty() && !std::cin) {
+    if (!ReadSecretLine(kStandardInput, line)) {
         error = "no password on standard input";
         return false;
     }
-    if (!line.empty() && line.view().back() == '\r') line.Truncate(line.size() - 1);
     std::optional<std::string> ansi = SystemLocale().Utf8ToAnsi(line.view());
     if (!ansi) {
         error = "the password cannot be written in the ANSI code page";
@@ -169,29 +169,24 @@ int Info(const LoadedFile& loaded) {
     return kExitOk;
 }
 
-bool ReadInput(const std::string& name, std::string& text, std::string& error) {
-    if (name == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        return true;
-    }
-    std::ifstream in(name, std::ios::binary);
-    if (!in) {
+// The document holds passwords and notes: it is read past every stream buffer.
+bool ReadInput(const std::string& name, SecretString& text, std::string& error) {
+    const int fd = name == "-" ? kStandardInput : OpenForReading(name);
+    if (fd < 0) {
         error = name + ": cannot be opened";
         return false;
     }
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        error = name + ": cannot be read";
-        return false;
-    }
-    return true;
+    const bool read = ReadSecretAll(fd, text);
+    if (fd != kStandardInput) CloseDescriptor(fd);
+    if (!read) error = name + ": cannot be read";
+    return read;
 }
 
 int Create(const Options& options) {
     std::string error;
-    std::string text;
+    SecretString text;
     if (!ReadInput(options.jsonInput, text, error)) return Error(error);
-    std::optional<json::Value> document = json::Parse(text, error);
+    std::optional<json::Value> document = json::Parse(text.view(), error);
     if (!document) return Error(options.jsonInput + ": " + error);
     PasswordDatabase db;
     bool protect = false;
@@ -203,6 +198,8 @@ int Create(const Options& options) {
     if (protect) {
         if (!ReadPassword(db.MasterPassword, error)) return Error(error);
         if (db.MasterPassword.empty()) return Error("a protected file needs a password that is not empty");
+        // The file is only as strong as its password: say how strong that is.
+        std::cerr << "kelvandor-cli: " << MasterPasswordStrength(db.MasterPassword).text << "\n";
     }
     if (!options.force && SystemFileSystem().Exists(options.file)) {
         return Error(options.file + " already exists: use --force to replace it");
@@ -231,16 +228,29 @@ int Run(const std::vector<std::string>& args) {
     if (!Load(options, loaded, error)) return Error(error);
     if (options.command == "info") return Info(loaded);
     if (options.command == "dump") {
-        std::cout << json::Write(DatabaseToJson(loaded.db, loaded.version, SystemLocale()));
+        std::cout << json::Write(DatabaseToJson(loaded.db, loaded.version, SystemLocale())).view();
         return kExitOk;
     }
     std::cout << options.file << ": OK\n";
     return kExitOk;
 }
 
+// A document or file that needs more memory than there is ends the command
+// with one message instead of ending the program.
+int RunWithinMemory(const std::vector<std::string>& args) {
+    const char tooLarge[] = "the input is too large for the memory this program can have";
+    try {
+        return Run(args);
+    } catch (const std::bad_alloc&) {
+        return Error(tooLarge);
+    } catch (const std::length_error&) {
+        return Error(tooLarge);
+    }
+}
+
 }  // namespace
 }  // namespace kv
 
 int main(int argc, char** argv) {
-    return kv::Run(std::vector<std::string>(argv + 1, argv + argc));
+    return kv::RunWithinMemory(std::vector<std::string>(argv + 1, argv + argc));
 }

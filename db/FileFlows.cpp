@@ -68,17 +68,18 @@ bool FileFlows::NewFile() {
     SecureWipe(chosen->password);
     db_.ReminderPhrase = chosen->reminder;
     db_.EncryptFiles = chosen->protect ? 1 : 0;
-    if (!chosen->openExisting && !CPasswordFile(db_, ui_, files_, locale_).WriteHeader()) {
-        // The new file could not be made: the open file stays the open file.
+    // The new file could not be made or read: the open file stays the open file.
+    const auto keepOpenFile = [&] {
         db_.FilePath = previousPath;
         SecureWipe(db_.MasterPassword);
         db_.MasterPassword = previousPassword.view();
         db_.ReminderPhrase = previousReminder;
         db_.EncryptFiles = previousEncrypt;
         return false;
-    }
+    };
+    if (!chosen->openExisting && !CPasswordFile(db_, ui_, files_, locale_).WriteHeader()) return keepOpenFile();
     host_.AddRecentFile(db_.FilePath);
-    OpenRoutine();
+    if (OpenRoutine() == LoadOutcome::TooLarge) return keepOpenFile();
     if (!chosen->openExisting && chosen->createDefaultFolders) {
         CreateDefaultFolders(db_);
         host_.DefaultFoldersCreated();
@@ -109,9 +110,17 @@ bool FileFlows::OpenPasswordFile(const std::string& path) {
         if (SaveDatabase(true, false) == SaveOutcome::Failed) return false;  // it stays open with its changes
         SecureWipe(db_.MasterPassword);
     }
+    const std::string previousPath = db_.FilePath;
     db_.FilePath = chosen;
     host_.AddRecentFile(db_.FilePath);
-    return OpenRoutine();
+    const LoadOutcome outcome = OpenRoutine();
+    if (outcome == LoadOutcome::TooLarge) {
+        // The file that was open stays open, under its own password.
+        db_.FilePath = previousPath;
+        SecureWipe(db_.MasterPassword);
+        db_.MasterPassword = previous.view();
+    }
+    return outcome == LoadOutcome::Loaded;
 }
 
 SaveOutcome FileFlows::SaveDatabase(bool ask, bool allowCancel) {
@@ -190,22 +199,76 @@ bool FileFlows::ChangeMasterPassword() {
     return true;
 }
 
-bool LoadWithFreshHistories(PasswordDatabase& db, FileUi& ui, FileSystem& files, const Locale& locale) {
-    if (db.Loading) return false;
+namespace {
+
+// What a load replaces, moved aside while it runs (moving takes no memory),
+// to be put back when the file is too large to hold.
+class SetAside {
+public:
+    explicit SetAside(PasswordDatabase& db)
+        : folders_(std::move(db.Folders)),
+          ignoredSites_(std::move(db.IgnoredSites)),
+          folderHistory_(std::move(db.SearchFolderHistory)),
+          itemHistory_(std::move(db.SearchItemHistory)),
+          filePath_(db.FilePath),
+          password_(db.MasterPassword),
+          reminder_(db.ReminderPhrase),
+          encryptFiles_(db.EncryptFiles),
+          fileLoaded_(db.FileLoaded) {
+        db.Folders.clear();
+        db.IgnoredSites.clear();
+        db.SearchFolderHistory.clear();
+        db.SearchItemHistory.clear();
+    }
+
+    void PutBack(PasswordDatabase& db) {
+        db.Folders = std::move(folders_);
+        db.IgnoredSites = std::move(ignoredSites_);
+        db.SearchFolderHistory = std::move(folderHistory_);
+        db.SearchItemHistory = std::move(itemHistory_);
+        db.FilePath = filePath_;
+        SecureWipe(db.MasterPassword);
+        db.MasterPassword = password_.view();
+        db.ReminderPhrase = reminder_;
+        db.EncryptFiles = encryptFiles_;
+        db.FileLoaded = fileLoaded_;
+    }
+
+private:
+    std::vector<Folder> folders_;
+    std::vector<std::string> ignoredSites_;
+    std::vector<std::string> folderHistory_;
+    std::vector<std::string> itemHistory_;
+    std::string filePath_;
+    SecretString password_;
+    std::string reminder_;
+    std::int32_t encryptFiles_;
+    std::int32_t fileLoaded_;
+};
+
+}  // namespace
+
+LoadOutcome LoadWithFreshHistories(PasswordDatabase& db, FileUi& ui, FileSystem& files, const Locale& locale) {
+    if (db.Loading) return LoadOutcome::Failed;
     db.Loading = true;
-    db.SearchFolderHistory.clear();
-    db.SearchItemHistory.clear();
-    const bool loaded = CPasswordFile(db, ui, files, locale).LoadFile();
+    SetAside before(db);
+    CPasswordFile file(db, ui, files, locale);
+    LoadOutcome outcome = file.LoadFile() ? LoadOutcome::Loaded : LoadOutcome::Failed;
+    if (file.TooLarge()) {
+        before.PutBack(db);
+        outcome = LoadOutcome::TooLarge;
+    }
     db.Loading = false;
-    return loaded;
+    return outcome;
 }
 
-bool FileFlows::OpenRoutine() {
-    if (Busy()) return false;
-    const bool loaded = LoadWithFreshHistories(db_, ui_, files_, locale_);
+LoadOutcome FileFlows::OpenRoutine() {
+    if (Busy()) return LoadOutcome::Failed;
+    const LoadOutcome outcome = LoadWithFreshHistories(db_, ui_, files_, locale_);
+    if (outcome == LoadOutcome::TooLarge) return outcome;
     db_.Modified = false;
     host_.FileOpened();
-    return loaded;
+    return outcome;
 }
 
 }  // namespace kv

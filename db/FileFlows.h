@@ -17,9 +17,17 @@ namespace kv {
 class FileSystem;
 class Locale;
 
+enum class LoadOutcome {
+    Loaded,
+    Failed,    // refused, cancelled, damaged: what could be read is shown
+    TooLarge,  // not enough memory: the database is as it was before the load
+};
+
 // Reads the file named by `FilePath` after emptying the search histories of
-// the file read before. Refused (false, nothing changed) while another load runs.
-bool LoadWithFreshHistories(PasswordDatabase& db, FileUi& ui, FileSystem& files, const Locale& locale);
+// the file read before. Refused (Failed, nothing changed) while another load
+// runs. A file too large for the memory leaves everything the load replaces
+// as it was, `FilePath` and `MasterPassword` included.
+LoadOutcome LoadWithFreshHistories(PasswordDatabase& db, FileUi& ui, FileSystem& files, const Locale& locale);
 
 // What the "Select password" dialog starts with.
 struct SelectPasswordRequest {
@@ -94,8 +102,8 @@ public:
     // Takes a new master password (or none); the next save re-encrypts.
     bool ChangeMasterPassword();
     // The editor's open routine: empties the histories, reads the file and
-    // lets the editor rebuild.
-    bool OpenRoutine();
+    // lets the editor rebuild (not when the file was too large: then nothing changed).
+    LoadOutcome OpenRoutine();
 
 private:
     // True when a load is running; its prompt is then brought forward.

@@ -13,6 +13,8 @@ const char kNotAFileText[] = "The file is not a plain file (it is a folder, a pi
 const char kReadOnlyText[] = "The file is read-only.";
 const char kSaveBusyText[] = "The file is being saved by another program. Please try again when it has finished.";
 const char kKeptCopyText[] = "\n\nThe file may be incomplete. The complete new contents are in: ";
+const char kTooLargeText[] = "The file is too large to be read into memory.";
+const char kTooLargeDetail[] = "Nothing of it was taken: what was open before stays open as it was.";
 const char kUnstorableText[] =
     "The text contains characters that the password file cannot hold, so it was not taken.\n"
     "Please type it without them.";

@@ -17,6 +17,9 @@ extern const char kSaveBusyText[];
 // Follows a write error when the complete new contents stayed in a file of
 // their own; the path of that file follows it.
 extern const char kKeptCopyText[];
+// A file whose contents do not fit in the memory the program can have.
+extern const char kTooLargeText[];
+extern const char kTooLargeDetail[];
 // A typed or pasted text holds characters that the file's code page lacks.
 extern const char kUnstorableText[];
 

@@ -61,8 +61,11 @@ public:
     bool SaveFile(const std::vector<FolderVisit>& walk);
 
     // Reads `FilePath` into the database; true when read to its end. The caller
-    // empties the search histories beforehand.
+    // empties the search histories beforehand. A file that needs more memory
+    // than there is fails with one message, and what it had read is let go.
     bool LoadFile();
+    // The last load failed for want of memory.
+    bool TooLarge() const { return tooLarge_; }
 
     // Creates (or replaces) `FilePath` holding only the header of a new file.
     bool WriteHeader();
@@ -76,6 +79,7 @@ private:
     enum class LoadResult { Failed = 0, Loaded = 1, ChooseAgain = -1 };
 
     LoadResult LoadOnce();
+    LoadResult LetGoOfPartialLoad();
     LoadResult ReadItems(ByteReader& in, FileCipher& cipher);
     LoadResult CheckVerifier(const Verifier& stored);
     // Each read reports a file that ends too early as damaged.
@@ -100,6 +104,7 @@ private:
     KeyingPolicy keying_ = KeyingPolicy::OncePerKey;
     std::string version_;
     bool waiting_ = false;  // the wait cursor is shown
+    bool tooLarge_ = false;
 };
 
 // Appends a string item: its padded length, then the text zero-padded to a

@@ -1,10 +1,13 @@
 // Reading a password file: the current layout and the older ones, with every
 // item checked against the bytes that are actually there.
 #include <cstring>
+#include <new>
+#include <stdexcept>
 
 #include "db/ByteStream.h"
 #include "db/FileMessages.h"
 #include "db/FileUi.h"
+#include "db/FolderPathRepair.h"
 #include "db/PasswordFile.h"
 #include "platform/FileSystem.h"
 #include "platform/SecureWipe.h"
@@ -29,18 +32,38 @@ CPasswordFile::CPasswordFile(PasswordDatabase& db, FileUi& ui, FileSystem& files
     : db_(db), ui_(ui), files_(files), locale_(locale) {}
 
 bool CPasswordFile::LoadFile() {
-    LoadResult result = LoadOnce();
-    while (result == LoadResult::ChooseAgain) {
-        // Another file was chosen at the password prompt: read that one instead.
-        db_.SearchFolderHistory.clear();
-        db_.SearchItemHistory.clear();
+    tooLarge_ = false;
+    LoadResult result = LoadResult::Failed;
+    try {
         result = LoadOnce();
+        while (result == LoadResult::ChooseAgain) {
+            // Another file was chosen at the password prompt: read that one instead.
+            db_.SearchFolderHistory.clear();
+            db_.SearchItemHistory.clear();
+            result = LoadOnce();
+        }
+    } catch (const std::bad_alloc&) {
+        result = LetGoOfPartialLoad();
+    } catch (const std::length_error&) {
+        result = LetGoOfPartialLoad();
     }
     if (waiting_) {
         ui_.SetWaitCursor(false);
         waiting_ = false;
     }
     return result == LoadResult::Loaded;
+}
+
+CPasswordFile::LoadResult CPasswordFile::LetGoOfPartialLoad() {
+    tooLarge_ = true;
+    // Swapped with empty ones, so that their memory goes back before the message needs some.
+    std::vector<Folder>().swap(db_.Folders);
+    std::vector<std::string>().swap(db_.IgnoredSites);
+    std::vector<std::string>().swap(db_.SearchFolderHistory);
+    std::vector<std::string>().swap(db_.SearchItemHistory);
+    db_.FileLoaded = 0;
+    ui_.ShowMessage(FileErrorMessage(kTooLargeText, kTooLargeDetail, db_.FilePath));
+    return LoadResult::Failed;
 }
 
 CPasswordFile::LoadResult CPasswordFile::LoadOnce() {
@@ -52,6 +75,12 @@ CPasswordFile::LoadResult CPasswordFile::LoadOnce() {
     if (db_.FilePath.empty()) return LoadResult::Failed;
 
     std::vector<unsigned char> contents;
+    // Decrypted strings are written over the file's bytes in place, so the
+    // bytes are wiped however the read ends.
+    struct Wiper {
+        std::vector<unsigned char>& bytes;
+        ~Wiper() { SecureWipe(bytes); }
+    } wiper{contents};
     switch (files_.ReadAll(db_.FilePath, contents)) {
         case ReadResult::Read: break;
         case ReadResult::OpenFailed:
@@ -67,8 +96,11 @@ CPasswordFile::LoadResult CPasswordFile::LoadOnce() {
     ByteReader in(contents.data(), contents.size());
     FileCipher cipher(db_, keying_);
     const LoadResult result = ReadItems(in, cipher);
-    // Decrypted strings were written over the file's bytes in place.
-    SecureWipe(contents);
+    if (result != LoadResult::ChooseAgain) {
+        // Even a file read in part is shown, so its folders must keep the rules too.
+        const FolderPathRepairs repairs = RepairFolderPaths(db_.Folders);
+        if (repairs.Any()) ui_.ShowMessage(FolderRepairMessage(repairs, FileNameOf(db_.FilePath)));
+    }
     return result;
 }
 
@@ -254,9 +286,17 @@ bool CPasswordFile::ReadFormData(ByteReader& in, FileCipher& cipher) {
         Damaged("A form data item has a negative count.");
         return false;
     }
+    // Each field takes at least six numbers and three string lengths.
+    constexpr std::size_t kSmallestField = 9 * 4;
+    if (static_cast<std::size_t>(count) > in.Remaining() / kSmallestField) {
+        Damaged("A form data item claims " + std::to_string(count) + " fields, but " +
+                std::to_string(in.Remaining()) + " bytes are left in the file.");
+        return false;
+    }
     std::vector<FormField>* target = nullptr;
     if (!db_.Folders.empty() && !db_.Folders.back().records.empty()) {
         target = &db_.Folders.back().records.write().back().formData;
+        target->reserve(target->size() + static_cast<std::size_t>(count));
     }
     for (std::int32_t i = 0; i < count; ++i) {
         FormField field;

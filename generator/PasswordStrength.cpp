@@ -89,4 +89,25 @@ std::string StrengthLabel(double bits) {
     return std::to_string(static_cast<unsigned>(shown > 0 ? shown : 0)) + " bits";
 }
 
+MasterStrength MasterPasswordStrength(std::string_view password) {
+    // Only the first 56 bytes key the cipher: what follows adds nothing.
+    constexpr std::size_t kKeyBytes = 56;
+    MasterStrength strength;
+    const double shown = std::floor(TypedBits(password.substr(0, kKeyBytes)) + 1e-9);
+    strength.bits = static_cast<unsigned>(shown);
+    strength.weak = strength.bits < kStrongMasterBits;
+    const std::string bits = std::to_string(strength.bits) + " bits";
+    if (password.empty()) return strength;
+    strength.text = strength.weak
+                        ? "This password is weak: about " + bits + ". A password of at least " +
+                              std::to_string(kStrongMasterBits) +
+                              " bits resists guessing by fast computers; make it longer, or use more kinds of "
+                              "characters."
+                        : "Password strength: about " + bits + ".";
+    strength.line = strength.weak ? "Weak: about " + bits + "; " + std::to_string(kStrongMasterBits) +
+                                        " bits or more resist guessing."
+                                  : strength.text;
+    return strength;
+}
+
 }  // namespace kv

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "generator/PasswordGenerator.h"
 
@@ -22,5 +23,18 @@ double TypedBits(std::string_view text);
 
 // The label of the strength: "%u bits", the bits rounded down, at most 448.
 std::string StrengthLabel(double bits);
+
+// A master password below this many bits can be found by trying keys.
+constexpr unsigned kStrongMasterBits = 80;
+
+// The estimated strength of a master password, by the rule for a typed
+// password over the part that forms the key (its first 56 bytes).
+struct MasterStrength {
+    unsigned bits = 0;
+    bool weak = true;
+    std::string text;  // the sentence that tells the user; empty for no password
+    std::string line;  // the same, short enough for one line of a dialog
+};
+MasterStrength MasterPasswordStrength(std::string_view password);
 
 }  // namespace kv

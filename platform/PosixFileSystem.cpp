@@ -113,7 +113,13 @@ public:
             close(fd);
             return ReadResult::NotAFile;
         }
-        contents.resize(static_cast<std::size_t>(info.st_size));
+        try {
+            contents.resize(static_cast<std::size_t>(info.st_size));
+        } catch (...) {
+            // Too large for the memory: the caller reports it; the file is closed here.
+            close(fd);
+            throw;
+        }
         std::size_t done = 0;
         bool ok = true;
         while (ok && done < contents.size()) {

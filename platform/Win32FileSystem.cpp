@@ -112,6 +112,7 @@ public:
             ok = false;
         }
         if (ok) {
+            // Too large for the memory, this throws for the caller to report; the owner closes the file.
             contents.resize(static_cast<std::size_t>(size.QuadPart));
             std::size_t done = 0;
             while (ok && done < contents.size()) {

@@ -30,8 +30,15 @@ std::optional<unsigned char> ByteOf(char32_t cp) {
 }  // namespace
 
 std::string ToUtf8(std::string_view text) {
+    // The exact length first: a text that grows while built leaves copies of
+    // its start in the memory it gives back, and texts here may be secrets.
+    std::size_t length = 0;
+    for (const char c : text) {
+        const char32_t cp = CodePointOf(static_cast<unsigned char>(c));
+        length += cp < 0x80 ? 1 : cp < 0x800 ? 2 : 3;
+    }
     std::string out;
-    out.reserve(text.size());
+    out.reserve(length);
     for (const char c : text) utf8::Append(out, CodePointOf(static_cast<unsigned char>(c)));
     return out;
 }

@@ -3,6 +3,7 @@
 #include "db/FileMessages.h"
 #include "db/NewFileRules.h"
 #include "db/ui/PasswordFileFilter.h"
+#include "generator/PasswordStrength.h"
 #include "platform/SecretString.h"
 #include "resources/resource.h"
 #include "uikit/AnsiText.h"
@@ -61,6 +62,17 @@ void CSelectPasswordDlg::ApplyEnablingRule() {
     SecretString password(ItemText(IDC_PASSWORD));
     SecretString confirmation(ItemText(IDC_PASSWORD_CONFIRM));
     EnableItem(IDOK, SelectPasswordOkEnabled(protect, password.view(), confirmation.view(), ItemText(IDC_FILE_NAME)));
+    SetItemText(IDC_PASSWORD_STRENGTH, protect ? MasterPasswordStrength(password.view()).line : std::string());
+}
+
+bool CSelectPasswordDlg::WeakPasswordAccepted() {
+    if (!IsChecked(IDC_ENABLE_PROTECTION)) return true;
+    SecretString password(ItemText(IDC_PASSWORD));
+    const MasterStrength strength = MasterPasswordStrength(password.view());
+    if (!strength.weak || password.empty()) return true;
+    if (ui_.Ask(strength.text + "\n\nDo you want to use this password anyway?", false) == Answer::Yes) return true;
+    ui::Edit(Item(IDC_PASSWORD)).Focus();
+    return false;
 }
 
 void CSelectPasswordDlg::OnBrowse() {
@@ -89,6 +101,13 @@ void CSelectPasswordDlg::OnOK() {
             openExisting_ = false;
             return;
         }
+    }
+    // Only a new password that would be taken is questioned.
+    SecretString password(ItemText(IDC_PASSWORD));
+    SecretString confirmation(ItemText(IDC_PASSWORD_CONFIRM));
+    if (!openExisting_ && password.view() == confirmation.view() && !WeakPasswordAccepted()) {
+        openExisting_ = false;
+        return;
     }
     SelectPasswordInput input;
     input.protect = IsChecked(IDC_ENABLE_PROTECTION);

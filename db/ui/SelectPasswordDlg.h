@@ -32,6 +32,8 @@ protected:
 
 private:
     void ApplyEnablingRule();
+    // Asks before a weak master password is taken; false keeps the dialog open.
+    bool WeakPasswordAccepted();
     void OnBrowse();
     void OnOpenExisting();
 

@@ -32,6 +32,8 @@ endfunction()
 
 # create then dump gives back the same JSON, with the options in any place.
 run_cli(0 create --json "${SAMPLE}" "${WORK}/a.kv" --password-stdin INPUT "${WORK}/password.txt")
+# "sample" is six lower-case letters: the user is warned.
+expect_error("This password is weak: about 28 bits. A password of at least 80 bits resists guessing")
 run_cli(0 --password-stdin dump "${WORK}/a.kv" INPUT "${WORK}/password.txt" OUTPUT dumped)
 file(READ "${SAMPLE}" sample)
 if(NOT dumped STREQUAL sample)

@@ -29,7 +29,7 @@ TEST(DatabaseJsonTest, DocumentRoundTripKeepsEveryMember) {
     field.reserved2 = "r";
     record.formData = {field};
     db.Folders[0].records.write() = {record};
-    const std::string text = json::Write(DatabaseToJson(db, "7", test::FixedLocale()));
+    const std::string text(json::Write(DatabaseToJson(db, "7", test::FixedLocale())).view());
     EXPECT_NE(text.find("\"reminder\": \"caf\xC3\xA9\""), std::string::npos);
 
     PasswordDatabase back;

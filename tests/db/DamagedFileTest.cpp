@@ -73,7 +73,7 @@ TEST(DamagedFileTest, NegativeOrOversizedFormDataCount) {
     FileBytes huge = FolderFile();
     huge.Tag('D').Int(0x7FFFFFFF).Int(1);
     h.Put(huge.bytes());
-    ExpectDamaged(h, "The file ends inside an item.");
+    ExpectDamaged(h, "A form data item claims 2147483647 fields, but 4 bytes are left in the file.");
 }
 
 TEST(DamagedFileTest, EveryTruncationIsEitherAnItemBoundaryOrRefused) {

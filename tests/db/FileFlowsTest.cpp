@@ -9,25 +9,14 @@
 #include "db/NewFileRules.h"
 #include "tests/support/FixedLocale.h"
 #include "tests/support/MemoryFileSystem.h"
+#include "tests/support/RecordingFlowHost.h"
 #include "tests/support/ScriptedFlowUi.h"
 
 namespace kv {
 namespace {
 
 using test::PromptScript;
-
-struct RecordingHost : FileFlowHost {
-    std::vector<std::string> events;
-    std::vector<std::string> recent;
-    void CommitPendingEdits() override { events.push_back("commit"); }
-    std::vector<FolderVisit> FolderWalk() override { return walk; }
-    void FileOpened() override { events.push_back("opened"); }
-    void DefaultFoldersCreated() override { events.push_back("defaults"); }
-    void FileSaved(const std::string& name) override { events.push_back("saved " + name); }
-    void AddRecentFile(const std::string& path) override { recent.push_back(path); }
-    std::string ProgramFolder() override { return "C:\\Program\\"; }
-    std::vector<FolderVisit> walk;
-};
+using test::RecordingHost;
 
 class FileFlowsTest : public ::testing::Test {
 protected:
@@ -160,7 +149,7 @@ TEST(FileFlowsLoadTest, ALoadIsExclusiveWhileItsPromptIsOpen) {
     bool secondOpen = true, secondLoad = true;
     ui.whilePrompting = [&] {
         secondOpen = flows().OpenPasswordFile("C:\\Data\\Five.kv");
-        secondLoad = LoadWithFreshHistories(db, ui, fs, locale);
+        secondLoad = LoadWithFreshHistories(db, ui, fs, locale) == LoadOutcome::Loaded;
         ui.base.prompts.push_back(PromptScript{{"pw"}, ""});  // the first prompt's answer
     };
     ASSERT_TRUE(flows().OpenPasswordFile("C:\\Data\\Five.kv"));

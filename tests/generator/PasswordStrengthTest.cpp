@@ -106,5 +106,31 @@ TEST(TypedStrengthTest, LengthTimesTheClassesItUses) {
     EXPECT_EQ(StrengthLabel(TypedBits(std::string(79, 'x') + "Y1!\xE9")), "448 bits");
 }
 
+TEST(PasswordStrengthTest, AMasterPasswordBelow80BitsIsWeakAndSaysSo) {
+    const MasterStrength weak = MasterPasswordStrength("password1");  // 9 * log2(36)
+    EXPECT_EQ(weak.bits, 46u);
+    EXPECT_TRUE(weak.weak);
+    EXPECT_EQ(weak.text,
+              "This password is weak: about 46 bits. A password of at least 80 bits resists guessing by fast "
+              "computers; make it longer, or use more kinds of characters.");
+    EXPECT_EQ(weak.line, "Weak: about 46 bits; 80 bits or more resist guessing.");
+    EXPECT_TRUE(MasterPasswordStrength(std::string(17, 'q')).weak);   // 79.9 bits
+    EXPECT_FALSE(MasterPasswordStrength(std::string(18, 'q')).weak);  // 84.6 bits
+
+    const MasterStrength strong = MasterPasswordStrength("correct horse battery staple");
+    EXPECT_EQ(strong.bits, 164u);  // 28 * log2(26 + 33)
+    EXPECT_FALSE(strong.weak);
+    EXPECT_EQ(strong.text, "Password strength: about 164 bits.");
+    EXPECT_EQ(strong.line, strong.text);
+
+    EXPECT_EQ(MasterPasswordStrength("").text, "");
+    EXPECT_TRUE(MasterPasswordStrength("").weak);
+}
+
+TEST(PasswordStrengthTest, OnlyTheBytesThatFormTheKeyCount) {
+    EXPECT_EQ(MasterPasswordStrength(std::string(56, 'a')).bits, MasterPasswordStrength(std::string(200, 'a')).bits);
+    EXPECT_EQ(MasterPasswordStrength(std::string(56, 'a')).bits, 263u);  // 56 * log2(26)
+}
+
 }  // namespace
 }  // namespace kv

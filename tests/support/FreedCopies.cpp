@@ -6,10 +6,14 @@
 #include <cstdlib>
 #include <new>
 
+#include "tests/support/HeapLimit.h"
+
 namespace kv::test {
 namespace {
 
 std::atomic<FreedCopies*> watching{nullptr};
+
+}  // namespace
 
 std::size_t BlockSize(void* block) {
 #ifdef _WIN32
@@ -18,8 +22,6 @@ std::size_t BlockSize(void* block) {
     return malloc_usable_size(block);
 #endif
 }
-
-}  // namespace
 
 FreedCopies::FreedCopies(std::string_view text) : text_(text) { watching = this; }
 
@@ -35,13 +37,19 @@ void FreedCopies::Freeing(void* block) {
 }  // namespace kv::test
 
 // The whole test program allocates through these, so that FreedCopies sees
-// every block that goes back to the heap, the library's own included. Every
+// every block that goes back to the heap, the library's own included, and a
+// HeapLimit can refuse blocks. Every
 // form without an alignment is replaced, so that no block comes from one
 // heap and goes back to another. The two that call the heap stay out of
 // line: inlined, they would show the optimiser memory from operator new
 // going to free(), which it warns of.
 [[gnu::noinline]] void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    return std::malloc(size != 0 ? size : 1);
+    void* block = std::malloc(size != 0 ? size : 1);
+    if (block != nullptr && !kv::test::HeapLimit::Take(kv::test::BlockSize(block))) {
+        std::free(block);
+        return nullptr;
+    }
+    return block;
 }
 
 void* operator new(std::size_t size) {
@@ -54,6 +62,7 @@ void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept { ret
 
 [[gnu::noinline]] void operator delete(void* block) noexcept {
     kv::test::FreedCopies::Freeing(block);
+    if (block != nullptr) kv::test::HeapLimit::Give(kv::test::BlockSize(block));
     std::free(block);
 }
 

@@ -4,6 +4,7 @@
 // watches every block freed, so it runs apart from the other tests.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace kv::test {
@@ -24,5 +25,8 @@ private:
     std::string_view text_;
     int count_ = 0;
 };
+
+// The usable size of a block from the heap.
+std::size_t BlockSize(void* block);
 
 }  // namespace kv::test

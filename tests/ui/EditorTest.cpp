@@ -60,9 +60,14 @@ TEST_F(EditorTest, NewProtectedFileReopenedAfterTwoWrongPasswords) {
         SetItemText(dialog, IDC_REMINDER, "the horse");
         SetItemText(dialog, IDC_FILE_NAME, newFile);
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDOK)));
+        // 9 characters of 62: the strength line warns while the user types.
+        EXPECT_EQ(ItemText(dialog, IDC_PASSWORD_STRENGTH), "Weak: about 53 bits; 80 bits or more resist guessing.");
     });
+    answers_ = {IDYES};  // use the weak password anyway
     Command(editor, ID_NEW);
     EXPECT_TRUE(answerer.AllAnswered());
+    ASSERT_FALSE(shown_.empty());
+    EXPECT_EQ(shown_[0].text.rfind("This password is weak: about 53 bits. A password of at least 80 bits", 0), 0u);
     EXPECT_EQ(editor.Text(), "Fresh.kv - Kelvandor");
     EXPECT_EQ(TreeLabels(editor), (std::vector<std::string>{"Internet", "Banking", "Software", "Email"}));
     EXPECT_TRUE(app_->Database.Modified);
