@@ -196,9 +196,9 @@ bool CPasswordApp::SelectDatabase() {
         return true;
     }
     const std::string previousPath = Database.FilePath;
-    SecretString previousPassword(Database.MasterPassword);
+    SecretString previousPassword(Database.MasterPassword.view());
     Database.FilePath = *chosen;
-    SecureWipe(Database.MasterPassword);
+    Database.MasterPassword.Clear();
     const LoadOutcome outcome = LoadWithFreshHistories(Database, fileUi_, SystemFileSystem(), SystemLocale());
     if (outcome == LoadOutcome::Loaded) {
         Settings.LastFile = *chosen;
@@ -208,11 +208,10 @@ bool CPasswordApp::SelectDatabase() {
     } else if (outcome == LoadOutcome::TooLarge) {
         // The file that was open stays open, under its own password.
         Database.FilePath = previousPath;
-        SecureWipe(Database.MasterPassword);
         Database.MasterPassword = previousPassword.view();
     } else {
         Settings.LastFile.clear();
-        SecureWipe(Database.MasterPassword);
+        Database.MasterPassword.Clear();
     }
     tray_.RefreshTrayDlg();
     return true;
@@ -293,7 +292,7 @@ void CPasswordApp::Release() {
         }
     }
     Database.Folders.clear();
-    SecureWipe(Database.MasterPassword);
+    Database.MasterPassword.Clear();
     if (oleInitialised_) OleUninitialize();
     messageWindow_ = nullptr;
 }

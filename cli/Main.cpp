@@ -119,7 +119,7 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
 constexpr int kStandardInput = 0;
 
 // The master password: one line of UTF-8 from standard input.
-bool ReadPassword(std::string& password, std::string& error) {
+bool ReadPassword(SecretString& password, std::string& error) {
     SecretString line;
     if (!ReadSecretLine(kStandardInput, line)) {
         error = "no password on standard input";
@@ -130,8 +130,7 @@ bool ReadPassword(std::string& password, std::string& error) {
         error = "the password cannot be written in the ANSI code page";
         return false;
     }
-    password = std::move(*ansi);
-    SecureWipe(*ansi);
+    password = SecretString(std::move(*ansi));
     return true;
 }
 
@@ -147,7 +146,7 @@ bool Load(const Options& options, LoadedFile& loaded, std::string& error) {
     CPasswordFile file(loaded.db, ui, SystemFileSystem(), SystemLocale());
     const bool ok = file.LoadFile();
     loaded.version = file.Version();
-    SecureWipe(loaded.db.MasterPassword);
+    loaded.db.MasterPassword.Clear();
     if (!ok) error = ui.error().empty() ? options.file + ": the file could not be read" : ui.error();
     return ok;
 }
@@ -210,7 +209,7 @@ int Create(const Options& options) {
     CliUi ui(false);
     CPasswordFile file(db, ui, SystemFileSystem(), SystemLocale());
     const bool saved = file.SaveFile(FoldersInArrayOrder(db));
-    SecureWipe(db.MasterPassword);
+    db.MasterPassword.Clear();
     if (!saved) return Error(ui.error().empty() ? options.file + ": not written" : ui.error());
     return kExitOk;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "db/Record.h"
+#include "platform/SecretString.h"
 
 namespace kv {
 
@@ -14,7 +15,7 @@ class Locale;
 struct PasswordDatabase {
     std::vector<Folder> Folders;
     std::string FilePath;
-    std::string MasterPassword;
+    SecretString MasterPassword;
     std::string ReminderPhrase;
     std::int32_t EncryptFiles = 0;
     std::int32_t FileLoaded = 0;

@@ -1,7 +1,6 @@
 #include "db/FileCipher.h"
 
 #include "db/Database.h"
-#include "platform/SecureWipe.h"
 
 namespace kv {
 
@@ -11,14 +10,13 @@ FileCipher::~FileCipher() { Wipe(); }
 
 void FileCipher::Wipe() {
     cipher_.reset();
-    SecureWipe(key_);
+    key_.Clear();
 }
 
 const CBlowfish& FileCipher::KeyedCipher() {
     // The key changes when a verifier prompt supplies the file's password.
-    if (!cipher_ || policy_ == KeyingPolicy::EveryUse || key_ != db_.MasterPassword) {
-        SecureWipe(key_);
-        key_ = db_.MasterPassword;
+    if (!cipher_ || policy_ == KeyingPolicy::EveryUse || key_.view() != db_.MasterPassword.view()) {
+        key_ = db_.MasterPassword.view();
         if (!cipher_) cipher_ = std::make_unique<CBlowfish>();
         cipher_->SetKey(key_.c_str());
     }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "db/Blowfish.h"
+#include "platform/SecretString.h"
 
 namespace kv {
 
@@ -36,7 +37,7 @@ private:
     const PasswordDatabase& db_;
     KeyingPolicy policy_;
     std::unique_ptr<CBlowfish> cipher_;
-    std::string key_;
+    SecretString key_;
 };
 
 }  // namespace kv

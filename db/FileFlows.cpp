@@ -59,11 +59,10 @@ bool FileFlows::NewFile() {
     if (db_.Modified && SaveDatabase(true, false) == SaveOutcome::Failed) return false;
 
     const std::string previousPath = db_.FilePath;
-    SecretString previousPassword(db_.MasterPassword);
+    SecretString previousPassword(db_.MasterPassword.view());
     const std::string previousReminder = db_.ReminderPhrase;
     const std::int32_t previousEncrypt = db_.EncryptFiles;
     db_.FilePath = chosen->fileName;
-    SecureWipe(db_.MasterPassword);
     db_.MasterPassword = chosen->password;
     SecureWipe(chosen->password);
     db_.ReminderPhrase = chosen->reminder;
@@ -71,7 +70,6 @@ bool FileFlows::NewFile() {
     // The new file could not be made or read: the open file stays the open file.
     const auto keepOpenFile = [&] {
         db_.FilePath = previousPath;
-        SecureWipe(db_.MasterPassword);
         db_.MasterPassword = previousPassword.view();
         db_.ReminderPhrase = previousReminder;
         db_.EncryptFiles = previousEncrypt;
@@ -92,8 +90,8 @@ bool FileFlows::OpenPasswordFile(const std::string& path) {
     // What is being typed belongs to the current file, saved below.
     host_.CommitPendingEdits();
     // The new file's verifier must not be accepted with the current password.
-    SecretString previous(db_.MasterPassword);
-    SecureWipe(db_.MasterPassword);
+    SecretString previous(db_.MasterPassword.view());
+    db_.MasterPassword.Clear();
     std::string chosen = path;
     if (chosen.empty()) {
         const std::string folder = db_.FilePath.empty() ? host_.ProgramFolder() : FolderOf(db_.FilePath);
@@ -108,7 +106,7 @@ bool FileFlows::OpenPasswordFile(const std::string& path) {
         // The current file is saved under its own password.
         db_.MasterPassword = previous.view();
         if (SaveDatabase(true, false) == SaveOutcome::Failed) return false;  // it stays open with its changes
-        SecureWipe(db_.MasterPassword);
+        db_.MasterPassword.Clear();
     }
     const std::string previousPath = db_.FilePath;
     db_.FilePath = chosen;
@@ -117,7 +115,6 @@ bool FileFlows::OpenPasswordFile(const std::string& path) {
     if (outcome == LoadOutcome::TooLarge) {
         // The file that was open stays open, under its own password.
         db_.FilePath = previousPath;
-        SecureWipe(db_.MasterPassword);
         db_.MasterPassword = previous.view();
     }
     return outcome == LoadOutcome::Loaded;
@@ -190,7 +187,6 @@ bool FileFlows::ChangeMasterPassword() {
     std::optional<SelectPasswordResult> chosen = ui_.SelectPassword(request);
     SecureWipe(request.password);
     if (!chosen) return false;
-    SecureWipe(db_.MasterPassword);
     db_.MasterPassword = chosen->password;
     SecureWipe(chosen->password);
     db_.ReminderPhrase = chosen->reminder;
@@ -211,7 +207,7 @@ public:
           folderHistory_(std::move(db.SearchFolderHistory)),
           itemHistory_(std::move(db.SearchItemHistory)),
           filePath_(db.FilePath),
-          password_(db.MasterPassword),
+          password_(db.MasterPassword.view()),
           reminder_(db.ReminderPhrase),
           encryptFiles_(db.EncryptFiles),
           fileLoaded_(db.FileLoaded) {
@@ -227,7 +223,6 @@ public:
         db.SearchFolderHistory = std::move(folderHistory_);
         db.SearchItemHistory = std::move(itemHistory_);
         db.FilePath = filePath_;
-        SecureWipe(db.MasterPassword);
         db.MasterPassword = password_.view();
         db.ReminderPhrase = reminder_;
         db.EncryptFiles = encryptFiles_;

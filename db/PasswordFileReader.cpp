@@ -134,7 +134,7 @@ CPasswordFile::LoadResult CPasswordFile::ReadItems(ByteReader& in, FileCipher& c
                 std::memcpy(stored.data(), bytes, stored.size());
                 const LoadResult checked = CheckVerifier(stored);
                 if (checked != LoadResult::Loaded) {
-                    SecureWipe(db_.MasterPassword);
+                    db_.MasterPassword.Clear();
                     db_.ReminderPhrase.clear();
                     return checked;
                 }
@@ -196,7 +196,6 @@ CPasswordFile::LoadResult CPasswordFile::CheckVerifier(const Verifier& stored) {
     PasswordAnswer answer = ui_.AskPassword(prompt);
     switch (answer.outcome) {
         case PasswordAnswer::Outcome::Accepted:
-            SecureWipe(db_.MasterPassword);
             db_.MasterPassword = answer.password;
             SecureWipe(answer.password);
             return LoadResult::Loaded;

@@ -49,8 +49,17 @@ public:
         }
         return *this;
     }
-    SecretString(const SecretString&) = delete;
-    SecretString& operator=(const SecretString&) = delete;
+    // A copy is a secret text of its own, wiped in its turn.
+    SecretString(const SecretString& other) : text_(other.text_) {}
+    SecretString& operator=(const SecretString& other) {
+        if (this != &other) Assign(other.view());
+        return *this;
+    }
+    // Replaces the text, wiping the old one first.
+    SecretString& operator=(std::string_view text) {
+        Assign(text);
+        return *this;
+    }
     ~SecretString() { WipeAll(); }
 
     // An empty text with room for `capacity` characters, for a text whose
@@ -73,6 +82,7 @@ public:
         WipeAll();
         text_.assign(text);
     }
+    void Clear() { Assign({}); }
     // Cuts the text to at most `size` characters, wiping what is cut off.
     void Truncate(std::size_t size) {
         if (size >= text_.size()) return;
@@ -85,6 +95,9 @@ public:
     WipedString& buffer() { return text_; }
 
     std::string_view view() const { return text_; }
+    operator std::string_view() const { return text_; }
+    friend bool operator==(const SecretString& a, std::string_view b) { return a.view() == b; }
+    friend bool operator!=(const SecretString& a, std::string_view b) { return a.view() != b; }
     const char* c_str() const { return text_.c_str(); }
     std::size_t size() const { return text_.size(); }
     bool empty() const { return text_.empty(); }

@@ -243,7 +243,7 @@ TEST(PasswordFileFormatTest, EveryKindOfItemSurvivesARoundTrip) {
         h.db.Folders[1].records.write() = {full, Record(), MakeRecord("second")};
         const PasswordDatabase saved = h.db;
         ASSERT_TRUE(h.Save());
-        ASSERT_TRUE(h.Load(saved.MasterPassword));
+        ASSERT_TRUE(h.Load(std::string(saved.MasterPassword.view())));
         EXPECT_EQ(h.version, "7");
         EXPECT_EQ(h.db.Folders, saved.Folders);
         EXPECT_EQ(h.db.SearchFolderHistory, saved.SearchFolderHistory);

@@ -7,7 +7,7 @@
 
 namespace kv::test {
 
-bool WriteDatabaseFile(const std::string& path, const std::string& password, PasswordDatabase db) {
+bool WriteDatabaseFile(const std::string& path, std::string_view password, PasswordDatabase db) {
     db.FilePath = path;
     db.FileLoaded = 1;
     db.EncryptFiles = password.empty() ? 0 : 1;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "db/Database.h"
 
@@ -10,6 +11,6 @@ namespace kv::test {
 
 // Returns whether the file was written; an empty password writes it
 // without protection.
-bool WriteDatabaseFile(const std::string& path, const std::string& password, PasswordDatabase db);
+bool WriteDatabaseFile(const std::string& path, std::string_view password, PasswordDatabase db);
 
 }  // namespace kv::test
