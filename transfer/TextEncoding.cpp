@@ -1,0 +1,106 @@
+#include "transfer/TextEncoding.h"
+
+#include <optional>
+
+#include "platform/Locale.h"
+#include "platform/Utf8.h"
+
+namespace kv {
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+bool StartsWith(std::string_view bytes, std::string_view prefix) {
+    return bytes.substr(0, prefix.size()) == prefix;
+}
+
+bool IsValidUtf8BeyondAscii(std::string_view bytes) {
+    bool beyondAscii = false;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        if (!utf8::Decode(bytes, pos)) return false;
+        beyondAscii = true;
+    }
+    return beyondAscii;
+}
+
+// UTF-8 to ANSI: whole when every character fits, else character by
+// character with "?" for each one that does not.
+void Utf8ToAnsi(std::string_view utf8, const Locale& locale, DecodedText& out) {
+    if (std::optional<std::string> whole = locale.Utf8ToAnsi(utf8)) {
+        out.text = std::move(*whole);
+        return;
+    }
+    out.text.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t start = pos;
+        if (!utf8::Decode(utf8, pos)) {
+            pos = start + 1;
+        } else if (std::optional<std::string> one = locale.Utf8ToAnsi(utf8.substr(start, pos - start))) {
+            out.text += *one;
+            continue;
+        }
+        out.text += '?';
+        ++out.unrepresentable;
+    }
+}
+
+// UTF-16 to UTF-8, reading only whole code units inside the bytes given.
+std::string Utf16ToUtf8(std::string_view bytes, bool littleEndian, std::size_t& malformed) {
+    const auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(littleEndian ? a | (b << 8) : (a << 8) | b);
+    };
+    std::string utf8;
+    utf8.reserve(bytes.size());
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        char32_t cp = unit(i);
+        if (cp >= 0xD800 && cp < 0xDC00 && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+            unit(i + 2) < 0xE000) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (cp >= 0xD800 && cp < 0xE000) {
+            utf8 += '?';
+            ++malformed;
+            continue;
+        }
+        utf8::Append(utf8, cp);
+    }
+    if (i < bytes.size()) ++malformed;
+    return utf8;
+}
+
+}  // namespace
+
+DecodedText DecodeToAnsi(std::string_view bytes, const Locale& locale) {
+    DecodedText out;
+    if (StartsWith(bytes, kUtf8Bom)) {
+        out.encoding = TextEncoding::Utf8WithBom;
+        Utf8ToAnsi(bytes.substr(kUtf8Bom.size()), locale, out);
+    } else if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF")) {
+        const bool littleEndian = bytes[0] == '\xFF';
+        out.encoding = littleEndian ? TextEncoding::Utf16LE : TextEncoding::Utf16BE;
+        std::size_t malformed = 0;
+        Utf8ToAnsi(Utf16ToUtf8(bytes.substr(2), littleEndian, malformed), locale, out);
+        out.unrepresentable += malformed;
+    } else if (IsValidUtf8BeyondAscii(bytes)) {
+        out.encoding = TextEncoding::Utf8;
+        Utf8ToAnsi(bytes, locale, out);
+    } else {
+        out.text.assign(bytes.data(), bytes.size());
+    }
+    return out;
+}
+
+std::string EncodeUtf8WithBom(std::string_view ansi, const Locale& locale) {
+    std::string out(kUtf8Bom);
+    out += locale.AnsiToUtf8(ansi).value_or(std::string(ansi));
+    return out;
+}
+
+}  // namespace kv

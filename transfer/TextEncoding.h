@@ -1,0 +1,30 @@
+// The encodings of text files that import reads and export writes, and their
+// conversion to and from the ANSI code page in which records hold their text.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kv {
+
+class Locale;
+
+enum class TextEncoding { Ansi, Utf8, Utf8WithBom, Utf16LE, Utf16BE };
+
+struct DecodedText {
+    std::string text;  // in the ANSI code page
+    TextEncoding encoding = TextEncoding::Ansi;
+    // Characters that the ANSI code page cannot hold, each written as "?".
+    std::size_t unrepresentable = 0;
+};
+
+// Recognises a UTF-8 or UTF-16 byte-order mark, else valid UTF-8 that holds
+// at least one character beyond ASCII, else takes the bytes as ANSI text.
+// Malformed UTF-16 (an odd last byte, a lone surrogate) counts as unrepresentable.
+DecodedText DecodeToAnsi(std::string_view bytes, const Locale& locale);
+
+// ANSI text as UTF-8 after a byte-order mark.
+std::string EncodeUtf8WithBom(std::string_view ansi, const Locale& locale);
+
+}  // namespace kv
