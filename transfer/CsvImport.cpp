@@ -171,11 +171,7 @@ std::string ImportSummary(const ImportResult& result) {
         std::snprintf(count, sizeof count, "\n... and %zu more.", result.skipped.size() - kListed);
         text += count;
     }
-    if (result.unrepresentable > 0) {
-        std::snprintf(count, sizeof count, "\n\n%zu characters", result.unrepresentable);
-        text += count;
-        text += " could not be held in the ANSI code page and were imported as \"?\".";
-    }
+    text += UnrepresentableNote(result.unrepresentable);
     return text;
 }
 

@@ -97,6 +97,12 @@ DecodedText DecodeToAnsi(std::string_view bytes, const Locale& locale) {
     return out;
 }
 
+std::string UnrepresentableNote(std::size_t count) {
+    if (count == 0) return {};
+    return "\n\n" + std::to_string(count) + " characters could not be held in the ANSI code page and were "
+           "imported as \"?\".";
+}
+
 std::string EncodeUtf8WithBom(std::string_view ansi, const Locale& locale) {
     std::string out(kUtf8Bom);
     out += locale.AnsiToUtf8(ansi).value_or(std::string(ansi));

@@ -24,6 +24,10 @@ struct DecodedText {
 // Malformed UTF-16 (an odd last byte, a lone surrogate) counts as unrepresentable.
 DecodedText DecodeToAnsi(std::string_view bytes, const Locale& locale);
 
+// The summary's sentence about the characters that were read as "?"; empty
+// when there were none.
+std::string UnrepresentableNote(std::size_t count);
+
 // ANSI text as UTF-8 after a byte-order mark.
 std::string EncodeUtf8WithBom(std::string_view ansi, const Locale& locale);
 

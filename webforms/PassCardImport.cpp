@@ -1,0 +1,68 @@
+#include "webforms/PassCardImport.h"
+
+#include <cstdio>
+
+#include "db/Database.h"
+#include "platform/Locale.h"
+#include "transfer/PassCardReader.h"
+#include "transfer/TextEncoding.h"
+#include "webforms/FormFieldClassifier.h"
+
+namespace kv {
+namespace {
+
+Record RecordOf(const PassCard& card, const Locale& locale) {
+    Record record;
+    record.fields[kDescription] = card.name;
+    record.fields[kUsername] = card.username;
+    record.fields[kPassword] = card.password;
+    record.fields[kUrl] = card.subcaption;
+    record.fields[kNotes] = card.note;
+    record.dateAssigned = locale.LocalNow();
+    record.fields[kDateAssigned] = FormatDate(record.dateAssigned, locale);
+    return record;
+}
+
+Record& PlaceRecord(std::vector<Record>& records, Record record) {
+    for (Record& existing : records) {
+        if (existing.fields[kDescription] == record.fields[kDescription]) {
+            existing = std::move(record);
+            return existing;
+        }
+    }
+    return records.emplace_back(std::move(record));
+}
+
+}  // namespace
+
+PassCardImportResult ImportPassCards(std::string_view bytes, Folder& folder, const Locale& locale) {
+    const PassCardList list = ReadPassCards(bytes, locale);
+    PassCardImportResult result;
+    result.valid = list.valid;
+    result.unrepresentable = list.unrepresentable;
+    const CFormFieldClassifier classifier;
+    for (const PassCard& card : list.cards) {
+        Record& record = PlaceRecord(folder.records.write(), RecordOf(card, locale));
+        std::vector<FormField> working = card.fields;
+        for (std::size_t i = 0; i < working.size(); ++i) {
+            classifier.Classify(record.fields, working, i);
+            record.formData.push_back(working[i]);
+        }
+        ++result.count;
+    }
+    return result;
+}
+
+std::string PassCardSummary(const PassCardImportResult& result) {
+    if (!result.valid) return {};
+    char count[32] = "No ";
+    if (result.count > 0) std::snprintf(count, sizeof count, "%zu ", result.count);
+    std::string text = std::string(count) + " RoboForm PassCards were imported.";
+    if (result.count == 0) {
+        text += "\n\nYou must upgrade your RoboForm software to version 5.4.5 or higher\nto use the import feature.";
+    }
+    text += UnrepresentableNote(result.unrepresentable);
+    return text;
+}
+
+}  // namespace kv
