@@ -43,7 +43,17 @@ void AppendRecord(std::string& out, const Record& record, const std::string* fol
 
 std::string ExportCsv(const PasswordDatabase& db, const ExportOptions& options, const FieldNames& names,
                       const Locale& locale) {
+    // The size of the text without doubled quotes, so that it grows at most once.
+    std::size_t estimate = 0;
+    for (int index : options.folders) {
+        if (index < 0 || static_cast<std::size_t>(index) >= db.Folders.size()) continue;
+        for (const Record& record : db.Folders[index].records) {
+            estimate += db.Folders[index].path.size() + 3 * options.fields.size() + 5;
+            for (int field : options.fields) estimate += record.fields[field].size();
+        }
+    }
     std::string out;
+    out.reserve(estimate);
     if (options.heading) {
         bool first = true;
         if (options.folderNames) AppendSeparated(out, first, "Folder");
