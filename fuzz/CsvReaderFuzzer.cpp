@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kv::ImportOptions options;
     options.order = {0, -1, 2, 9, 10, 13};
     options.skipLines = size > 0 ? data[0] % 3 : 0;
-    const kv::ImportResult result = kv::ImportCsv(bytes, options, locale);
+    const kv::ImportResult result = kv::ImportCsv(std::string(bytes), options, locale);
     kv::ImportSummary(result);
     kv::ProposeOrder(kv::HeadingOf(bytes, locale), kv::FieldNames{}, locale);
     return 0;

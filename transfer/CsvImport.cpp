@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <utility>
 
 #include "db/Database.h"
 #include "platform/Locale.h"
@@ -71,8 +72,8 @@ SystemTime ParseShortDate(std::string_view text) {
     return IsValidDateTime(date) ? date : SystemTime{};
 }
 
-ImportResult ImportCsv(std::string_view bytes, const ImportOptions& options, const Locale& locale) {
-    DecodedText decoded = DecodeToAnsi(bytes, locale);
+ImportResult ImportCsv(std::string bytes, const ImportOptions& options, const Locale& locale) {
+    DecodedText decoded = DecodeToAnsi(std::move(bytes), locale);
     ImportResult result;
     result.encoding = decoded.encoding;
     result.unrepresentable = decoded.unrepresentable;
@@ -143,7 +144,7 @@ std::vector<int> ProposeOrder(const std::vector<std::string>& heading, const Fie
 }
 
 std::vector<std::string> HeadingOf(std::string_view bytes, const Locale& locale) {
-    const DecodedText decoded = DecodeToAnsi(bytes, locale);
+    const DecodedText decoded = DecodeToAnsi(std::string(bytes), locale);
     CsvReader reader(decoded.text);
     CsvRow row;
     reader.Next(row);

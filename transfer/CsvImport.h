@@ -47,7 +47,7 @@ struct ImportResult {
     std::size_t unrepresentable = 0;
 };
 
-ImportResult ImportCsv(std::string_view bytes, const ImportOptions& options, const Locale& locale);
+ImportResult ImportCsv(std::string bytes, const ImportOptions& options, const Locale& locale);
 
 // The column order that a heading line proposes: each name matched without
 // regard to case to a current column name, or to a name that other password

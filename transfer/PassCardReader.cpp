@@ -167,7 +167,7 @@ std::string DecodeEntities(std::string_view text, const Locale& locale, std::siz
 }
 
 PassCardList ReadPassCards(std::string_view bytes, const Locale& locale) {
-    DecodedText decoded = DecodeToAnsi(bytes, locale);
+    DecodedText decoded = DecodeToAnsi(std::string(bytes), locale);
     const std::string text = Clean(std::move(decoded.text));
     PassCardList list;
     list.unrepresentable = decoded.unrepresentable;

@@ -1,6 +1,7 @@
 #include "transfer/TextEncoding.h"
 
 #include <optional>
+#include <utility>
 
 #include "platform/Locale.h"
 #include "platform/Utf8.h"
@@ -77,22 +78,23 @@ std::string Utf16ToUtf8(std::string_view bytes, bool littleEndian, std::size_t& 
 
 }  // namespace
 
-DecodedText DecodeToAnsi(std::string_view bytes, const Locale& locale) {
+DecodedText DecodeToAnsi(std::string bytes, const Locale& locale) {
     DecodedText out;
-    if (StartsWith(bytes, kUtf8Bom)) {
+    const std::string_view view(bytes);
+    if (StartsWith(view, kUtf8Bom)) {
         out.encoding = TextEncoding::Utf8WithBom;
-        Utf8ToAnsi(bytes.substr(kUtf8Bom.size()), locale, out);
-    } else if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF")) {
-        const bool littleEndian = bytes[0] == '\xFF';
+        Utf8ToAnsi(view.substr(kUtf8Bom.size()), locale, out);
+    } else if (StartsWith(view, "\xFF\xFE") || StartsWith(view, "\xFE\xFF")) {
+        const bool littleEndian = view[0] == '\xFF';
         out.encoding = littleEndian ? TextEncoding::Utf16LE : TextEncoding::Utf16BE;
         std::size_t malformed = 0;
-        Utf8ToAnsi(Utf16ToUtf8(bytes.substr(2), littleEndian, malformed), locale, out);
+        Utf8ToAnsi(Utf16ToUtf8(view.substr(2), littleEndian, malformed), locale, out);
         out.unrepresentable += malformed;
-    } else if (IsValidUtf8BeyondAscii(bytes)) {
+    } else if (IsValidUtf8BeyondAscii(view)) {
         out.encoding = TextEncoding::Utf8;
-        Utf8ToAnsi(bytes, locale, out);
+        Utf8ToAnsi(view, locale, out);
     } else {
-        out.text.assign(bytes.data(), bytes.size());
+        out.text = std::move(bytes);
     }
     return out;
 }

@@ -22,7 +22,8 @@ struct DecodedText {
 // Recognises a UTF-8 or UTF-16 byte-order mark, else valid UTF-8 that holds
 // at least one character beyond ASCII, else takes the bytes as ANSI text.
 // Malformed UTF-16 (an odd last byte, a lone surrogate) counts as unrepresentable.
-DecodedText DecodeToAnsi(std::string_view bytes, const Locale& locale);
+// ANSI bytes are moved into the result, not copied.
+DecodedText DecodeToAnsi(std::string bytes, const Locale& locale);
 
 // The summary's sentence about the characters that were read as "?"; empty
 // when there were none.
