@@ -111,6 +111,17 @@ ImportResult ImportCsv(std::string bytes, const ImportOptions& options, const Lo
     return result;
 }
 
+bool AddImportedRecords(PasswordDatabase& db, int folderIndex, std::vector<Record> records) {
+    if (folderIndex < 0 || static_cast<std::size_t>(folderIndex) >= db.Folders.size() ||
+        !db.Folders[folderIndex].present) {
+        return false;
+    }
+    std::vector<Record>& target = db.Folders[folderIndex].records.write();
+    target.insert(target.end(), std::make_move_iterator(records.begin()), std::make_move_iterator(records.end()));
+    db.Modified = true;
+    return true;
+}
+
 std::vector<int> ProposeOrder(const std::vector<std::string>& heading, const FieldNames& names,
                               const Locale& locale) {
     struct Alias {

@@ -14,6 +14,7 @@
 namespace kv {
 
 class Locale;
+struct PasswordDatabase;
 
 // Turns the text of a date column into a date; the all-zero date when the
 // text is empty or cannot be read.
@@ -48,6 +49,10 @@ struct ImportResult {
 };
 
 ImportResult ImportCsv(std::string bytes, const ImportOptions& options, const Locale& locale);
+
+// Appends the records to a present folder and sets the modified flag; false
+// (nothing changed) when the index names no present folder.
+bool AddImportedRecords(PasswordDatabase& db, int folderIndex, std::vector<Record> records);
 
 // The column order that a heading line proposes: each name matched without
 // regard to case to a current column name, or to a name that other password

@@ -35,9 +35,13 @@ Record& PlaceRecord(std::vector<Record>& records, Record record) {
 
 }  // namespace
 
-PassCardImportResult ImportPassCards(std::string_view bytes, Folder& folder, const Locale& locale) {
-    const PassCardList list = ReadPassCards(bytes, locale);
+PassCardImportResult ImportPassCards(std::string_view bytes, PasswordDatabase& db, int folderIndex,
+                                     const Locale& locale) {
     PassCardImportResult result;
+    if (folderIndex < 0 || static_cast<std::size_t>(folderIndex) >= db.Folders.size()) return result;
+    result.folderValid = true;
+    Folder& folder = db.Folders[folderIndex];
+    const PassCardList list = ReadPassCards(bytes, locale);
     result.valid = list.valid;
     result.unrepresentable = list.unrepresentable;
     const CFormFieldClassifier classifier;
@@ -49,12 +53,14 @@ PassCardImportResult ImportPassCards(std::string_view bytes, Folder& folder, con
             record.formData.push_back(working[i]);
         }
         ++result.count;
+        db.Modified = true;
     }
     return result;
 }
 
 std::string PassCardSummary(const PassCardImportResult& result) {
-    if (!result.valid) return {};
+    if (!result.folderValid) return "Invalid folder index";
+    if (!result.valid) return "This does not appear to be a valid PassCard file.";
     char count[32] = "No ";
     if (result.count > 0) std::snprintf(count, sizeof count, "%zu ", result.count);
     std::string text = std::string(count) + " RoboForm PassCards were imported.";

@@ -13,7 +13,10 @@ namespace kv {
 
 class Locale;
 
+struct PasswordDatabase;
+
 struct PassCardImportResult {
+    bool folderValid = false;  // the index names a folder of the database
     bool valid = false;  // the file is a PassCard list
     std::size_t count = 0;
     std::size_t unrepresentable = 0;
@@ -21,10 +24,12 @@ struct PassCardImportResult {
 
 // A card named exactly like a record of the folder replaces that record's
 // fields, dates and form data; any other card is appended. Each card is
-// assigned the present moment.
-PassCardImportResult ImportPassCards(std::string_view bytes, Folder& folder, const Locale& locale);
+// assigned the present moment; each one sets the modified flag.
+PassCardImportResult ImportPassCards(std::string_view bytes, PasswordDatabase& db, int folderIndex,
+                                     const Locale& locale);
 
-// The message after the import; empty when the file was refused.
+// The message after the import: "Invalid folder index" for a folder that is
+// not there, the refusal of a file that is no PassCard list, else the count.
 std::string PassCardSummary(const PassCardImportResult& result);
 
 }  // namespace kv

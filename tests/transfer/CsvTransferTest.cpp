@@ -190,6 +190,21 @@ TEST_F(CsvTransferTest, SummaryCountsCharactersTheCodePageCannotHold) {
               "imported as \"?\".");
 }
 
+TEST_F(CsvTransferTest, ImportedRecordsGoToAPresentFolderAndMarkTheFileModified) {
+    const int folder = AddFolder(db, "F", kDefaultCategory);
+    db.Folders[folder].records.write().push_back(test::LoginRecord("old"));
+    const int gone = AddFolder(db, "Gone", kDefaultCategory);
+    db.Folders[gone].present = 0;
+    EXPECT_FALSE(AddImportedRecords(db, gone, {test::LoginRecord("x")}));
+    EXPECT_FALSE(AddImportedRecords(db, 9, {test::LoginRecord("x")}));
+    EXPECT_FALSE(db.Modified);
+    EXPECT_TRUE(db.Folders[gone].records.empty());
+    EXPECT_TRUE(AddImportedRecords(db, folder, {test::LoginRecord("a"), test::LoginRecord("b")}));
+    EXPECT_TRUE(db.Modified);
+    ASSERT_EQ(db.Folders[folder].records.size(), 3u);
+    EXPECT_EQ(db.Folders[folder].records[2].fields[kDescription], "b");
+}
+
 TEST_F(CsvTransferTest, HeadingProposesTheOrder) {
     settings.ColumnNames[kBank] = "Institution";
     names = CurrentFieldNames(settings);
