@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <utility>
 
 #include "db/Database.h"
@@ -163,13 +162,11 @@ std::vector<std::string> HeadingOf(std::string_view bytes, const Locale& locale)
 }
 
 std::string ImportSummary(const ImportResult& result) {
-    char count[64];
     std::string text;
     if (result.records.empty()) {
         text = "There were no records imported.";
     } else {
-        std::snprintf(count, sizeof count, "%zu records were imported.", result.records.size());
-        text = count;
+        text = std::to_string(result.records.size()) + " records were imported.";
     }
     std::size_t dropped = 0;
     for (const SkippedRow& row : result.skipped) dropped += row.reason != SkipReason::AsAsked;
@@ -177,13 +174,10 @@ std::string ImportSummary(const ImportResult& result) {
     if (!result.skipped.empty()) text += "\n\nRows not imported:";
     constexpr std::size_t kListed = 20;
     for (std::size_t i = 0; i < result.skipped.size() && i < kListed; ++i) {
-        std::snprintf(count, sizeof count, "\nLine %zu: ", result.skipped[i].line);
-        text += count;
-        text += ReasonText(result.skipped[i].reason);
+        text += "\nLine " + std::to_string(result.skipped[i].line) + ": " + ReasonText(result.skipped[i].reason);
     }
     if (result.skipped.size() > kListed) {
-        std::snprintf(count, sizeof count, "\n... and %zu more.", result.skipped.size() - kListed);
-        text += count;
+        text += "\n... and " + std::to_string(result.skipped.size() - kListed) + " more.";
     }
     text += UnrepresentableNote(result.unrepresentable);
     return text;

@@ -1,6 +1,6 @@
 #include "webforms/PassCardImport.h"
 
-#include <cstdio>
+#include <string>
 
 #include "db/Database.h"
 #include "platform/Locale.h"
@@ -61,9 +61,9 @@ PassCardImportResult ImportPassCards(std::string_view bytes, PasswordDatabase& d
 std::string PassCardSummary(const PassCardImportResult& result) {
     if (!result.folderValid) return "Invalid folder index";
     if (!result.valid) return "This does not appear to be a valid PassCard file.";
-    char count[32] = "No ";
-    if (result.count > 0) std::snprintf(count, sizeof count, "%zu ", result.count);
-    std::string text = std::string(count) + " RoboForm PassCards were imported.";
+    // The count is followed by a space of its own, so two stand before the name.
+    std::string text = (result.count > 0 ? std::to_string(result.count) + " " : std::string("No ")) +
+                       " RoboForm PassCards were imported.";
     if (result.count == 0) {
         text += "\n\nYou must upgrade your RoboForm software to version 5.4.5 or higher\nto use the import feature.";
     }
