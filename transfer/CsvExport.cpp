@@ -1,6 +1,7 @@
 #include "transfer/CsvExport.h"
 
 #include "db/RichText.h"
+#include "platform/Locale.h"
 #include "transfer/Csv.h"
 #include "transfer/TextEncoding.h"
 
@@ -41,24 +42,23 @@ void AppendRecord(std::string& out, const Record& record, const std::string* fol
 
 }  // namespace
 
-std::string ExportCsv(const PasswordDatabase& db, const ExportOptions& options, const FieldNames& names,
-                      const Locale& locale) {
-    // The size of the text without doubled quotes, so that it grows at most once.
-    std::size_t estimate = 0;
-    for (int index : options.folders) {
-        if (index < 0 || static_cast<std::size_t>(index) >= db.Folders.size()) continue;
-        for (const Record& record : db.Folders[index].records) {
-            estimate += db.Folders[index].path.size() + 3 * options.fields.size() + 5;
-            for (int field : options.fields) estimate += record.fields[field].size();
-        }
-    }
-    std::string out;
-    out.reserve(estimate);
+bool ExportCsv(const PasswordDatabase& db, const ExportOptions& options, const FieldNames& names,
+               const Locale& locale, const ExportSink& sink) {
+    // Pieces of about this size go to the sink, so the buffer stays small and warm.
+    constexpr std::size_t kPiece = 1 << 16;
+    std::string piece;
+    piece.reserve(2 * kPiece);
+    const auto flush = [&] {
+        const bool written = options.utf8 ? sink(locale.AnsiToUtf8(piece).value_or(piece)) : sink(piece);
+        piece.clear();
+        return written;
+    };
+    if (options.utf8 && !sink(kUtf8ByteOrderMark)) return false;
     if (options.heading) {
         bool first = true;
-        if (options.folderNames) AppendSeparated(out, first, "Folder");
-        for (int field : options.fields) AppendSeparated(out, first, names[field]);
-        out += "\r\n";
+        if (options.folderNames) AppendSeparated(piece, first, "Folder");
+        for (int field : options.fields) AppendSeparated(piece, first, names[field]);
+        piece += "\r\n";
     }
     for (int index : options.folders) {
         if (index < 0 || static_cast<std::size_t>(index) >= db.Folders.size()) continue;
@@ -66,10 +66,21 @@ std::string ExportCsv(const PasswordDatabase& db, const ExportOptions& options, 
         if (!folder.present) continue;
         const std::string path = FolderField(folder.path);
         for (const Record& record : folder.records) {
-            AppendRecord(out, record, options.folderNames ? &path : nullptr, options.fields);
+            AppendRecord(piece, record, options.folderNames ? &path : nullptr, options.fields);
+            if (piece.size() >= kPiece && !flush()) return false;
         }
     }
-    return options.utf8 ? EncodeUtf8WithBom(out, locale) : out;
+    return piece.empty() || flush();
+}
+
+std::string ExportCsv(const PasswordDatabase& db, const ExportOptions& options, const FieldNames& names,
+                      const Locale& locale) {
+    std::string out;
+    ExportCsv(db, options, names, locale, [&](std::string_view bytes) {
+        out += bytes;
+        return true;
+    });
+    return out;
 }
 
 }  // namespace kv

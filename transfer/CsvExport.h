@@ -1,7 +1,9 @@
 // Export of records to comma-separated text.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "db/Database.h"
@@ -26,8 +28,16 @@ struct ExportOptions {
     bool utf8 = false;
 };
 
-// The file's bytes. A record whose chosen fields are all empty is left out;
-// the notes are written as their plain text.
+// Receives the file's bytes piece by piece; false stops the export.
+using ExportSink = std::function<bool(std::string_view bytes)>;
+
+// Writes the file's bytes to the sink. A record whose chosen fields are all
+// empty is left out; the notes are written as their plain text. False when
+// the sink refused a piece (nothing more is written).
+bool ExportCsv(const PasswordDatabase& db, const ExportOptions& options, const FieldNames& names,
+               const Locale& locale, const ExportSink& sink);
+
+// The file's bytes as one text.
 std::string ExportCsv(const PasswordDatabase& db, const ExportOptions& options, const FieldNames& names,
                       const Locale& locale);
 

@@ -9,8 +9,6 @@
 namespace kv {
 namespace {
 
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
 bool StartsWith(std::string_view bytes, std::string_view prefix) {
     return bytes.substr(0, prefix.size()) == prefix;
 }
@@ -81,9 +79,9 @@ std::string Utf16ToUtf8(std::string_view bytes, bool littleEndian, std::size_t& 
 DecodedText DecodeToAnsi(std::string bytes, const Locale& locale) {
     DecodedText out;
     const std::string_view view(bytes);
-    if (StartsWith(view, kUtf8Bom)) {
+    if (StartsWith(view, kUtf8ByteOrderMark)) {
         out.encoding = TextEncoding::Utf8WithBom;
-        Utf8ToAnsi(view.substr(kUtf8Bom.size()), locale, out);
+        Utf8ToAnsi(view.substr(kUtf8ByteOrderMark.size()), locale, out);
     } else if (StartsWith(view, "\xFF\xFE") || StartsWith(view, "\xFE\xFF")) {
         const bool littleEndian = view[0] == '\xFF';
         out.encoding = littleEndian ? TextEncoding::Utf16LE : TextEncoding::Utf16BE;
@@ -103,12 +101,6 @@ std::string UnrepresentableNote(std::size_t count) {
     if (count == 0) return {};
     return "\n\n" + std::to_string(count) + " characters could not be held in the ANSI code page and were "
            "imported as \"?\".";
-}
-
-std::string EncodeUtf8WithBom(std::string_view ansi, const Locale& locale) {
-    std::string out(kUtf8Bom);
-    out += locale.AnsiToUtf8(ansi).value_or(std::string(ansi));
-    return out;
 }
 
 }  // namespace kv

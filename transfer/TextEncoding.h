@@ -29,7 +29,7 @@ DecodedText DecodeToAnsi(std::string bytes, const Locale& locale);
 // when there were none.
 std::string UnrepresentableNote(std::size_t count);
 
-// ANSI text as UTF-8 after a byte-order mark.
-std::string EncodeUtf8WithBom(std::string_view ansi, const Locale& locale);
+// What begins a UTF-8 file that says it is one.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace kv

@@ -55,6 +55,30 @@ TEST_F(CsvTransferTest, FolderNamesHeadingAndEmptyRecords) {
     EXPECT_EQ(Export(options), "\"Folder\",\"Username\",\"Password\"\r\n\"Web\\Mail\",\"\",\"pw\"\r\n");
 }
 
+TEST_F(CsvTransferTest, Utf8ExportStartsWithAByteOrderMark) {
+    const int folder = AddFolder(db, "F", kDefaultCategory);
+    db.Folders[folder].records.write().push_back(test::LoginRecord("caf\xE9 \x80"));
+    ExportOptions options = AllOf(folder);
+    options.fields = {kDescription};
+    EXPECT_EQ(Export(options), "\"caf\xE9 \x80\"\r\n");
+    options.utf8 = true;
+    EXPECT_EQ(Export(options), "\xEF\xBB\xBF\"caf\xC3\xA9 \xE2\x82\xAC\"\r\n");
+}
+
+TEST_F(CsvTransferTest, AWriteErrorStopsTheExport) {
+    const int folder = AddFolder(db, "F", kDefaultCategory);
+    db.Folders[folder].records.write() = std::vector<Record>(20000, test::LoginRecord("a record of some length"));
+    int pieces = 0;
+    EXPECT_FALSE(ExportCsv(db, AllOf(folder), names, locale, [&](std::string_view) { return ++pieces < 2; }));
+    EXPECT_EQ(pieces, 2);
+    std::size_t written = 0;
+    EXPECT_TRUE(ExportCsv(db, AllOf(folder), names, locale, [&](std::string_view bytes) {
+        written += bytes.size();
+        return true;
+    }));
+    EXPECT_EQ(written, Export(AllOf(folder)).size());
+}
+
 TEST_F(CsvTransferTest, DeletedAndUnknownFoldersAreNotWritten) {
     const int gone = AddFolder(db, "Gone", kDefaultCategory);
     db.Folders[gone].records.write().push_back(test::LoginRecord("x"));

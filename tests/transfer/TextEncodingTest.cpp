@@ -56,9 +56,5 @@ TEST_F(TextEncodingTest, CharactersOutsideTheCodePageAreCounted) {
     EXPECT_EQ(wide.unrepresentable, 3u);
 }
 
-TEST_F(TextEncodingTest, Utf8ExportCarriesAByteOrderMark) {
-    EXPECT_EQ(EncodeUtf8WithBom("\xE9", locale), "\xEF\xBB\xBF\xC3\xA9");
-}
-
 }  // namespace
 }  // namespace kv
