@@ -88,6 +88,14 @@ TEST_F(ReportLayoutTest, FontSizeLimits) {
     EXPECT_EQ(ClampReportFontSize(45), 30);
 }
 
+TEST_F(ReportLayoutTest, TheFrameLiesHalfAnInchInsideThePaper) {
+    const ReportFrame frame = FrameOfPaper(5100, 6600, 600, 300);
+    EXPECT_EQ(frame.left, 300);
+    EXPECT_EQ(frame.top, 150);
+    EXPECT_EQ(frame.right, 4800);
+    EXPECT_EQ(frame.bottom, 6450);
+}
+
 TEST_F(ReportLayoutTest, HeaderHasTheDateTitleAndPageNOfN) {
     EXPECT_EQ(FormatReportDate({2026, 3, 0, 5, 0, 0, 0, 0}), "March 05, 2026");
     options.title = "Kelvandor - Secrets.kv";
