@@ -49,5 +49,6 @@ void RunFileBenchmarks(const BenchOptions& options);
 void RunUndoBenchmarks(const BenchOptions& options);
 void RunSearchSortBenchmarks(const BenchOptions& options);
 void RunGeneratorBenchmarks(const BenchOptions& options);
+void RunTransferBenchmarks(const BenchOptions& options);
 
 }  // namespace kv::bench

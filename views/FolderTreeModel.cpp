@@ -186,6 +186,25 @@ NodeId FolderTreeModel::NextWithin(NodeId node, NodeId top) const {
     return 0;
 }
 
+std::vector<NodeId> FolderTreeModel::SiblingsFirstOrder() const {
+    std::vector<NodeId> order;
+    order.reserve(count_);
+    // Each node pushes its first child and then its next sibling, so the
+    // sibling's whole walk comes before the child's.
+    std::vector<NodeId> pending{First()};
+    while (!pending.empty()) {
+        const NodeId node = pending.back();
+        pending.pop_back();
+        if (node == 0) continue;
+        order.push_back(node);
+        const Node& n = At(node);
+        const std::vector<NodeId>& siblings = At(n.parent).children;
+        pending.push_back(n.children.empty() ? 0 : n.children.front());
+        pending.push_back(n.position + 1 < siblings.size() ? siblings[n.position + 1] : 0);
+    }
+    return order;
+}
+
 std::vector<FolderVisit> FolderTreeModel::PreOrder(NodeId top) const {
     std::vector<FolderVisit> visits;
     if (!IsNode(top)) return visits;

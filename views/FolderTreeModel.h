@@ -87,6 +87,11 @@ public:
     // `top` and the nodes below it in pre-order (the whole tree for the root).
     std::vector<FolderVisit> PreOrder(NodeId top) const;
 
+    // Every node in the order in which the export and import pages walk their
+    // trees: a node, then its later siblings with everything below them, then
+    // its own children the same way.
+    std::vector<NodeId> SiblingsFirstOrder() const;
+
 private:
     // Where the first child with a label stands, and how many children have it.
     struct LabelEntry {

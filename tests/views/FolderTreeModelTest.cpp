@@ -100,6 +100,14 @@ TEST(FolderTreeModelTest, BuildReplacesTheWholeTree) {
     EXPECT_EQ(model.Count(), 0u);
 }
 
+TEST(FolderTreeModelTest, SiblingsFirstOrderWritesLaterSiblingsBeforeSubFolders) {
+    FolderTreeModel model;
+    model.Build(MakeFolders({"Top1", "Top1~C1", "Top1~C2", "Top2", "Top2~D1", "Top1~C1~G"}));
+    EXPECT_EQ(Labels(model, model.SiblingsFirstOrder()),
+              (std::vector<std::string>{"Top1", "Top2", "D1", "C1", "C2", "G"}));
+    EXPECT_TRUE(FolderTreeModel().SiblingsFirstOrder().empty());
+}
+
 TEST(FolderTreeModelTest, NextWalksInPreOrder) {
     FolderTreeModel model;
     const NodeId a = model.AddChild(kRoot, "A", 0);
