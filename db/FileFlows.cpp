@@ -52,7 +52,6 @@ bool FileFlows::NewFile() {
     const std::string proposal = host_.ProgramFolder() + kDefaultFileName;
     if (db_.FilePath.empty() && !files_.Exists(proposal)) request.fileName = proposal;
     std::optional<SelectPasswordResult> chosen = ui_.SelectPassword(request);
-    SecureWipe(request.password);
     if (!chosen) return false;
     // The current file is saved first, still under its own password; a
     // failed save keeps it open with its changes.
@@ -63,8 +62,7 @@ bool FileFlows::NewFile() {
     const std::string previousReminder = db_.ReminderPhrase;
     const std::int32_t previousEncrypt = db_.EncryptFiles;
     db_.FilePath = chosen->fileName;
-    db_.MasterPassword = chosen->password;
-    SecureWipe(chosen->password);
+    db_.MasterPassword = std::move(chosen->password);
     db_.ReminderPhrase = chosen->reminder;
     db_.EncryptFiles = chosen->protect ? 1 : 0;
     // The new file could not be made or read: the open file stays the open file.
@@ -185,10 +183,8 @@ bool FileFlows::ChangeMasterPassword() {
     request.protect = db_.EncryptFiles == 1;
     request.changeMode = true;
     std::optional<SelectPasswordResult> chosen = ui_.SelectPassword(request);
-    SecureWipe(request.password);
     if (!chosen) return false;
-    db_.MasterPassword = chosen->password;
-    SecureWipe(chosen->password);
+    db_.MasterPassword = std::move(chosen->password);
     db_.ReminderPhrase = chosen->reminder;
     db_.EncryptFiles = db_.MasterPassword.empty() ? 0 : 1;
     db_.Modified = true;

@@ -33,7 +33,7 @@ LoadOutcome LoadWithFreshHistories(PasswordDatabase& db, FileUi& ui, FileSystem&
 struct SelectPasswordRequest {
     std::string title;     // empty keeps the dialog's own caption
     std::string fileName;
-    std::string password;
+    SecretString password;
     std::string reminder;
     bool protect = true;   // the protection box starts ticked
     bool changeMode = false;
@@ -42,7 +42,7 @@ struct SelectPasswordRequest {
 // What it ends with on OK.
 struct SelectPasswordResult {
     std::string fileName;  // with ".kv" and the program's folder added as needed
-    std::string password;  // empty when protection is off
+    SecretString password;  // empty when protection is off
     std::string reminder;
     bool protect = false;
     bool openExisting = false;

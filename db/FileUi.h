@@ -5,6 +5,7 @@
 #include <string>
 
 #include "db/Verifier.h"
+#include "platform/SecretString.h"
 
 namespace kv {
 
@@ -21,7 +22,7 @@ struct PasswordAnswer {
         OtherFile,  // the user chose another file: `path`
     };
     Outcome outcome = Outcome::Cancelled;
-    std::string password;
+    SecretString password;
     std::string path;
 };
 

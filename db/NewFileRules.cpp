@@ -61,7 +61,7 @@ std::optional<SelectPasswordResult> AcceptSelectPassword(const SelectPasswordInp
     }
     SelectPasswordResult result;
     result.fileName = name.path;
-    result.password = input.protect ? input.password : std::string();
+    if (input.protect) result.password = input.password;
     result.reminder = input.reminder;
     result.protect = input.protect;
     result.openExisting = input.openExisting;

@@ -31,8 +31,8 @@ CheckedFileName CheckNewFileName(const std::string& typed, const std::string& pr
 // What the dialog's fields hold when OK is pressed.
 struct SelectPasswordInput {
     bool protect = false;
-    std::string password;
-    std::string confirmation;
+    SecretString password;
+    SecretString confirmation;
     std::string reminder;
     std::string fileName;
     bool changeMode = false;

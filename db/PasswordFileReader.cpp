@@ -196,8 +196,7 @@ CPasswordFile::LoadResult CPasswordFile::CheckVerifier(const Verifier& stored) {
     PasswordAnswer answer = ui_.AskPassword(prompt);
     switch (answer.outcome) {
         case PasswordAnswer::Outcome::Accepted:
-            db_.MasterPassword = answer.password;
-            SecureWipe(answer.password);
+            db_.MasterPassword = std::move(answer.password);
             return LoadResult::Loaded;
         case PasswordAnswer::Outcome::OtherFile:
             db_.FilePath = answer.path;
@@ -205,7 +204,6 @@ CPasswordFile::LoadResult CPasswordFile::CheckVerifier(const Verifier& stored) {
         case PasswordAnswer::Outcome::Cancelled:
             break;
     }
-    SecureWipe(answer.password);
     return LoadResult::Failed;
 }
 

@@ -38,6 +38,7 @@ class SecretString {
 public:
     SecretString() = default;
     explicit SecretString(std::string_view text) : text_(text) {}
+    explicit SecretString(const char* text) : text_(text) {}
     // Takes the text over and wipes the plain string it came in.
     explicit SecretString(std::string&& text) : text_(text) { SecureWipe(text); }
     SecretString(SecretString&& other) noexcept : text_(std::move(other.text_)) { other.WipeAll(); }
@@ -60,6 +61,9 @@ public:
         Assign(text);
         return *this;
     }
+    SecretString& operator=(const char* text) { return *this = std::string_view(text); }
+    // Takes a plain string over, wiping it: a temporary holds no copy.
+    SecretString& operator=(std::string&& text) { return *this = SecretString(std::move(text)); }
     ~SecretString() { WipeAll(); }
 
     // An empty text with room for `capacity` characters, for a text whose
@@ -80,7 +84,8 @@ public:
     }
     void Assign(std::string_view text) {
         WipeAll();
-        text_.assign(text);
+        text_.clear();
+        text_.append(text.data(), text.size());
     }
     void Clear() { Assign({}); }
     // Cuts the text to at most `size` characters, wiping what is cut off.

@@ -23,7 +23,7 @@ CEnterPasswordDlg::CEnterPasswordDlg(const PasswordPrompt& prompt, const std::st
       lockMode_(lockMode),
       attempts_(prompt.verifier) {}
 
-CEnterPasswordDlg::~CEnterPasswordDlg() { SecureWipe(password_); }
+CEnterPasswordDlg::~CEnterPasswordDlg() = default;
 
 const ui::MessageMap<CEnterPasswordDlg>& CEnterPasswordDlg::Messages() {
     static const auto map = ui::MessageMap<CEnterPasswordDlg>()

@@ -21,7 +21,7 @@ public:
                       bool lockMode = false);
     ~CEnterPasswordDlg() override;
 
-    const std::string& password() const { return password_; }
+    const SecretString& password() const { return password_; }
     const std::string& chosenFile() const { return chosenFile_; }
 
     static const ui::MessageMap<CEnterPasswordDlg>& Messages();
@@ -42,7 +42,7 @@ private:
     FileFlowUi& ui_;
     bool lockMode_;
     PasswordAttempts attempts_;
-    std::string password_;
+    SecretString password_;
     std::string chosenFile_;
 };
 

@@ -37,10 +37,10 @@ bool CSelectPasswordDlg::OnInitDialog() {
     }
     if (!proposal_.empty()) request_.fileName = proposal_;
     if (!request_.password.empty()) {
-        SetItemText(IDC_PASSWORD, request_.password);
-        SetItemText(IDC_PASSWORD_CONFIRM, request_.password);
+        SetDlgItemTextA(hwnd(), IDC_PASSWORD, request_.password.c_str());
+        SetDlgItemTextA(hwnd(), IDC_PASSWORD_CONFIRM, request_.password.c_str());
         SetItemText(IDC_REMINDER, request_.reminder);
-        SecureWipe(request_.password);
+        request_.password.Clear();
     }
     SetItemText(IDC_FILE_NAME, request_.fileName);
     if (!request_.title.empty()) SetText(request_.title);
@@ -119,8 +119,6 @@ void CSelectPasswordDlg::OnOK() {
     input.openExisting = openExisting_;
     input.createDefaultFolders = IsChecked(IDC_CREATE_DEFAULT_FOLDERS);
     result_ = AcceptSelectPassword(input, programFolder_, files_, ui_);
-    SecureWipe(input.password);
-    SecureWipe(input.confirmation);
     if (result_) {
         EndDialog(IDOK);
     } else {

@@ -140,7 +140,7 @@ TEST(FileFlowsLoadTest, ALoadIsExclusiveWhileItsPromptIsOpen) {
     ReenteringUi ui;
     PasswordDatabase db;
     const auto flows = [&] { return FileFlows(db, ui, host, fs, locale); };
-    ui.selections.push_back(SelectPasswordResult{"C:\\Data\\Five.kv", "pw", "", true, false, true});
+    ui.selections.push_back(SelectPasswordResult{"C:\\Data\\Five.kv", SecretString("pw"), "", true, false, true});
     ASSERT_TRUE(flows().NewFile());
     host.walk = FoldersInArrayOrder(db);
     ASSERT_EQ(flows().SaveDatabase(false, false), SaveOutcome::Saved);

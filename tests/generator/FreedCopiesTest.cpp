@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "generator/PasswordGenerator.h"
-#include "platform/SecureWipe.h"
 #include "tests/generator/TestRandom.h"
 #include "tests/support/FreedCopies.h"
 
