@@ -18,7 +18,7 @@ public:
     Value Text(const std::string& ansi) const {
         // Every byte of the ANSI code page has a UTF-8 form; a system code page
         // that refuses one still shows the byte rather than losing the text.
-        std::optional<std::string> utf8 = locale_.AnsiToUtf8(ansi);
+        std::optional<SecretString> utf8 = locale_.AnsiToUtf8(ansi);
         return utf8 ? Value::String(std::move(*utf8)) : Value::String(SecretString(ansi));
     }
 
@@ -104,14 +104,12 @@ public:
 
     bool Text(const Value& v, const std::string& where, std::string& out) {
         if (!Expect(v, Value::Kind::String, where)) return false;
-        std::optional<std::string> ansi = locale_.Utf8ToAnsi(v.string());
+        const std::optional<SecretString> ansi = locale_.Utf8ToAnsi(v.string());
         if (!ansi) return Fail(where, "the text cannot be written in the ANSI code page");
-        if (ansi->find('\0') != std::string::npos) {
-            SecureWipe(*ansi);
+        if (ansi->view().find('\0') != std::string_view::npos) {
             return Fail(where, "the text contains a zero character");
         }
-        SecureWipe(out);
-        out = std::move(*ansi);
+        out.assign(ansi->view());
         return true;
     }
 

@@ -125,12 +125,12 @@ bool ReadPassword(SecretString& password, std::string& error) {
         error = "no password on standard input";
         return false;
     }
-    std::optional<std::string> ansi = SystemLocale().Utf8ToAnsi(line.view());
+    std::optional<SecretString> ansi = SystemLocale().Utf8ToAnsi(line.view());
     if (!ansi) {
         error = "the password cannot be written in the ANSI code page";
         return false;
     }
-    password = SecretString(std::move(*ansi));
+    password = std::move(*ansi);
     return true;
 }
 
@@ -159,10 +159,10 @@ int Info(const LoadedFile& loaded) {
         ++folders;
         records += folder.records.size();
     }
-    const std::optional<std::string> reminder = SystemLocale().AnsiToUtf8(loaded.db.ReminderPhrase);
+    const std::optional<SecretString> reminder = SystemLocale().AnsiToUtf8(loaded.db.ReminderPhrase);
     std::cout << "version: " << (loaded.version.empty() ? "(none)" : loaded.version) << "\n"
               << "protected: " << (loaded.db.EncryptFiles != 0 ? "yes" : "no") << "\n"
-              << "reminder: " << reminder.value_or(loaded.db.ReminderPhrase) << "\n"
+              << "reminder: " << (reminder ? reminder->view() : std::string_view(loaded.db.ReminderPhrase)) << "\n"
               << "folders: " << folders << "\n"
               << "records: " << records << "\n";
     return kExitOk;

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/SecretString.h"
 #include "platform/SystemTime.h"
 
 namespace kv {
@@ -25,9 +26,11 @@ public:
     virtual SystemTime LocalNow() const = 0;
 
     // Converts between the ANSI code page and UTF-8; nothing when the text
-    // cannot be represented in the target encoding.
-    virtual std::optional<std::string> AnsiToUtf8(std::string_view ansi) const = 0;
-    virtual std::optional<std::string> Utf8ToAnsi(std::string_view utf8) const = 0;
+    // cannot be represented in the target encoding. The texts converted are
+    // mostly the records' secrets, so the result and every buffer used on the
+    // way are wiped when let go.
+    virtual std::optional<SecretString> AnsiToUtf8(std::string_view ansi) const = 0;
+    virtual std::optional<SecretString> Utf8ToAnsi(std::string_view utf8) const = 0;
 };
 
 // The locale of the platform the program runs on.

@@ -15,12 +15,15 @@ SYSTEMTIME ToWin32(const SystemTime& t) {
     return s;
 }
 
-std::optional<std::wstring> Widen(UINT codePage, DWORD flags, std::string_view text) {
-    if (text.empty()) return std::wstring();
+// Wide text whose buffers are wiped: it holds the secrets being converted.
+using WipedWide = std::basic_string<wchar_t, std::char_traits<wchar_t>, WipingAllocator<wchar_t>>;
+
+std::optional<WipedWide> Widen(UINT codePage, DWORD flags, std::string_view text) {
+    if (text.empty()) return WipedWide();
     const int size = static_cast<int>(text.size());
     const int length = MultiByteToWideChar(codePage, flags, text.data(), size, nullptr, 0);
     if (length <= 0) return std::nullopt;
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    WipedWide wide(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(codePage, flags, text.data(), size, wide.data(), length);
     return wide;
 }
@@ -56,21 +59,21 @@ public:
         return t;
     }
 
-    std::optional<std::string> AnsiToUtf8(std::string_view ansi) const override {
-        const std::optional<std::wstring> wide = Widen(CP_ACP, 0, ansi);
+    std::optional<SecretString> AnsiToUtf8(std::string_view ansi) const override {
+        const std::optional<WipedWide> wide = Widen(CP_ACP, 0, ansi);
         if (!wide) return std::nullopt;
         return Narrow(CP_UTF8, *wide, false);
     }
 
-    std::optional<std::string> Utf8ToAnsi(std::string_view utf8) const override {
-        const std::optional<std::wstring> wide = Widen(CP_UTF8, MB_ERR_INVALID_CHARS, utf8);
+    std::optional<SecretString> Utf8ToAnsi(std::string_view utf8) const override {
+        const std::optional<WipedWide> wide = Widen(CP_UTF8, MB_ERR_INVALID_CHARS, utf8);
         if (!wide) return std::nullopt;
         return Narrow(CP_ACP, *wide, true);
     }
 
 private:
-    static std::optional<std::string> Narrow(UINT codePage, const std::wstring& wide, bool exact) {
-        if (wide.empty()) return std::string();
+    static std::optional<SecretString> Narrow(UINT codePage, const WipedWide& wide, bool exact) {
+        if (wide.empty()) return SecretString();
         const int size = static_cast<int>(wide.size());
         const DWORD flags = exact ? WC_NO_BEST_FIT_CHARS : 0;
         BOOL usedDefault = FALSE;
@@ -78,8 +81,9 @@ private:
         const int length =
             WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, usedDefaultOut);
         if (length <= 0 || usedDefault) return std::nullopt;
-        std::string text(static_cast<std::size_t>(length), '\0');
-        WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(), length, nullptr, nullptr);
+        SecretString text = SecretString::WithCapacity(static_cast<std::size_t>(length));
+        text.buffer().resize(static_cast<std::size_t>(length));
+        WideCharToMultiByte(codePage, flags, wide.data(), size, text.buffer().data(), length, nullptr, nullptr);
         return text;
     }
 };

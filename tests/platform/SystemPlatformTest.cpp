@@ -80,10 +80,12 @@ TEST(SystemLocaleTest, CompareIgnoresCase) {
 
 TEST(SystemLocaleTest, AnsiCodePageRoundTrip) {
     const Locale& locale = SystemLocale();
-    const std::optional<std::string> utf8 = locale.AnsiToUtf8("caf\xE9 \x80");
+    const std::optional<SecretString> utf8 = locale.AnsiToUtf8("caf\xE9 \x80");
     ASSERT_TRUE(utf8.has_value());
-    EXPECT_EQ(*utf8, "caf\xC3\xA9 \xE2\x82\xAC");
-    EXPECT_EQ(locale.Utf8ToAnsi(*utf8), std::optional<std::string>("caf\xE9 \x80"));
+    EXPECT_EQ(utf8->view(), "caf\xC3\xA9 \xE2\x82\xAC");
+    const std::optional<SecretString> back = locale.Utf8ToAnsi(*utf8);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->view(), "caf\xE9 \x80");
     EXPECT_FALSE(locale.Utf8ToAnsi("\xE4\xB8\xAD").has_value());
 }
 
