@@ -8,6 +8,7 @@
 #include "cli/CliUi.h"
 #include "cli/DatabaseJson.h"
 #include "cli/SecretInput.h"
+#include "cli/TransferCommands.h"
 #include "db/PasswordFile.h"
 #include "generator/PasswordStrength.h"
 #include "platform/FileSystem.h"
@@ -26,11 +27,25 @@ const char kUsage[] =
     "  create --json IN FILE      writes a version-7 file from such JSON (IN may be - for\n"
     "                             standard input); an existing FILE is replaced only with --force\n"
     "  verify FILE                reads the file whole; exit status 0 only when that succeeded\n"
+    "  export FILE --csv OUT      writes records as comma-separated text (RFC 4180)\n"
+    "  import FILE --csv IN --folder PATH (--order N,... | --order-from-heading)\n"
+    "  import FILE --passcards IN --folder PATH\n"
+    "                             adds the records of a comma-separated text or of a PassCard\n"
+    "                             list to a folder; the file is saved only when records came in\n"
     "\n"
     "Options:\n"
     "  --password-stdin           read the master password as one line from standard input\n"
     "  --json IN                  the JSON document to create the file from\n"
     "  --force                    let create replace an existing file\n"
+    "  --folders PATH,...         export only these folders (paths as dump shows them)\n"
+    "  --fields N,...             export these fields (0 to 13), in this order; all by default\n"
+    "  --folder-names             export a first column with each record's folder\n"
+    "  --heading                  export a first line with the column names\n"
+    "  --utf8                     export UTF-8 with a byte-order mark instead of the ANSI code page\n"
+    "  --folder PATH              the folder the import adds to\n"
+    "  --order N,...              the field (0 to 13, -1 to skip) of each column of the import file\n"
+    "  --order-from-heading       take the order from the file's first line, which is then skipped\n"
+    "  --skip N                   leave out the first N lines of the import file\n"
     "  --help                     this text\n"
     "\n"
     "Texts are UTF-8 here and in the ANSI code page in the file. The file keeps the two\n"
@@ -47,6 +62,7 @@ struct Options {
     bool passwordFromStdin = false;
     bool force = false;
     bool help = false;
+    TransferOptions transfer;
 };
 
 int Error(const std::string& message) {
@@ -63,7 +79,9 @@ int UsageError(const std::string& message) {
 bool ParseArguments(const std::vector<std::string>& args, Options& options, std::string& error) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--password-stdin") {
+        if (TakeTransferOption(args, i, options.transfer, error)) {
+            if (!error.empty()) return false;
+        } else if (arg == "--password-stdin") {
             options.passwordFromStdin = true;
         } else if (arg == "--force") {
             options.force = true;
@@ -93,7 +111,7 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
         return false;
     }
     if (options.command != "info" && options.command != "dump" && options.command != "create" &&
-        options.command != "verify") {
+        options.command != "verify" && options.command != "export" && options.command != "import") {
         error = "unknown command " + options.command;
         return false;
     }
@@ -109,6 +127,8 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
         error = "--json belongs to create";
         return false;
     }
+    error = CheckTransferOptions(options.command, options.transfer);
+    if (!error.empty()) return false;
     if (options.passwordFromStdin && options.jsonInput == "-") {
         error = "the password and the JSON cannot both come from standard input";
         return false;
@@ -139,14 +159,15 @@ struct LoadedFile {
     std::string version;
 };
 
-bool Load(const Options& options, LoadedFile& loaded, std::string& error) {
+// The master password is kept only for a command that saves the file again.
+bool Load(const Options& options, LoadedFile& loaded, std::string& error, bool keepPassword = false) {
     loaded.db.FilePath = options.file;
     if (options.passwordFromStdin && !ReadPassword(loaded.db.MasterPassword, error)) return false;
     CliUi ui(options.passwordFromStdin);
     CPasswordFile file(loaded.db, ui, SystemFileSystem(), SystemLocale());
     const bool ok = file.LoadFile();
     loaded.version = file.Version();
-    loaded.db.MasterPassword.Clear();
+    if (!keepPassword || !ok) loaded.db.MasterPassword.Clear();
     if (!ok) error = ui.error().empty() ? options.file + ": the file could not be read" : ui.error();
     return ok;
 }
@@ -214,6 +235,27 @@ int Create(const Options& options) {
     return kExitOk;
 }
 
+// The records come into the loaded file, which is saved only when they did.
+int Import(const Options& options) {
+    std::string error;
+    LoadedFile loaded;
+    if (!Load(options, loaded, error, true)) return Error(error);
+    std::string summary;
+    const bool imported =
+        ImportFromFile(loaded.db, options.transfer, SystemFileSystem(), SystemLocale(), summary, error);
+    if (!summary.empty()) std::cout << summary << "\n";
+    if (!imported) {
+        loaded.db.MasterPassword.Clear();
+        return Error(error + ": " + options.file + " is left as it was");
+    }
+    CliUi ui(false);
+    CPasswordFile file(loaded.db, ui, SystemFileSystem(), SystemLocale());
+    const bool saved = file.SaveFile(FoldersInArrayOrder(loaded.db));
+    loaded.db.MasterPassword.Clear();
+    if (!saved) return Error(ui.error().empty() ? options.file + ": not written" : ui.error());
+    return kExitOk;
+}
+
 int Run(const std::vector<std::string>& args) {
     Options options;
     std::string error;
@@ -223,9 +265,14 @@ int Run(const std::vector<std::string>& args) {
         return kExitOk;
     }
     if (options.command == "create") return Create(options);
+    if (options.command == "import") return Import(options);
     LoadedFile loaded;
     if (!Load(options, loaded, error)) return Error(error);
     if (options.command == "info") return Info(loaded);
+    if (options.command == "export") {
+        if (!ExportToFile(loaded.db, options.transfer, SystemFileSystem(), SystemLocale(), error)) return Error(error);
+        return kExitOk;
+    }
     if (options.command == "dump") {
         std::cout << json::Write(DatabaseToJson(loaded.db, loaded.version, SystemLocale())).view();
         return kExitOk;
