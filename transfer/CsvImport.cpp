@@ -94,18 +94,19 @@ ImportResult ImportCsv(std::string bytes, const ImportOptions& options, const Lo
             result.skipped.push_back({row.line, SkipReason::UnclosedQuote});
             continue;
         }
-        Record record;
+        // Filled where it stands in the result, so no record is moved.
+        Record& record = result.records.emplace_back();
         const std::size_t columns = std::min(row.fields.size(), options.order.size());
         for (std::size_t i = 0; i < columns; ++i) {
             const int field = options.order[i];
             if (field >= 0 && field < kFieldCount) record.fields[field] = std::move(row.fields[i]);
         }
         if (IsEntirelyEmpty(record)) {
+            result.records.pop_back();
             result.skipped.push_back({row.line, SkipReason::NoValues});
             continue;
         }
         StoreDates(record, options.parseDate);
-        result.records.push_back(std::move(record));
     }
     return result;
 }
