@@ -1,6 +1,7 @@
 // The locale of Windows: the thread's short date format, the ANSI code page.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/Locale.h"
@@ -23,7 +24,12 @@ std::optional<WipedWide> Widen(UINT codePage, DWORD flags, std::string_view text
     const int size = static_cast<int>(text.size());
     const int length = MultiByteToWideChar(codePage, flags, text.data(), size, nullptr, 0);
     if (length <= 0) return std::nullopt;
-    WipedWide wide(static_cast<std::size_t>(length), L'\0');
+    // Always on the heap, where the allocator wipes it: the string's inline
+    // buffer would be left on the stack as it is.
+    constexpr std::size_t kBeyondInline = 16;
+    WipedWide wide;
+    wide.reserve(std::max<std::size_t>(static_cast<std::size_t>(length), kBeyondInline));
+    wide.resize(static_cast<std::size_t>(length));
     MultiByteToWideChar(codePage, flags, text.data(), size, wide.data(), length);
     return wide;
 }
