@@ -18,6 +18,10 @@ public:
     // not set or cannot be shown.
     virtual std::string FormatShortDate(const SystemTime& date) const = 0;
 
+    // The date and time a text names in the user's format; the all-zero date
+    // when it is empty or names none.
+    virtual SystemTime ParseDateTime(std::string_view text) const = 0;
+
     // Compares two texts of the ANSI code page without regard to case:
     // negative, zero or positive.
     virtual int CompareNoCase(std::string_view a, std::string_view b) const = 0;

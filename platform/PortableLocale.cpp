@@ -20,6 +20,8 @@ public:
                std::to_string(date.wYear);
     }
 
+    SystemTime ParseDateTime(std::string_view text) const override { return ParseShortDate(text); }
+
     int CompareNoCase(std::string_view a, std::string_view b) const override {
         const std::size_t common = a.size() < b.size() ? a.size() : b.size();
         for (std::size_t i = 0; i < common; ++i) {

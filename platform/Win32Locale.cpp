@@ -1,5 +1,6 @@
 // The locale of Windows: the thread's short date format, the ANSI code page.
 #include <windows.h>
+#include <oleauto.h>
 
 #include <algorithm>
 #include <cstring>
@@ -46,6 +47,22 @@ public:
         char text[128] = {};
         if (GetDateFormatA(GetThreadLocale(), 0, &s, format, text, sizeof text) == 0) return {};
         return text;
+    }
+
+    // As the system reads dates typed by the user: the user's order of day,
+    // month and year, month names, an optional time.
+    SystemTime ParseDateTime(std::string_view text) const override {
+        // The system's declaration takes the text as writable.
+        std::optional<WipedWide> wide = Widen(CP_ACP, 0, text);
+        DATE date = 0;
+        SYSTEMTIME s{};
+        if (!wide || wide->empty() || FAILED(VarDateFromStr(wide->data(), LOCALE_USER_DEFAULT, 0, &date)) ||
+            !VariantTimeToSystemTime(date, &s)) {
+            return {};
+        }
+        SystemTime t;
+        std::memcpy(static_cast<void*>(&t), &s, sizeof t);
+        return IsValidDateTime(t) ? t : SystemTime{};
     }
 
     int CompareNoCase(std::string_view a, std::string_view b) const override {

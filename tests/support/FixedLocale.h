@@ -15,6 +15,8 @@ public:
         return std::to_string(date.wMonth) + "/" + std::to_string(date.wDay) + "/" +
                std::to_string(date.wYear);
     }
+    SystemTime ParseDateTime(std::string_view text) const override { return ParseShortDate(text); }
+
     int CompareNoCase(std::string_view a, std::string_view b) const override {
         return SystemLocale().CompareNoCase(a, b);
     }
