@@ -14,14 +14,14 @@ void CEditorView::OpenTransferSheet(CImportExportPropSheet::StartPage start) {
     if (app.Database.FilePath.empty()) return;
     // What is being typed is stored first, so that the export holds it.
     grid_->CommitEditor();
-    TransferContext context{app.Database, CurrentFieldNames(app.Settings), SystemFileSystem(), SystemLocale(),
-                            ui::ProgramFolder()};
-    context.choose = transferChooser_;
     bool imported = false;
-    context.imported = [&](const std::string& label, const std::vector<Folder>& before) {
+    const auto recordUndo = [&](const std::string& label, const std::vector<Folder>& before) {
         app.Undo.PushUndo(label, false, before, tree_->Walk());
         imported = true;
     };
+    TransferContext context{app.Database,       CurrentFieldNames(app.Settings), SystemFileSystem(),
+                            SystemLocale(),     ui::ProgramFolder(),             transferChooser_,
+                            recordUndo};
     CImportExportPropSheet sheet(context);
     sheet.DoModal(GetAncestor(hwnd(), GA_ROOT), start);
     if (!imported) return;

@@ -126,9 +126,6 @@ protected:
         hit.pt = box;
         SendMessageA(tree, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
         ASSERT_TRUE(hit.flags & TVHT_ONITEMSTATEICON);
-        POINT screen = box;
-        ClientToScreen(tree, &screen);
-        SetCursorPos(screen.x, screen.y);
         PostMessageA(tree, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(box.x, box.y));
         PostMessageA(tree, WM_LBUTTONUP, 0, MAKELPARAM(box.x, box.y));
         Pump(100);
@@ -324,7 +321,7 @@ TEST_F(TransferSheetTest, ExportWritesTheChosenFoldersAndFieldsToTheFile) {
     options.heading = true;
     options.utf8 = true;
     EXPECT_EQ(bytes, ExportCsv(app_->Database, options, CurrentFieldNames(app_->Settings), SystemLocale()));
-    EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF" "Folder,\"Site\",\"Password\"\r\n", 0), 0u);
+    EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF\"Folder\",\"Site\",\"Password\"\r\n", 0), 0u);
     EXPECT_NE(bytes.find("\"Web\\Mail\",\"Web~Mail\""), std::string::npos);
     EXPECT_NE(bytes.find("\"Bank \"\"A\"\"\",\"pa,ss\r\nword \xC3\xA9\""), std::string::npos);
     EXPECT_EQ(bytes.find("News"), std::string::npos);
@@ -344,12 +341,12 @@ TEST_F(TransferSheetTest, AnExportThatCannotCreateItsFileSaysSoAndWritesNothing)
 TEST_F(TransferSheetTest, ImportFromAHeadingFillsTheFolderAndOneUndoTakesItBack) {
     CEditorDlg& editor = StartOn({"Web", "Bank"});
     const Folder before = FolderNamed("Bank");
-    WriteText(PathOf("in.csv"), "Title,Login,Password,Extra\r\nMail,alice,\"p,1\",x\r\nShop,bob,p2,y\r\n");
+    WriteText(PathOf("in.csv"), "Title,Login,Password,Extra,Date expires\r\nMail,alice,\"p,1\",x,5/17/2024\r\nShop,bob,p2,y,soon\r\n");
     chosen_ = PathOf("in.csv");
     RunSheet(editor, ID_IMPORT, [&](HWND, HWND page) {
         Click(page, IDC_ORDER_FROM_HEADING);
         EXPECT_EQ(ListTexts(page, IDC_ORDER_LIST),
-                  (std::vector<std::string>{"Description", "Username", "Password", "Skip field"}));
+                  (std::vector<std::string>{"Description", "Username", "Password", "Skip field", "Date expires"}));
         EXPECT_TRUE(IsDlgButtonChecked(page, IDC_SKIP_LINES));
         EXPECT_EQ(ItemText(page, IDC_SKIP_COUNT), "1");
         EXPECT_TRUE(Enabled(page, IDC_TRANSFER_FILE));
@@ -369,6 +366,12 @@ TEST_F(TransferSheetTest, ImportFromAHeadingFillsTheFolderAndOneUndoTakesItBack)
     EXPECT_EQ(bank.records[1].fields[1], "alice");
     EXPECT_EQ(bank.records[1].fields[2], "p,1");
     EXPECT_EQ(bank.records[2].fields[2], "p2");
+    // Dates are read as the user's locale writes them; text it cannot read stays text only.
+    EXPECT_EQ(bank.records[1].dateExpires.wYear, 2024);
+    EXPECT_EQ(bank.records[1].dateExpires.wMonth, 5);
+    EXPECT_EQ(bank.records[1].dateExpires.wDay, 17);
+    EXPECT_EQ(bank.records[2].fields[10], "soon");
+    EXPECT_FALSE(IsDateSet(bank.records[2].dateExpires));
     EXPECT_EQ(FolderNamed("Web").records.size(), 1u);
     EXPECT_TRUE(app_->Database.Modified);
     EXPECT_EQ(app_->Undo.Count(), 1);

@@ -11,6 +11,11 @@ UINT StateOf(bool ticked) { return INDEXTOSTATEIMAGEMASK(ticked ? 2u : 1u); }
 void FolderCheckTree::Fill(HWND tree, const std::vector<Folder>& folders, bool ticked) {
     view_.Attach(tree);
     view_.DeleteAll();
+    // Setting the style anew makes the tree create its box images now; made
+    // later, they would clear every box already ticked.
+    const LONG_PTR style = GetWindowLongPtrA(tree, GWL_STYLE);
+    SetWindowLongPtrA(tree, GWL_STYLE, style & ~static_cast<LONG_PTR>(TVS_CHECKBOXES));
+    SetWindowLongPtrA(tree, GWL_STYLE, style | TVS_CHECKBOXES);
     model_.Build(folders);
     items_.assign(1, TVI_ROOT);
     // Breadth first, so that every parent has its item before its children.
@@ -32,12 +37,14 @@ void FolderCheckTree::Fill(HWND tree, const std::vector<Folder>& folders, bool t
         view_.Select(first);
         view_.EnsureVisible(first);
     }
+    Remember();
 }
 
-void FolderCheckTree::CheckAll(bool ticked) const {
+void FolderCheckTree::CheckAll(bool ticked) {
     for (std::size_t node = 1; node < items_.size(); ++node) {
         if (items_[node] != nullptr) SetChecked(items_[node], ticked);
     }
+    Remember();
 }
 
 bool FolderCheckTree::IsChecked(HTREEITEM item) const {
@@ -68,19 +75,25 @@ int FolderCheckTree::FirstCheckedFolder() const {
     return folders.empty() ? -1 : folders.front();
 }
 
-void FolderCheckTree::TickOnly(HTREEITEM item) const {
+void FolderCheckTree::TickOnly(HTREEITEM item) {
     for (std::size_t node = 1; node < items_.size(); ++node) {
         if (items_[node] != nullptr) SetChecked(items_[node], items_[node] == item);
     }
+    Remember();
 }
 
-HTREEITEM FolderCheckTree::CheckBoxUnderCursor() const {
-    const DWORD position = GetMessagePos();
-    TVHITTESTINFO hit{};
-    hit.pt = POINT{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
-    ScreenToClient(view_.hwnd(), &hit.pt);
-    HTREEITEM item = reinterpret_cast<HTREEITEM>(view_.Send(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-    return (hit.flags & TVHT_ONITEMSTATEICON) != 0 ? item : nullptr;
+void FolderCheckTree::Remember() {
+    ticked_.assign(items_.size(), false);
+    for (std::size_t node = 1; node < items_.size(); ++node) {
+        ticked_[node] = items_[node] != nullptr && IsChecked(items_[node]);
+    }
+}
+
+HTREEITEM FolderCheckTree::ChangedBox() const {
+    for (std::size_t node = 1; node < items_.size(); ++node) {
+        if (items_[node] != nullptr && IsChecked(items_[node]) != ticked_[node]) return items_[node];
+    }
+    return nullptr;
 }
 
 HTREEITEM FolderCheckTree::ItemOf(FolderTreeModel::NodeId node) const {

@@ -19,7 +19,7 @@ public:
     // first folder selected and every box ticked when `ticked`.
     void Fill(HWND tree, const std::vector<Folder>& folders, bool ticked);
 
-    void CheckAll(bool ticked) const;
+    void CheckAll(bool ticked);
     bool IsChecked(HTREEITEM item) const;
     void SetChecked(HTREEITEM item, bool ticked) const;
 
@@ -31,19 +31,22 @@ public:
     int FirstCheckedFolder() const;
 
     // Ticks `item` and clears every other box: the one-box rule.
-    void TickOnly(HTREEITEM item) const;
+    void TickOnly(HTREEITEM item);
 
-    // The item whose check box lies under the cursor of the message being
-    // handled, or null.
-    HTREEITEM CheckBoxUnderCursor() const;
+    // The item whose box the user changed since the tree last set its boxes
+    // (after a click or a key has been handled), or null.
+    HTREEITEM ChangedBox() const;
 
     HTREEITEM ItemOf(FolderTreeModel::NodeId node) const;
-    const ui::TreeView& view() const { return view_; }
 
 private:
     ui::TreeView view_;
     FolderTreeModel model_;
+    // Remembers every box as it is now, for ChangedBox.
+    void Remember();
+
     std::vector<HTREEITEM> items_;  // by node id
+    std::vector<bool> ticked_;      // by node id, as last set here
 };
 
 }  // namespace kv

@@ -5,6 +5,7 @@
 
 #include "desktop/MessageBox.h"
 #include "transfer/CsvImport.h"
+#include "transfer/ui/LocaleDate.h"
 #include "resources/resource.h"
 
 namespace kv {
@@ -157,6 +158,7 @@ void CImportPage::ImportRecords() {
     ImportOptions options;
     options.order = Order();
     options.skipLines = SkipCount();
+    options.parseDate = ParseUserLocaleDate;
     std::optional<std::string> bytes = ReadFile(*path, kOpenFailed);
     if (!bytes) return;
     ImportResult result = ImportCsv(std::move(*bytes), options, context_.locale);

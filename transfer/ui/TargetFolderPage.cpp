@@ -6,8 +6,8 @@
 namespace kv {
 namespace {
 
-// Posted after a click or a space on a check box, so that it comes after the
-// tree's own change of the box: that box is ticked and every other cleared.
+// Posted after a click or a space in the tree, so that it comes after the
+// tree's own change of a box: that box is ticked and every other cleared.
 constexpr UINT kTickOnlyMessage = WM_APP + 1;
 
 constexpr char kNoTargetText[] = "You must select a folder to import to.";
@@ -30,19 +30,17 @@ bool CTargetFolderPage::OnInitDialog() {
 }
 
 LRESULT CTargetFolderPage::OnTreeClick(NMHDR&) {
-    if (HTREEITEM item = tree_.CheckBoxUnderCursor()) Post(kTickOnlyMessage, 0, reinterpret_cast<LPARAM>(item));
+    Post(kTickOnlyMessage);
     return 0;
 }
 
 LRESULT CTargetFolderPage::OnTreeKey(NMHDR& header) {
-    const auto& key = reinterpret_cast<const NMTVKEYDOWN&>(header);
-    HTREEITEM selected = tree_.view().Selection();
-    if (key.wVKey == VK_SPACE && selected != nullptr) Post(kTickOnlyMessage, 0, reinterpret_cast<LPARAM>(selected));
+    if (reinterpret_cast<const NMTVKEYDOWN&>(header).wVKey == VK_SPACE) Post(kTickOnlyMessage);
     return 0;
 }
 
-LRESULT CTargetFolderPage::OnTickOnly(WPARAM, LPARAM item) {
-    tree_.TickOnly(reinterpret_cast<HTREEITEM>(item));
+LRESULT CTargetFolderPage::OnTickOnly(WPARAM, LPARAM) {
+    if (HTREEITEM changed = tree_.ChangedBox()) tree_.TickOnly(changed);
     return 0;
 }
 

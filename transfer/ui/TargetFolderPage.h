@@ -36,7 +36,7 @@ protected:
 private:
     LRESULT OnTreeClick(NMHDR& header);
     LRESULT OnTreeKey(NMHDR& header);
-    LRESULT OnTickOnly(WPARAM, LPARAM item);
+    LRESULT OnTickOnly(WPARAM, LPARAM);
 
     FolderCheckTree tree_;
 };
