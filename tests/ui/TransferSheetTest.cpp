@@ -43,6 +43,11 @@ void Click(HWND page, int id) {
     Pump(20);
 }
 
+// The texts of a record's fields 0, 1 and 2 (description, user name, password).
+std::vector<std::string> FirstFields(const Record& record) {
+    return {record.fields[0], record.fields[1], record.fields[2]};
+}
+
 bool Enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
 
 std::string ReadAll(const std::string& path) {
@@ -338,9 +343,25 @@ TEST_F(TransferSheetTest, AnExportThatCannotCreateItsFileSaysSoAndWritesNothing)
     EXPECT_NE(shown_[0].text.find(" File: " + PathOf("missing\\out.csv")), std::string::npos);
 }
 
+TEST_F(TransferSheetTest, AnExportOntoAFolderIsRefusedAndLeavesTheFolderAsItWas) {
+    CEditorDlg& editor = StartOn({"Web"});
+    std::filesystem::create_directory(PathOf("taken.csv"));
+    chosen_ = PathOf("taken.csv");
+    RunSheet(editor, ID_EXPORT, [](HWND, HWND page) { Click(page, IDC_TRANSFER_FILE); });
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(shown_[0].text, "Error: Could not open the file. The file is not a plain file (it is a folder, a pipe or a "
+                              "device). File: " + PathOf("taken.csv"));
+    EXPECT_TRUE(std::filesystem::is_directory(PathOf("taken.csv")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), std::filesystem::directory_iterator()), 2);
+}
+
 TEST_F(TransferSheetTest, ImportFromAHeadingFillsTheFolderAndOneUndoTakesItBack) {
     CEditorDlg& editor = StartOn({"Web", "Bank"});
     const Folder before = FolderNamed("Bank");
+    ASSERT_TRUE(editor.view().tree().SelectPath("Bank"));
+    Pump(50);
+    HWND grid = editor.view().grid().hwnd();
+    EXPECT_EQ(SendMessageA(grid, LVM_GETITEMCOUNT, 0, 0), 1);
     WriteText(PathOf("in.csv"), "Title,Login,Password,Extra,Date expires\r\nMail,alice,\"p,1\",x,5/17/2024\r\nShop,bob,p2,y,soon\r\n");
     chosen_ = PathOf("in.csv");
     RunSheet(editor, ID_IMPORT, [&](HWND, HWND page) {
@@ -362,10 +383,8 @@ TEST_F(TransferSheetTest, ImportFromAHeadingFillsTheFolderAndOneUndoTakesItBack)
     EXPECT_EQ(asked_, (std::vector<std::string>{"Import password file", "Import password file"}));
     const Folder& bank = FolderNamed("Bank");
     ASSERT_EQ(bank.records.size(), 3u);
-    EXPECT_EQ(bank.records[1].fields[0], "Mail");
-    EXPECT_EQ(bank.records[1].fields[1], "alice");
-    EXPECT_EQ(bank.records[1].fields[2], "p,1");
-    EXPECT_EQ(bank.records[2].fields[2], "p2");
+    EXPECT_EQ(FirstFields(bank.records[1]), (std::vector<std::string>{"Mail", "alice", "p,1"}));
+    EXPECT_EQ(FirstFields(bank.records[2]), (std::vector<std::string>{"Shop", "bob", "p2"}));
     // Dates are read as the user's locale writes them; text it cannot read stays text only.
     EXPECT_EQ(bank.records[1].dateExpires.wYear, 2024);
     EXPECT_EQ(bank.records[1].dateExpires.wMonth, 5);
@@ -375,10 +394,13 @@ TEST_F(TransferSheetTest, ImportFromAHeadingFillsTheFolderAndOneUndoTakesItBack)
     EXPECT_EQ(FolderNamed("Web").records.size(), 1u);
     EXPECT_TRUE(app_->Database.Modified);
     EXPECT_EQ(app_->Undo.Count(), 1);
+    // The grid shows the new records once the sheet has closed.
+    EXPECT_EQ(SendMessageA(grid, LVM_GETITEMCOUNT, 0, 0), 3);
 
     Command(editor, ID_UNDO);
     EXPECT_EQ(FolderNamed("Bank"), before);
     EXPECT_EQ(app_->Undo.Count(), 0);
+    EXPECT_EQ(SendMessageA(grid, LVM_GETITEMCOUNT, 0, 0), 1);
 }
 
 TEST_F(TransferSheetTest, PassCardsOfAnHtmlListBecomeRecordsOfTheTickedFolder) {
@@ -400,9 +422,7 @@ TEST_F(TransferSheetTest, PassCardsOfAnHtmlListBecomeRecordsOfTheTickedFolder) {
     EXPECT_EQ(shown_[0].text, "1  RoboForm PassCards were imported.");
     const Folder& cards = FolderNamed("Cards");
     ASSERT_EQ(cards.records.size(), 2u);
-    EXPECT_EQ(cards.records[1].fields[0], "Mail & more");
-    EXPECT_EQ(cards.records[1].fields[1], "alice");
-    EXPECT_EQ(cards.records[1].fields[2], "s3cret");
+    EXPECT_EQ(FirstFields(cards.records[1]), (std::vector<std::string>{"Mail & more", "alice", "s3cret"}));
     EXPECT_EQ(cards.records[1].fields[12], "mail.example.com");
     EXPECT_EQ(cards.records[1].formData.size(), 2u);
     EXPECT_EQ(app_->Undo.Count(), 1);

@@ -1,5 +1,6 @@
 #include "transfer/ui/ExportPage.h"
 
+#include "db/FileMessages.h"
 #include "desktop/MessageBox.h"
 #include "platform/FileSystem.h"
 #include "resources/resource.h"
@@ -52,11 +53,9 @@ ExportOptions CExportPage::Options() const {
 }
 
 void CExportPage::ExportRecords() {
-    ui::FileDialogOptions dialog;
-    dialog.title = "Export password file";
-    dialog.filter = "Export files (*.csv)|*.csv|Text files (*.txt)|*.txt|All Files (*.*)|*.*||";
-    dialog.initialFolder = context_.programFolder;
-    dialog.defaultExtension = "csv";
+    const ui::FileDialogOptions dialog = TransferFileDialog(
+        context_, "Export password file", "Export files (*.csv)|*.csv|Text files (*.txt)|*.txt|All Files (*.*)|*.*||",
+        "csv");
     const std::optional<std::string> path = context_.choose(hwnd(), dialog, FileChoice::Save);
     if (!path) return;
     std::string error;
@@ -76,6 +75,16 @@ void CExportPage::ExportRecords() {
 ExportOutcome WriteExportFile(TransferContext& context, const std::string& path, const ExportOptions& options,
                               std::string& errorText) {
     FileSystem& files = context.files;
+    // What cannot be opened for writing is not replaced either.
+    FileFacts facts;
+    if (!files.Inspect(path, facts)) {
+        errorText = files.LastErrorText();
+        return ExportOutcome::OpenFailed;
+    }
+    if (facts.exists && (!facts.regular || facts.readOnly)) {
+        errorText = facts.regular ? kReadOnlyText : kNotAFileText;
+        return ExportOutcome::OpenFailed;
+    }
     std::string written;
     std::unique_ptr<OutputFile> file = files.CreateBeside(path, written);
     if (!file) {

@@ -39,8 +39,9 @@ private:
 enum class ExportOutcome { Written, OpenFailed, WriteFailed };
 
 // Writes the export into a new file beside `path` that then replaces it, so
-// that a failed export leaves no half-written file; `errorText` receives the
-// system's text of a failure.
+// that a failed export leaves no half-written file; a folder, device or
+// read-only file at `path` is refused as one that cannot be opened.
+// `errorText` receives the system's text of a failure.
 ExportOutcome WriteExportFile(TransferContext& context, const std::string& path, const ExportOptions& options,
                               std::string& errorText);
 

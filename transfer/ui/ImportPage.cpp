@@ -18,19 +18,16 @@ constexpr char kOpenFailed[] = "Could not open the import file.";
 constexpr char kNoHeadingText[] = "The file has no heading line to take the order of its columns from.";
 constexpr char kImportLabel[] = "Import records";
 
-ui::FileDialogOptions ImportDialog(const std::string& folder, const std::string& name) {
-    ui::FileDialogOptions dialog;
-    dialog.title = "Import password file";
-    dialog.filter = "Import files (*.csv)|*.csv|All Files (*.*)|*.*||";
-    dialog.initialFolder = folder;
-    dialog.initialName = name;
-    dialog.defaultExtension = "csv";
-    return dialog;
-}
-
 }  // namespace
 
 CImportPage::CImportPage(TransferContext& context) : Mapped(IDD_IMPORT_PAGE, context) {}
+
+std::optional<std::string> CImportPage::ChooseFile() const {
+    ui::FileDialogOptions dialog = TransferFileDialog(context_, "Import password file",
+                                                      "Import files (*.csv)|*.csv|All Files (*.*)|*.*||", "csv");
+    dialog.initialName = headingFile_;
+    return context_.choose(hwnd(), dialog, FileChoice::Open);
+}
 
 const ui::MessageMap<CImportPage>& CImportPage::Messages() {
     static const auto map = ui::MessageMap<CImportPage>()
@@ -131,8 +128,7 @@ std::size_t CImportPage::SkipCount() const {
 void CImportPage::UpdateImportButton() { EnableItem(IDC_TRANSFER_FILE, order_.Count() > 0); }
 
 void CImportPage::OnFromHeading() {
-    const std::optional<std::string> path =
-        context_.choose(hwnd(), ImportDialog(context_.programFolder, headingFile_), FileChoice::Open);
+    const std::optional<std::string> path = ChooseFile();
     if (!path) return;
     const std::optional<std::string> bytes = ReadFile(*path, kOpenFailed);
     if (!bytes) return;
@@ -152,8 +148,7 @@ void CImportPage::OnFromHeading() {
 void CImportPage::ImportRecords() {
     const int target = Target();
     if (target < 0) return;
-    const std::optional<std::string> path =
-        context_.choose(hwnd(), ImportDialog(context_.programFolder, headingFile_), FileChoice::Open);
+    const std::optional<std::string> path = ChooseFile();
     if (!path) return;
     ImportOptions options;
     options.order = Order();

@@ -37,6 +37,8 @@ private:
     // Makes `order` the order list; the items list keeps the other fields.
     void SetOrder(const std::vector<int>& order);
     std::string NameOf(int field) const;
+    // The file dialog of an import, offering the file whose heading gave the order.
+    std::optional<std::string> ChooseFile() const;
     std::vector<int> Order() const;
     std::size_t SkipCount() const;
     void UpdateImportButton();

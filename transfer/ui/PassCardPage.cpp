@@ -22,11 +22,9 @@ const ui::MessageMap<CPassCardPage>& CPassCardPage::Messages() {
 void CPassCardPage::ImportPassCards() {
     const int target = Target();
     if (target < 0) return;
-    ui::FileDialogOptions dialog;
-    dialog.title = "Import RoboForm PassCards";
-    dialog.filter = "Import files (*.htm)|*.htm|Import files (*.html)|*.html|All Files (*.*)|*.*||";
-    dialog.initialFolder = context_.programFolder;
-    dialog.defaultExtension = "htm";
+    const ui::FileDialogOptions dialog =
+        TransferFileDialog(context_, "Import RoboForm PassCards",
+                           "Import files (*.htm)|*.htm|Import files (*.html)|*.html|All Files (*.*)|*.*||", "htm");
     const std::optional<std::string> path = context_.choose(hwnd(), dialog, FileChoice::Open);
     if (!path) return;
     const std::optional<std::string> bytes = ReadFile(*path, kOpenFailed);

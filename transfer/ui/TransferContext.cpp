@@ -10,6 +10,16 @@ std::optional<std::string> ChooseWithFileDialog(HWND owner, const ui::FileDialog
     return choice == FileChoice::Save ? ui::ChooseFileToSave(owner, options, true) : ui::ChooseFileToOpen(owner, options);
 }
 
+ui::FileDialogOptions TransferFileDialog(const TransferContext& context, const std::string& title,
+                                         const std::string& filter, const std::string& extension) {
+    ui::FileDialogOptions dialog;
+    dialog.title = title;
+    dialog.filter = filter;
+    dialog.initialFolder = context.programFolder;
+    dialog.defaultExtension = extension;
+    return dialog;
+}
+
 std::string TransferErrorMessage(const std::string& what, const std::string& systemText, const std::string& fileName) {
     return "Error: " + what + " " + OneLineSystemText(systemText) + " File: " + fileName;
 }

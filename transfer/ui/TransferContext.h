@@ -40,6 +40,10 @@ struct TransferContext {
     std::function<void(const std::string& label, const std::vector<Folder>& before)> imported;
 };
 
+// A file dialog of the sheet's pages, starting in the program's folder.
+ui::FileDialogOptions TransferFileDialog(const TransferContext& context, const std::string& title,
+                                         const std::string& filter, const std::string& extension);
+
 // "Error: %s %s File: %s": what failed, the system's text on one line and the file.
 std::string TransferErrorMessage(const std::string& what, const std::string& systemText, const std::string& fileName);
 
