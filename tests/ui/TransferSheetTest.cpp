@@ -122,9 +122,8 @@ protected:
     static void ClickCheckBox(HWND page, const std::string& label) {
         HWND tree = GetDlgItem(page, IDC_TRANSFER_TREE);
         HTREEITEM item = TreeItem(page, label);
-        RECT rect{};
-        *reinterpret_cast<HTREEITEM*>(&rect) = item;
-        ASSERT_TRUE(SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect)));
+        const RECT rect = ui::TreeView(tree).ItemTextRect(item);
+        ASSERT_LT(rect.left, rect.right);
         // The box stands just left of the item's text.
         POINT box{rect.left - 8, (rect.top + rect.bottom) / 2};
         TVHITTESTINFO hit{};
