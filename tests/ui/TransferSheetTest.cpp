@@ -267,6 +267,14 @@ TEST_F(TransferSheetTest, AClickOnABoxOfTheImportTreeLeavesOnlyThatBoxTicked) {
         // A second click on the ticked box keeps it the one ticked.
         ClickCheckBox(page, "Cards");
         EXPECT_TRUE(Ticked(page, "Cards"));
+        // The space bar on the selected item is a click on its box.
+        HWND tree = GetDlgItem(page, IDC_TRANSFER_TREE);
+        SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(TreeItem(page, "Web")));
+        PostMessageA(tree, WM_KEYDOWN, VK_SPACE, 1);
+        PostMessageA(tree, WM_KEYUP, VK_SPACE, 0xC0000001);
+        Pump(100);
+        EXPECT_TRUE(Ticked(page, "Web"));
+        EXPECT_FALSE(Ticked(page, "Cards"));
 
         HWND cards = ShowPage(sheet, kPassCardPage);
         ClickCheckBox(cards, "Web");
