@@ -19,8 +19,7 @@ const char kUnstorableText[] =
     "The text contains characters that the password file cannot hold, so it was not taken.\n"
     "Please type it without them.";
 
-std::string FileErrorMessage(const std::string& what, const std::string& systemText,
-                             const std::string& fileName) {
+std::string OneLineSystemText(const std::string& systemText) {
     std::string cleaned;
     cleaned.reserve(systemText.size());
     for (const char c : systemText) {
@@ -30,7 +29,12 @@ std::string FileErrorMessage(const std::string& what, const std::string& systemT
             cleaned += c;
         }
     }
-    return "Error: " + what + "\n\n\n" + cleaned + "\n\nFilename: " + fileName;
+    return cleaned;
+}
+
+std::string FileErrorMessage(const std::string& what, const std::string& systemText,
+                             const std::string& fileName) {
+    return "Error: " + what + "\n\n\n" + OneLineSystemText(systemText) + "\n\nFilename: " + fileName;
 }
 
 std::string InvalidVersionMessage(const std::string& filePath) {

@@ -23,6 +23,10 @@ extern const char kTooLargeDetail[];
 // A typed or pasted text holds characters that the file's code page lacks.
 extern const char kUnstorableText[];
 
+// The system's message text on one line: line feeds turned into spaces,
+// carriage returns removed.
+std::string OneLineSystemText(const std::string& systemText);
+
 // "Error: %s\n\n\n%s\n\nFilename: %s", with line feeds in the system's text
 // turned into spaces and carriage returns removed.
 std::string FileErrorMessage(const std::string& what, const std::string& systemText,

@@ -15,6 +15,7 @@
 #include "editor/RecordSearch.h"
 #include "editor/SearchDlg.h"
 #include "editor/SearchPlacement.h"
+#include "transfer/ui/ImportExportPropSheet.h"
 #include "uikit/BitmapButton.h"
 #include "uikit/Dialog.h"
 #include "uikit/MessageMap.h"
@@ -69,6 +70,11 @@ public:
     // folder as it stands now), and the column that shows slot `slot` of the
     // folder's column list.
     void ShowRecord(int folderIndex, int record, int slot);
+    // Opens the Import/Export sheet at its Export or Import page; after an
+    // import the grid shows the new records.
+    void OpenTransferSheet(CImportExportPropSheet::StartPage start);
+    // How the sheet's pages choose their files (tests answer in place of the dialogs).
+    void SetTransferChooser(FileChooser choose) { transferChooser_ = std::move(choose); }
 
     // FolderTreeHost
     void FolderSelected(int folderIndex) override;
@@ -130,6 +136,8 @@ private:
     void OnPasteCell() { grid_->PasteCell(); }
     void OnClearCell() { grid_->ClearCell(); }
     void OnSearchFolders() { OpenSearch(CSearchDlg::Mode::Folders); }
+    void OnExport() { OpenTransferSheet(CImportExportPropSheet::StartPage::Export); }
+    void OnImport() { OpenTransferSheet(CImportExportPropSheet::StartPage::Import); }
     void OnGeneratePassword();
     void OnLaunchUrl();
     void OnSendEmail();
@@ -185,6 +193,7 @@ private:
     FolderTreeModel::NodeId dragged_ = 0;
     ui::ImageList dragImage_;
     ui::ImageList sortArrows_;
+    FileChooser transferChooser_ = ChooseWithFileDialog;
 };
 
 }  // namespace kv

@@ -49,6 +49,20 @@ std::string ComboBox::ItemText(int index) const {
     return FromBuffer(buffer);
 }
 
+int ListBox::Insert(int index, const std::string& text, LPARAM data) const {
+    const int at = static_cast<int>(Send(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str())));
+    if (at >= 0) Send(LB_SETITEMDATA, static_cast<WPARAM>(at), data);
+    return at;
+}
+
+std::string ListBox::ItemText(int index) const {
+    const LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+    if (length < 0) return {};
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+    Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+    return FromBuffer(buffer);
+}
+
 bool StatusBar::Create(HWND parent, int id) {
     Attach(CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),

@@ -73,6 +73,21 @@ public:
     std::string ItemText(int index) const;
 };
 
+class ListBox : public Control {
+public:
+    using Control::Control;
+    // Inserts an entry carrying `data` at `index` (-1: at the end); its index.
+    int Insert(int index, const std::string& text, LPARAM data) const;
+    void Remove(int index) const { Send(LB_DELETESTRING, static_cast<WPARAM>(index)); }
+    void Clear() const { Send(LB_RESETCONTENT); }
+    int Count() const { return static_cast<int>(Send(LB_GETCOUNT)); }
+    // The selected entry, or -1.
+    int Selection() const { return static_cast<int>(Send(LB_GETCURSEL)); }
+    void Select(int index) const { Send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
+    std::string ItemText(int index) const;
+    LPARAM ItemData(int index) const { return static_cast<LPARAM>(Send(LB_GETITEMDATA, static_cast<WPARAM>(index))); }
+};
+
 class StatusBar : public Control {
 public:
     // Creates a status bar at the bottom of `parent`.
