@@ -5,7 +5,6 @@
 
 #include "desktop/MessageBox.h"
 #include "transfer/CsvImport.h"
-#include "transfer/ui/LocaleDate.h"
 #include "resources/resource.h"
 
 namespace kv {
@@ -153,7 +152,6 @@ void CImportPage::ImportRecords() {
     ImportOptions options;
     options.order = Order();
     options.skipLines = SkipCount();
-    options.parseDate = ParseUserLocaleDate;
     std::optional<std::string> bytes = ReadFile(*path, kOpenFailed);
     if (!bytes) return;
     ImportResult result = ImportCsv(std::move(*bytes), options, context_.locale);
