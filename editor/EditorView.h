@@ -131,6 +131,7 @@ private:
     void OnClearCell() { grid_->ClearCell(); }
     void OnSearchFolders() { OpenSearch(CSearchDlg::Mode::Folders); }
     void OnGeneratePassword();
+    void OnReport();
     void OnLaunchUrl();
     void OnSendEmail();
     void OnNotesLink(const ENLINK& link);
