@@ -3,11 +3,15 @@
 #include <algorithm>
 
 #include "resources/resource.h"
+#include "uikit/Controls.h"
 
 namespace kv {
 namespace {
 
 constexpr int kPageMargin = 6;
+constexpr int kSpacing = 8;
+// The share of the work area's height that the preview takes when it opens.
+constexpr int kHeightPercent = 92;
 
 // A device context on which one logical unit is one dot of the paper, for
 // measuring text as the paper holds it.
@@ -58,13 +62,47 @@ const ui::MessageMap<CReportPreviewDlg>& CReportPreviewDlg::Messages() {
     static const auto map = ui::MessageMap<CReportPreviewDlg>()
                                 .Command(IDC_PREVIEW_PREVIOUS, &CReportPreviewDlg::OnPrevious)
                                 .Command(IDC_PREVIEW_NEXT, &CReportPreviewDlg::OnNext)
-                                .DrawItem(&CReportPreviewDlg::OnDrawItem);
+                                .DrawItem(&CReportPreviewDlg::OnDrawItem)
+                                .Size(&CReportPreviewDlg::OnSize);
     return map;
 }
 
 bool CReportPreviewDlg::OnInitDialog() {
+    // As tall as the work area allows, as wide as the paper's shape asks.
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    RECT window{};
+    GetWindowRect(hwnd(), &window);
+    const RECT page = ui::Control(Item(IDC_PREVIEW_PAGE)).Rect();
+    const int frameWidth = (window.right - window.left) - (page.right - page.left);
+    const int frameHeight = (window.bottom - window.top) - (page.bottom - page.top);
+    const int height = (work.bottom - work.top) * kHeightPercent / 100;
+    const int pageHeight = std::max(1, height - frameHeight);
+    const int width = std::min<int>(work.right - work.left,
+                                    frameWidth + MulDiv(pageHeight, paper_.width, std::max(1, paper_.height)));
+    SetWindowPos(hwnd(), nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, std::max<int>(width, window.right - window.left),
+                 height, SWP_NOZORDER);
     TurnTo(0);
     return true;
+}
+
+void CReportPreviewDlg::OnSize(int width, int height) {
+    // The page fills the window above a row of the buttons and the page number.
+    const RECT button = ui::Control(Item(IDCANCEL)).Rect();
+    const int buttonWidth = button.right - button.left;
+    const int buttonHeight = button.bottom - button.top;
+    const int row = height - kSpacing - buttonHeight;
+    ui::Control(Item(IDC_PREVIEW_PAGE)).Move({kSpacing, kSpacing, width - kSpacing, row - kSpacing});
+    ui::Control(Item(IDC_PREVIEW_PREVIOUS)).Move({kSpacing, row, kSpacing + buttonWidth, row + buttonHeight});
+    const int next = 2 * kSpacing + buttonWidth;
+    ui::Control(Item(IDC_PREVIEW_NEXT)).Move({next, row, next + buttonWidth, row + buttonHeight});
+    ui::Control(Item(IDCANCEL)).Move({width - kSpacing - buttonWidth, row, width - kSpacing, row + buttonHeight});
+    const int numberLeft = next + buttonWidth + kSpacing;
+    ui::Control(Item(IDC_PREVIEW_PAGE_NUMBER))
+        .Move({numberLeft, row + buttonHeight / 4, std::max(numberLeft, width - 2 * kSpacing - buttonWidth),
+               row + buttonHeight});
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void CReportPreviewDlg::TurnTo(std::size_t page) {

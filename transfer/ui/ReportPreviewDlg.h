@@ -29,6 +29,7 @@ private:
     void OnNext() { TurnTo(current_ + 1); }
     void TurnTo(std::size_t page);
     bool OnDrawItem(UINT id, const DRAWITEMSTRUCT& item);
+    void OnSize(int width, int height);
 
     ReportPaper paper_;
     std::vector<ReportPage> pages_;
