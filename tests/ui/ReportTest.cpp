@@ -310,13 +310,15 @@ TEST_F(ReportTest, ThePreviewTurnsThePagesAndSaysWhichPageItShows) {
 class PageBitmap {
 public:
     PageBitmap() : paper_(A4Paper(150)), dc_(CreateCompatibleDC(nullptr)) {
+        // 32 bits a pixel, top row first.
+        header_.biSize = sizeof header_;
+        header_.biWidth = paper_.width;
+        header_.biHeight = -paper_.height;
+        header_.biPlanes = 1;
+        header_.biBitCount = 32;
+        header_.biCompression = BI_RGB;
         BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = paper_.width;
-        info.bmiHeader.biHeight = -paper_.height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        info.bmiHeader = header_;
         bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
         old_ = SelectObject(dc_, bitmap_);
     }
@@ -344,21 +346,15 @@ public:
         file.bfType = 0x4D42;
         file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
         file.bfSize = file.bfOffBits + size;
-        BITMAPINFOHEADER header{};
-        header.biSize = sizeof header;
-        header.biWidth = paper_.width;
-        header.biHeight = -paper_.height;
-        header.biPlanes = 1;
-        header.biBitCount = 32;
-        header.biCompression = BI_RGB;
         std::ofstream out(path, std::ios::binary);
         out.write(reinterpret_cast<const char*>(&file), sizeof file);
-        out.write(reinterpret_cast<const char*>(&header), sizeof header);
+        out.write(reinterpret_cast<const char*>(&header_), sizeof header_);
         out.write(reinterpret_cast<const char*>(bits_), size);
     }
 
 private:
     ReportPaper paper_;
+    BITMAPINFOHEADER header_{};
     HDC dc_;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ old_ = nullptr;
