@@ -2,6 +2,7 @@
 // on the editor's folder tree and file.
 #include <gtest/gtest.h>
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include "tests/ui/support/EditorFixture.h"
