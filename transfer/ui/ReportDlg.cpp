@@ -90,7 +90,8 @@ bool CReportDlg::OnInitDialog() {
 
 void CReportDlg::FillTree() {
     ui::TreeView tree(Item(IDC_REPORT_FOLDERS));
-    // Check boxes given in the template may not take the states set at once.
+    // The check boxes come now rather than from the template: a tree made with
+    // them may not keep the ticks set at once.
     SetWindowLongPtrA(tree.hwnd(), GWL_STYLE, GetWindowLongPtrA(tree.hwnd(), GWL_STYLE) | TVS_CHECKBOXES);
     std::map<std::string, HTREEITEM> items;
     for (std::size_t i = 0; i < source_.tree.size(); ++i) {
