@@ -18,6 +18,7 @@
 #include "tests/support/Records.h"
 #include "tests/ui/support/UiHarness.h"
 #include "transfer/ColumnNames.h"
+#include "transfer/ui/PrintSetup.h"
 #include "transfer/ui/ReportDlg.h"
 #include "transfer/ui/ReportPreviewDlg.h"
 #include "transfer/ui/ReportPrinter.h"
@@ -279,6 +280,12 @@ TEST_F(ReportTest, PrintingWithNoFolderTickedSaysSoAndShowsNoPrintDialog) {
         Click(dialog, IDC_REPORT_PRINT);
     });
     EXPECT_EQ(told_, (std::vector<std::string>{"No folders are selected."}));
+}
+
+TEST_F(ReportTest, PrintingWithoutAnyPrinterSaysSoInTheProgramsOwnMessage) {
+    if (AnyPrinterInstalled()) GTEST_SKIP() << "this machine has a printer";
+    Run([](HWND dialog) { Click(dialog, IDC_REPORT_PRINT); });
+    EXPECT_EQ(told_, (std::vector<std::string>{"No printer is installed."}));
 }
 
 TEST_F(ReportTest, ThePreviewTurnsThePagesAndSaysWhichPageItShows) {

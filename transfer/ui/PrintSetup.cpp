@@ -2,16 +2,26 @@
 
 #include <commdlg.h>
 #include <cderr.h>
+#include <winspool.h>
 
 namespace kv {
 namespace {
 
+constexpr char kNoPrinter[] = "No printer is installed.";
+
 std::string DialogFailure(DWORD error) {
-    if (error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES) return "No printer is installed.";
+    if (error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES) return kNoPrinter;
     return "The print dialog could not be shown (error " + std::to_string(error) + ").";
 }
 
 }  // namespace
+
+bool AnyPrinterInstalled() {
+    DWORD needed = 0;
+    DWORD count = 0;
+    EnumPrintersA(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed, &count);
+    return needed > 0;
+}
 
 CPrintSetup::~CPrintSetup() {
     if (devMode_ != nullptr) GlobalFree(devMode_);
@@ -20,12 +30,17 @@ CPrintSetup::~CPrintSetup() {
 
 HDC CPrintSetup::Choose(HWND owner, std::string& failure) {
     failure.clear();
+    // Some print dialogs give up without a printer and say nothing of it.
+    if (!AnyPrinterInstalled()) {
+        failure = kNoPrinter;
+        return nullptr;
+    }
     PRINTDLGA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.hDevMode = devMode_;
     dialog.hDevNames = devNames_;
-    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE;
+    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_NOWARNING;
     const BOOL chosen = PrintDlgA(&dialog);
     // The dialog may have replaced the handles, whatever its answer.
     devMode_ = dialog.hDevMode;
@@ -43,7 +58,7 @@ std::optional<ReportPaper> CPrintSetup::Paper() {
     if (devNames_ == nullptr) {
         PRINTDLGA dialog{};
         dialog.lStructSize = sizeof dialog;
-        dialog.Flags = PD_RETURNDEFAULT;
+        dialog.Flags = PD_RETURNDEFAULT | PD_NOWARNING;
         if (!PrintDlgA(&dialog)) return std::nullopt;
         devMode_ = dialog.hDevMode;
         devNames_ = dialog.hDevNames;

@@ -11,6 +11,9 @@
 
 namespace kv {
 
+// Whether the system knows any printer, local or connected.
+bool AnyPrinterInstalled();
+
 class CPrintSetup {
 public:
     CPrintSetup() = default;
@@ -18,7 +21,8 @@ public:
     CPrintSetup(const CPrintSetup&) = delete;
     CPrintSetup& operator=(const CPrintSetup&) = delete;
 
-    // Shows the print dialog (no page ranges, no printing to a file) and gives
+    // Shows the print dialog (no page ranges, no printing to a file), unless no
+    // printer is installed, and gives
     // the chosen printer's device context, which the caller deletes. Null when
     // the user cancelled (`failure` empty) or the dialog failed (`failure` says why).
     HDC Choose(HWND owner, std::string& failure);
