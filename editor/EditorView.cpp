@@ -120,6 +120,7 @@ const ui::MessageMap<CEditorView>& CEditorView::Messages() {
                                 .Command(ID_SEARCH_RECORDS, &CEditorView::SearchRecords)
                                 .Command(ID_GENERATE_BUTTON, &CEditorView::OnGeneratePassword)
                                 .Command(ID_GENERATE, &CEditorView::OnGeneratePassword)
+                                .Command(ID_REPORT, &CEditorView::OnReport)
                                 .Command(IDC_LAUNCH_URL, &CEditorView::OnLaunchUrl)
                                 .Command(IDC_SEND_EMAIL, &CEditorView::OnSendEmail)
                                 .Command(ID_UNDO, &CEditorView::Undo)

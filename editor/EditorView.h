@@ -139,6 +139,7 @@ private:
     void OnExport() { OpenTransferSheet(CImportExportPropSheet::StartPage::Export); }
     void OnImport() { OpenTransferSheet(CImportExportPropSheet::StartPage::Import); }
     void OnGeneratePassword();
+    void OnReport();
     void OnLaunchUrl();
     void OnSendEmail();
     void OnNotesLink(const ENLINK& link);

@@ -15,6 +15,7 @@
 #include "generator/ui/GeneratePasswordDlg.h"
 #include "platform/FileSystem.h"
 #include "resources/resource.h"
+#include "transfer/ui/ReportDlg.h"
 #include "uikit/AnsiText.h"
 #include "uikit/Module.h"
 #include "uikit/PopupMenu.h"
@@ -213,6 +214,12 @@ void CEditorView::OnGeneratePassword() {
     } else if (accepted) {
         CopyToClipboard(dialog.password().view());
     }
+}
+
+void CEditorView::OnReport() {
+    CReportDlg dialog({host_.Database.Folders, tree_->Walk(), host_.Settings, FileNameOf(host_.Database.FilePath)},
+                      host_.Storage());
+    dialog.DoModal(hwnd());
 }
 
 void CEditorView::OnLaunchUrl() {

@@ -27,8 +27,9 @@ public:
     virtual TextSize Measure(const ReportFont& font, std::string_view text) const = 0;
     virtual void StartPage() = 0;
     virtual void EndPage() = 0;
-    // One line of text, its top-left corner at (x, y).
-    virtual void DrawText(const ReportFont& font, int x, int y, std::string_view text) = 0;
+    // One line of text, its top-left corner at (x, y). (Not "DrawText", which
+    // windows.h defines as a macro.)
+    virtual void WriteText(const ReportFont& font, int x, int y, std::string_view text) = 0;
     // A band in light grey, RGB(240, 240, 240), under the text of a row.
     virtual void DrawBar(int left, int top, int right, int bottom) = 0;
     // A solid black line one unit wide.

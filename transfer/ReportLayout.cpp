@@ -271,23 +271,24 @@ std::vector<ReportPage> LayOutReport(const std::vector<ReportSection>& sections,
 }
 
 void DrawReport(const std::vector<ReportPage>& pages, ReportCanvas& canvas) {
-    const std::string total = std::to_string(pages.size());
-    for (std::size_t n = 0; n < pages.size(); ++n) {
-        canvas.StartPage();
-        for (const ReportItem& item : pages[n]) {
-            switch (item.kind) {
-                case ReportItem::Text: canvas.DrawText(item.font, item.x, item.y, item.text); break;
-                case ReportItem::Bar: canvas.DrawBar(item.x, item.y, item.right, item.bottom); break;
-                case ReportItem::Rule: canvas.DrawRule(item.x, item.right, item.y); break;
-                case ReportItem::PageNumber: {
-                    const std::string text = "Page " + std::to_string(n + 1) + " of " + total;
-                    canvas.DrawText(item.font, item.right - canvas.Measure(item.font, text).width, item.y, text);
-                    break;
-                }
-            }
+    for (std::size_t n = 0; n < pages.size(); ++n) DrawReportPage(pages, n, canvas);
+}
+
+void DrawReportPage(const std::vector<ReportPage>& pages, std::size_t n, ReportCanvas& canvas) {
+    if (n >= pages.size()) return;
+    const std::string number = "Page " + std::to_string(n + 1) + " of " + std::to_string(pages.size());
+    canvas.StartPage();
+    for (const ReportItem& item : pages[n]) {
+        switch (item.kind) {
+            case ReportItem::Text: canvas.WriteText(item.font, item.x, item.y, item.text); break;
+            case ReportItem::Bar: canvas.DrawBar(item.x, item.y, item.right, item.bottom); break;
+            case ReportItem::Rule: canvas.DrawRule(item.x, item.right, item.y); break;
+            case ReportItem::PageNumber:
+                canvas.WriteText(item.font, item.right - canvas.Measure(item.font, number).width, item.y, number);
+                break;
         }
-        canvas.EndPage();
     }
+    canvas.EndPage();
 }
 
 }  // namespace kv

@@ -60,5 +60,7 @@ std::vector<ReportPage> LayOutReport(const std::vector<ReportSection>& sections,
 
 // Draws the pages, the page numbers as "Page n of N" right-aligned.
 void DrawReport(const std::vector<ReportPage>& pages, ReportCanvas& canvas);
+// Draws page `n` (from 0) alone, between StartPage and EndPage, as DrawReport does.
+void DrawReportPage(const std::vector<ReportPage>& pages, std::size_t n, ReportCanvas& canvas);
 
 }  // namespace kv

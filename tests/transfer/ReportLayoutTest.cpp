@@ -30,7 +30,7 @@ public:
     }
     void StartPage() override { pages.emplace_back(); }
     void EndPage() override { ++ended; }
-    void DrawText(const ReportFont& font, int x, int y, std::string_view text) override {
+    void WriteText(const ReportFont& font, int x, int y, std::string_view text) override {
         pages.back().texts.push_back({std::string(text), x, y, font});
     }
     void DrawBar(int, int top, int, int bottom) override { pages.back().bars.emplace_back(top, bottom); }
@@ -112,6 +112,25 @@ TEST_F(ReportLayoutTest, HeaderHasTheDateTitleAndPageNOfN) {
     EXPECT_EQ(canvas.pages[1].texts[2].text, options.title);
     EXPECT_TRUE(canvas.pages[1].texts[2].font.italic);
     EXPECT_EQ(canvas.pages[1].rules, 1);
+}
+
+TEST_F(ReportLayoutTest, OnePageDrawnAloneIsThatPageAsTheWholeReportDrawsIt) {
+    AddSection("Web", 1, {kDescription}, std::vector<Record>(30, test::LoginRecord("r")));
+    Print();
+    const std::vector<Page> whole = canvas.pages;
+    ASSERT_GE(whole.size(), 2u);
+    FakeCanvas one;
+    DrawReportPage(LayOutReport(sections, options, names, one, {0, 0, 600, 400}, locale), 1, one);
+    ASSERT_EQ(one.pages.size(), 1u);
+    EXPECT_EQ(one.ended, 1);
+    ASSERT_EQ(one.pages[0].texts.size(), whole[1].texts.size());
+    for (std::size_t i = 0; i < whole[1].texts.size(); ++i) {
+        EXPECT_EQ(one.pages[0].texts[i].text, whole[1].texts[i].text);
+        EXPECT_EQ(one.pages[0].texts[i].y, whole[1].texts[i].y);
+    }
+    FakeCanvas beyond;
+    DrawReportPage(LayOutReport(sections, options, names, beyond, {0, 0, 600, 400}, locale), whole.size(), beyond);
+    EXPECT_TRUE(beyond.pages.empty());
 }
 
 TEST_F(ReportLayoutTest, LongCellsWrapOntoFurtherLinesOfTheirRowInsteadOfBeingCut) {
