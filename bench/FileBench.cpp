@@ -47,7 +47,7 @@ void RunFileBenchmarks(const BenchOptions& options) {
     const std::size_t encrypted = EncryptedBytes(db);
 
     const double saveOnce = TimeSave(db, KeyingPolicy::OncePerKey, 3);
-    std::vector<unsigned char> bytes;
+    FileContents bytes;
     SystemFileSystem().ReadAll(db.FilePath, bytes);
     std::printf("Password file: %zu records in %zu folders, protected; file %s, of it %s encrypted\n",
                 options.records, db.Folders.size(), Megabytes(bytes.size()).c_str(),
