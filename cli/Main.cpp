@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "cli/CliUi.h"
+#include "cli/DatabaseDump.h"
 #include "cli/DatabaseJson.h"
 #include "cli/SecretInput.h"
+#include "cli/StandardOutput.h"
 #include "db/PasswordFile.h"
 #include "generator/PasswordStrength.h"
 #include "platform/FileSystem.h"
@@ -168,6 +170,14 @@ int Info(const LoadedFile& loaded) {
     return kExitOk;
 }
 
+// Written while the database is walked: the document is never held whole.
+int Dump(const LoadedFile& loaded) {
+    json::Writer out(WriteToStandardOutput);
+    WriteDatabaseJson(loaded.db, loaded.version, SystemLocale(), out);
+    if (!out.Finish()) return Error("the dump could not be written to standard output");
+    return kExitOk;
+}
+
 // The document holds passwords and notes: it is read past every stream buffer.
 bool ReadInput(const std::string& name, SecretString& text, std::string& error) {
     const int fd = name == "-" ? kStandardInput : OpenForReading(name);
@@ -226,10 +236,7 @@ int Run(const std::vector<std::string>& args) {
     LoadedFile loaded;
     if (!Load(options, loaded, error)) return Error(error);
     if (options.command == "info") return Info(loaded);
-    if (options.command == "dump") {
-        std::cout << json::Write(DatabaseToJson(loaded.db, loaded.version, SystemLocale())).view();
-        return kExitOk;
-    }
+    if (options.command == "dump") return Dump(loaded);
     std::cout << options.file << ": OK\n";
     return kExitOk;
 }
