@@ -1,9 +1,6 @@
 #include "cli/DatabaseDump.h"
 
-#include <optional>
-
-#include "platform/Locale.h"
-#include "platform/SecureWipe.h"
+#include "cli/FileText.h"
 
 namespace kv {
 namespace {
@@ -12,17 +9,7 @@ class Dump {
 public:
     Dump(const Locale& locale, json::Writer& out) : locale_(locale), out_(out) {}
 
-    void Text(const std::string& ansi) {
-        // Every byte of the ANSI code page has a UTF-8 form; a system code page
-        // that refuses one still shows the byte rather than losing the text.
-        std::optional<std::string> utf8 = locale_.AnsiToUtf8(ansi);
-        if (!utf8) {
-            out_.String(ansi);
-            return;
-        }
-        out_.String(*utf8);
-        SecureWipe(*utf8);
-    }
+    void Text(const std::string& ansi) { out_.String(Utf8Text(locale_, ansi).view()); }
 
     void Texts(const std::vector<std::string>& texts) {
         out_.BeginArray();

@@ -8,6 +8,7 @@
 #include "cli/CliUi.h"
 #include "cli/DatabaseDump.h"
 #include "cli/DatabaseJson.h"
+#include "cli/SearchCommand.h"
 #include "cli/SecretInput.h"
 #include "cli/StandardOutput.h"
 #include "db/PasswordFile.h"
@@ -15,6 +16,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
 #include "platform/SecretString.h"
+#include "views/SearchMatch.h"
 
 namespace kv {
 namespace {
@@ -28,11 +30,19 @@ const char kUsage[] =
     "  create --json IN FILE      writes a version-7 file from such JSON (IN may be - for\n"
     "                             standard input); an existing FILE is replaced only with --force\n"
     "  verify FILE                reads the file whole; exit status 0 only when that succeeded\n"
+    "  search FILE TEXT           the folder path and description of every record with a field\n"
+    "                             that matches TEXT (letter case ignored, anywhere in a value);\n"
+    "                             exit status 0 with hits, 1 without\n"
     "\n"
     "Options:\n"
     "  --password-stdin           read the master password as one line from standard input\n"
-    "  --json IN                  the JSON document to create the file from\n"
+    "  --json IN                  create: the JSON document to create the file from\n"
     "  --force                    let create replace an existing file\n"
+    "  --fields N,...             search only these fields (0 Description ... 13 Notes; default all)\n"
+    "  --case                     search: match letter case\n"
+    "  --whole-word               search: match whole values or words between spaces only\n"
+    "  --json                     search: print the hits as JSON (with the matching fields)\n"
+    "  --show-passwords           search: print each hit's password too (never printed otherwise)\n"
     "  --help                     this text\n"
     "\n"
     "Texts are UTF-8 here and in the ANSI code page in the file. The file keeps the two\n"
@@ -49,6 +59,9 @@ struct Options {
     bool passwordFromStdin = false;
     bool force = false;
     bool help = false;
+    bool textGiven = false;
+    std::string fieldList;
+    SearchRequest search;
 };
 
 int Error(const std::string& message) {
@@ -72,11 +85,28 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
         } else if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--json") {
+            // search takes --json alone; create takes it with the file to read.
+            if (options.command == "search") {
+                options.search.json = true;
+                continue;
+            }
             if (i + 1 >= args.size()) {
                 error = "--json needs a file name";
                 return false;
             }
             options.jsonInput = args[++i];
+        } else if (arg == "--fields") {
+            if (i + 1 >= args.size() || !ParseFieldList(args[++i], options.search.fields)) {
+                error = "--fields needs field numbers from 0 to 13, separated by commas";
+                return false;
+            }
+            options.fieldList = args[i];
+        } else if (arg == "--case") {
+            options.search.options &= ~kSearchIgnoreCase;
+        } else if (arg == "--whole-word") {
+            options.search.options &= ~kSearchAnywhere;
+        } else if (arg == "--show-passwords") {
+            options.search.showPasswords = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             error = "unknown option " + arg;
             return false;
@@ -84,6 +114,9 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
             options.command = arg;
         } else if (options.file.empty()) {
             options.file = arg;
+        } else if (options.command == "search" && !options.textGiven) {
+            options.search.text = arg;
+            options.textGiven = true;
         } else {
             error = "unexpected argument " + arg;
             return false;
@@ -95,12 +128,22 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
         return false;
     }
     if (options.command != "info" && options.command != "dump" && options.command != "create" &&
-        options.command != "verify") {
+        options.command != "verify" && options.command != "search") {
         error = "unknown command " + options.command;
         return false;
     }
     if (options.file.empty()) {
         error = "no password file given";
+        return false;
+    }
+    if (options.command == "search" && !options.textGiven) {
+        error = "search needs the text to look for";
+        return false;
+    }
+    const bool searchOptions = !options.fieldList.empty() || options.search.showPasswords ||
+                               options.search.options != (kSearchIgnoreCase | kSearchAnywhere);
+    if (options.command != "search" && searchOptions) {
+        error = "--fields, --case, --whole-word and --show-passwords belong to search";
         return false;
     }
     if (options.command == "create" && options.jsonInput.empty()) {
@@ -178,6 +221,16 @@ int Dump(const LoadedFile& loaded) {
     return kExitOk;
 }
 
+int Search(const LoadedFile& loaded, const SearchRequest& request) {
+    switch (RunSearch(loaded.db, request, SystemLocale())) {
+        case SearchOutcome::Hits: return kExitOk;
+        case SearchOutcome::NoHits: return kExitFailure;
+        case SearchOutcome::TextNotAnsi: return Error("the text cannot be written in the ANSI code page");
+        case SearchOutcome::WriteFailed: break;
+    }
+    return Error("the hits could not be written to standard output");
+}
+
 // The document holds passwords and notes: it is read past every stream buffer.
 bool ReadInput(const std::string& name, SecretString& text, std::string& error) {
     const int fd = name == "-" ? kStandardInput : OpenForReading(name);
@@ -237,6 +290,7 @@ int Run(const std::vector<std::string>& args) {
     if (!Load(options, loaded, error)) return Error(error);
     if (options.command == "info") return Info(loaded);
     if (options.command == "dump") return Dump(loaded);
+    if (options.command == "search") return Search(loaded, options.search);
     std::cout << options.file << ": OK\n";
     return kExitOk;
 }
