@@ -19,12 +19,15 @@ void ExpectExactlySized(const PasswordDatabase& db) {
     }
 }
 
+// Loads the file and checks that it read `folders` folders into arrays of their exact sizes.
+void LoadExactlySized(FileHarness& h, std::size_t folders, const std::string& password = "") {
+    ASSERT_TRUE(h.Load(password));
+    ASSERT_EQ(h.db.Folders.size(), folders);
+    ExpectExactlySized(h.db);
+}
+
 TEST(LoadSizingTest, CurrentLayoutSizesFoldersAndRecordsFromTheItems) {
     FileHarness h;
-    h.db.EncryptFiles = 1;
-    h.db.MasterPassword = "key";
-    h.db.IgnoredSites = {"example.com"};
-    h.db.SearchItemHistory = {"bank"};
     const std::size_t counts[] = {3, 5, 0, 1, 6};
     for (std::size_t f = 0; f < std::size(counts); ++f) {
         const int index = AddFolder(h.db, "Folder " + std::to_string(f), 1);
@@ -39,16 +42,19 @@ TEST(LoadSizingTest, CurrentLayoutSizesFoldersAndRecordsFromTheItems) {
             h.db.Folders[static_cast<std::size_t>(index)].records.write().push_back(record);
         }
     }
+    // Items of every other kind lie before the folders.
+    h.db.SearchItemHistory = {"bank"};
+    h.db.IgnoredSites = {"example.com"};
+    h.db.MasterPassword = "key";
+    h.db.EncryptFiles = 1;
     ASSERT_TRUE(h.Save());
-    ASSERT_TRUE(h.Load("key"));
-    ASSERT_EQ(h.db.Folders.size(), std::size(counts));
+    ASSERT_NO_FATAL_FAILURE(LoadExactlySized(h, std::size(counts), "key"));
     for (std::size_t f = 0; f < std::size(counts); ++f) EXPECT_EQ(h.db.Folders[f].records.size(), counts[f]);
     EXPECT_EQ(h.db.Folders[1].records[1].formData.size(), 1u);
-    ExpectExactlySized(h.db);
 }
 
-TEST(LoadSizingTest, OlderLayoutsAreSizedToo) {
-    FileHarness six;
+TEST(LoadSizingTest, VersionSixWithDatesAsTextIsSized) {
+    FileHarness h;
     FileBytes bytes;
     bytes.Version("6");
     for (int f = 0; f < 3; ++f) {
@@ -58,26 +64,24 @@ TEST(LoadSizingTest, OlderLayoutsAreSizedToo) {
             for (int field = 0; field < kFieldCount; ++field) bytes.String("v" + std::to_string(field));
         }
     }
-    six.Put(bytes.bytes());
-    ASSERT_TRUE(six.Load());
-    ASSERT_EQ(six.db.Folders.size(), 3u);
-    EXPECT_EQ(six.db.Folders[2].records.size(), 3u);
-    EXPECT_EQ(six.db.Folders[2].records[2].fields[kUrl], "v12");
-    ExpectExactlySized(six.db);
+    h.Put(bytes.bytes());
+    ASSERT_NO_FATAL_FAILURE(LoadExactlySized(h, 3));
+    EXPECT_EQ(h.db.Folders[2].records.size(), 3u);
+    EXPECT_EQ(h.db.Folders[2].records[2].fields[kUrl], "v12");
+}
 
-    FileHarness four;
-    FileBytes legacy;
-    legacy.Version("4");
+TEST(LoadSizingTest, LegacyBlocksAreSized) {
+    FileHarness h;
+    FileBytes bytes;
+    bytes.Version("4");
     for (int f = 0; f < 3; ++f) {
-        legacy.Tag('F').Block("Four " + std::to_string(f), 260).Int(1);
-        for (int r = 0; r < 5; ++r) legacy.Tag('R').Block("Legacy record", kLegacyRecordSize);
+        bytes.Tag('F').Block("Four " + std::to_string(f), 260).Int(1);
+        for (int r = 0; r < 5; ++r) bytes.Tag('R').Block("Legacy record", kLegacyRecordSize);
     }
-    four.Put(legacy.bytes());
-    ASSERT_TRUE(four.Load());
-    ASSERT_EQ(four.db.Folders.size(), 3u);
-    EXPECT_EQ(four.db.Folders[1].records.size(), 5u);
-    EXPECT_EQ(four.db.Folders[1].records[4].fields[kDescription], "Legacy record");
-    ExpectExactlySized(four.db);
+    h.Put(bytes.bytes());
+    ASSERT_NO_FATAL_FAILURE(LoadExactlySized(h, 3));
+    EXPECT_EQ(h.db.Folders[1].records.size(), 5u);
+    EXPECT_EQ(h.db.Folders[1].records[4].fields[kDescription], "Legacy record");
 }
 
 }  // namespace
