@@ -37,14 +37,12 @@ public:
 
     bool Text(const Value& v, const std::string& where, std::string& out) {
         if (!Expect(v, Value::Kind::String, where)) return false;
-        std::optional<std::string> ansi = locale_.Utf8ToAnsi(v.string());
+        const std::optional<SecretString> ansi = locale_.Utf8ToAnsi(v.string());
         if (!ansi) return Fail(where, "the text cannot be written in the ANSI code page");
-        if (ansi->find('\0') != std::string::npos) {
-            SecureWipe(*ansi);
+        if (ansi->view().find('\0') != std::string_view::npos) {
             return Fail(where, "the text contains a zero character");
         }
-        SecureWipe(out);
-        out = std::move(*ansi);
+        out.assign(ansi->view());
         return true;
     }
 

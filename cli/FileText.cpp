@@ -7,8 +7,8 @@
 namespace kv {
 
 SecretString Utf8Text(const Locale& locale, const std::string& ansi) {
-    std::optional<std::string> utf8 = locale.AnsiToUtf8(ansi);
-    return utf8 ? SecretString(std::move(*utf8)) : SecretString(std::string_view(ansi));
+    std::optional<SecretString> utf8 = locale.AnsiToUtf8(ansi);
+    return utf8 ? std::move(*utf8) : SecretString(std::string_view(ansi));
 }
 
 }  // namespace kv

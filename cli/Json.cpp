@@ -319,11 +319,7 @@ private:
         } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
             return false;
         }
-        // At most four bytes: they stay inside the string object, on the stack.
-        std::string encoded;
-        utf8::Append(encoded, cp);
-        out.Append(encoded);
-        SecureWipe(encoded);
+        utf8::Append(out, cp);
         return true;
     }
 

@@ -1,5 +1,5 @@
-// A small JSON document model with a strict parser, for the command-line
-// companion's create (its dump is written by json::Writer).
+// A small JSON document model with a strict parser (for the command-line
+// companion's create) and its writing through json::Writer.
 #pragma once
 
 #include <cstdint>

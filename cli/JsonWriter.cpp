@@ -8,6 +8,35 @@ namespace {
 
 constexpr std::size_t kPieceSize = 64 * 1024;
 
+bool OnlyNumbers(const Value& array) {
+    for (const Value& item : array.items()) {
+        if (item.kind() != Value::Kind::Integer) return false;
+    }
+    return true;
+}
+
+void WriteValue(Writer& out, const Value& value) {
+    switch (value.kind()) {
+        case Value::Kind::Null: out.Null(); break;
+        case Value::Kind::Bool: out.Bool(value.boolean()); break;
+        case Value::Kind::Integer: out.Integer(value.integer()); break;
+        case Value::Kind::String: out.String(value.string()); break;
+        case Value::Kind::Array:
+            out.BeginArray(OnlyNumbers(value));
+            for (const Value& item : value.items()) WriteValue(out, item);
+            out.EndArray();
+            break;
+        case Value::Kind::Object:
+            out.BeginObject();
+            for (const Value::Member& member : value.members()) {
+                out.Key(member.first);
+                WriteValue(out, member.second);
+            }
+            out.EndObject();
+            break;
+    }
+}
+
 }  // namespace
 
 Writer::Writer(Sink sink) : sink_(std::move(sink)), pending_(SecretString::WithCapacity(kPieceSize + 256)) {}
@@ -125,6 +154,17 @@ void Writer::FlushIfFull() {
     if (pending_.size() < kPieceSize) return;
     if (!failed_) failed_ = !sink_(pending_.view());
     pending_.Clear();
+}
+
+SecretString Write(const Value& value) {
+    SecretString text;
+    Writer out([&](std::string_view piece) {
+        text.Append(piece);
+        return true;
+    });
+    WriteValue(out, value);
+    out.Finish();
+    return text;
 }
 
 }  // namespace kv::json

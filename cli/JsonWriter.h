@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/Json.h"
 #include "platform/SecretString.h"
 
 namespace kv::json {
@@ -58,5 +59,9 @@ private:
     std::vector<Level> levels_;
     bool failed_ = false;
 };
+
+// A whole document model written through a Writer, arrays that hold only
+// numbers on one line: the text that Parse reads back to the same model.
+SecretString Write(const Value& value);
 
 }  // namespace kv::json

@@ -11,6 +11,7 @@
 #include "cli/SearchCommand.h"
 #include "cli/SecretInput.h"
 #include "cli/StandardOutput.h"
+#include "cli/TransferCommands.h"
 #include "db/PasswordFile.h"
 #include "generator/PasswordStrength.h"
 #include "platform/FileSystem.h"
@@ -33,16 +34,30 @@ const char kUsage[] =
     "  search FILE TEXT           the folder path and description of every record with a field\n"
     "                             that matches TEXT (letter case ignored, anywhere in a value);\n"
     "                             exit status 0 with hits, 1 without\n"
+    "  export FILE --csv OUT      writes records as comma-separated text (RFC 4180)\n"
+    "  import FILE --csv IN --folder PATH (--order N,... | --order-from-heading)\n"
+    "  import FILE --passcards IN --folder PATH\n"
+    "                             adds the records of a comma-separated text or of a PassCard\n"
+    "                             list to a folder; the file is saved only when records came in\n"
     "\n"
     "Options:\n"
     "  --password-stdin           read the master password as one line from standard input\n"
     "  --json IN                  create: the JSON document to create the file from\n"
     "  --force                    let create replace an existing file\n"
-    "  --fields N,...             search only these fields (0 Description ... 13 Notes; default all)\n"
     "  --case                     search: match letter case\n"
     "  --whole-word               search: match whole values or words between spaces only\n"
     "  --json                     search: print the hits as JSON (with the matching fields)\n"
     "  --show-passwords           search: print each hit's password too (never printed otherwise)\n"
+    "  --folders PATH,...         export only these folders (paths as dump shows them)\n"
+    "  --fields N,...             export these fields (0 to 13), in this order; search only these\n"
+    "                             fields (0 Description ... 13 Notes); all by default\n"
+    "  --folder-names             export a first column with each record's folder\n"
+    "  --heading                  export a first line with the column names\n"
+    "  --utf8                     export UTF-8 with a byte-order mark instead of the ANSI code page\n"
+    "  --folder PATH              the folder the import adds to\n"
+    "  --order N,...              the field (0 to 13, -1 to skip) of each column of the import file\n"
+    "  --order-from-heading       take the order from the file's first line, which is then skipped\n"
+    "  --skip N                   leave out the first N lines of the import file\n"
     "  --help                     this text\n"
     "\n"
     "Texts are UTF-8 here and in the ANSI code page in the file. The file keeps the two\n"
@@ -60,8 +75,8 @@ struct Options {
     bool force = false;
     bool help = false;
     bool textGiven = false;
-    std::string fieldList;
     SearchRequest search;
+    TransferOptions transfer;
 };
 
 int Error(const std::string& message) {
@@ -78,7 +93,9 @@ int UsageError(const std::string& message) {
 bool ParseArguments(const std::vector<std::string>& args, Options& options, std::string& error) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--password-stdin") {
+        if (TakeTransferOption(args, i, options.transfer, error)) {
+            if (!error.empty()) return false;
+        } else if (arg == "--password-stdin") {
             options.passwordFromStdin = true;
         } else if (arg == "--force") {
             options.force = true;
@@ -95,12 +112,6 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
                 return false;
             }
             options.jsonInput = args[++i];
-        } else if (arg == "--fields") {
-            if (i + 1 >= args.size() || !ParseFieldList(args[++i], options.search.fields)) {
-                error = "--fields needs field numbers from 0 to 13, separated by commas";
-                return false;
-            }
-            options.fieldList = args[i];
         } else if (arg == "--case") {
             options.search.options &= ~kSearchIgnoreCase;
         } else if (arg == "--whole-word") {
@@ -128,7 +139,8 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
         return false;
     }
     if (options.command != "info" && options.command != "dump" && options.command != "create" &&
-        options.command != "verify" && options.command != "search") {
+        options.command != "verify" && options.command != "export" && options.command != "import" &&
+        options.command != "search") {
         error = "unknown command " + options.command;
         return false;
     }
@@ -140,11 +152,16 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
         error = "search needs the text to look for";
         return false;
     }
-    const bool searchOptions = !options.fieldList.empty() || options.search.showPasswords ||
-                               options.search.options != (kSearchIgnoreCase | kSearchAnywhere);
+    const bool searchOptions =
+        options.search.showPasswords || options.search.options != (kSearchIgnoreCase | kSearchAnywhere);
     if (options.command != "search" && searchOptions) {
-        error = "--fields, --case, --whole-word and --show-passwords belong to search";
+        error = "--case, --whole-word and --show-passwords belong to search";
         return false;
+    }
+    // search shares --fields with export.
+    if (options.command == "search" && !options.transfer.fields.empty()) {
+        options.search.fields = std::move(options.transfer.fields);
+        options.transfer.fields.clear();
     }
     if (options.command == "create" && options.jsonInput.empty()) {
         error = "create needs --json IN";
@@ -154,6 +171,8 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
         error = "--json belongs to create";
         return false;
     }
+    error = CheckTransferOptions(options.command, options.transfer);
+    if (!error.empty()) return false;
     if (options.passwordFromStdin && options.jsonInput == "-") {
         error = "the password and the JSON cannot both come from standard input";
         return false;
@@ -170,12 +189,12 @@ bool ReadPassword(SecretString& password, std::string& error) {
         error = "no password on standard input";
         return false;
     }
-    std::optional<std::string> ansi = SystemLocale().Utf8ToAnsi(line.view());
+    std::optional<SecretString> ansi = SystemLocale().Utf8ToAnsi(line.view());
     if (!ansi) {
         error = "the password cannot be written in the ANSI code page";
         return false;
     }
-    password = SecretString(std::move(*ansi));
+    password = std::move(*ansi);
     return true;
 }
 
@@ -184,14 +203,15 @@ struct LoadedFile {
     std::string version;
 };
 
-bool Load(const Options& options, LoadedFile& loaded, std::string& error) {
+// The master password is kept only for a command that saves the file again.
+bool Load(const Options& options, LoadedFile& loaded, std::string& error, bool keepPassword = false) {
     loaded.db.FilePath = options.file;
     if (options.passwordFromStdin && !ReadPassword(loaded.db.MasterPassword, error)) return false;
     CliUi ui(options.passwordFromStdin);
     CPasswordFile file(loaded.db, ui, SystemFileSystem(), SystemLocale());
     const bool ok = file.LoadFile();
     loaded.version = file.Version();
-    loaded.db.MasterPassword.Clear();
+    if (!keepPassword || !ok) loaded.db.MasterPassword.Clear();
     if (!ok) error = ui.error().empty() ? options.file + ": the file could not be read" : ui.error();
     return ok;
 }
@@ -204,10 +224,10 @@ int Info(const LoadedFile& loaded) {
         ++folders;
         records += folder.records.size();
     }
-    const std::optional<std::string> reminder = SystemLocale().AnsiToUtf8(loaded.db.ReminderPhrase);
+    const std::optional<SecretString> reminder = SystemLocale().AnsiToUtf8(loaded.db.ReminderPhrase);
     std::cout << "version: " << (loaded.version.empty() ? "(none)" : loaded.version) << "\n"
               << "protected: " << (loaded.db.EncryptFiles != 0 ? "yes" : "no") << "\n"
-              << "reminder: " << reminder.value_or(loaded.db.ReminderPhrase) << "\n"
+              << "reminder: " << (reminder ? reminder->view() : std::string_view(loaded.db.ReminderPhrase)) << "\n"
               << "folders: " << folders << "\n"
               << "records: " << records << "\n";
     return kExitOk;
@@ -277,6 +297,27 @@ int Create(const Options& options) {
     return kExitOk;
 }
 
+// The records come into the loaded file, which is saved only when they did.
+int Import(const Options& options) {
+    std::string error;
+    LoadedFile loaded;
+    if (!Load(options, loaded, error, true)) return Error(error);
+    std::string summary;
+    const bool imported =
+        ImportFromFile(loaded.db, options.transfer, SystemFileSystem(), SystemLocale(), summary, error);
+    if (!summary.empty()) std::cout << summary << "\n";
+    if (!imported) {
+        loaded.db.MasterPassword.Clear();
+        return Error(error + ": " + options.file + " is left as it was");
+    }
+    CliUi ui(false);
+    CPasswordFile file(loaded.db, ui, SystemFileSystem(), SystemLocale());
+    const bool saved = file.SaveFile(FoldersInArrayOrder(loaded.db));
+    loaded.db.MasterPassword.Clear();
+    if (!saved) return Error(ui.error().empty() ? options.file + ": not written" : ui.error());
+    return kExitOk;
+}
+
 int Run(const std::vector<std::string>& args) {
     Options options;
     std::string error;
@@ -286,9 +327,14 @@ int Run(const std::vector<std::string>& args) {
         return kExitOk;
     }
     if (options.command == "create") return Create(options);
+    if (options.command == "import") return Import(options);
     LoadedFile loaded;
     if (!Load(options, loaded, error)) return Error(error);
     if (options.command == "info") return Info(loaded);
+    if (options.command == "export") {
+        if (!ExportToFile(loaded.db, options.transfer, SystemFileSystem(), SystemLocale(), error)) return Error(error);
+        return kExitOk;
+    }
     if (options.command == "dump") return Dump(loaded);
     if (options.command == "search") return Search(loaded, options.search);
     std::cout << options.file << ": OK\n";

@@ -70,25 +70,11 @@ std::vector<int> AllFields() {
     return fields;
 }
 
-bool ParseFieldList(const std::string& list, std::vector<int>& fields) {
-    fields.clear();
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t comma = list.find(',', start);
-        const std::string item = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-        if (item.empty() || item.size() > 2 || item.find_first_not_of("0123456789") != std::string::npos) return false;
-        const int field = std::stoi(item);
-        if (field >= kFieldCount) return false;
-        fields.push_back(field);
-        if (comma == std::string::npos) return true;
-        start = comma + 1;
-    }
-}
-
 SearchOutcome RunSearch(const PasswordDatabase& db, const SearchRequest& request, const Locale& locale) {
-    const std::optional<std::string> text = locale.Utf8ToAnsi(request.text);
+    const std::optional<SecretString> text = locale.Utf8ToAnsi(request.text);
     if (!text) return SearchOutcome::TextNotAnsi;
-    const std::vector<RecordHit> hits = FindRecords(db, request.fields, *text, request.options, locale);
+    const std::vector<RecordHit> hits =
+        FindRecords(db, request.fields, std::string(text->view()), request.options, locale);
     const bool written = request.json ? WriteJson(db, hits, request, locale) : WriteLines(db, hits, request, locale);
     if (!written) return SearchOutcome::WriteFailed;
     return hits.empty() ? SearchOutcome::NoHits : SearchOutcome::Hits;

@@ -25,9 +25,6 @@ struct SearchRequest {
     bool showPasswords = false;  // passwords are printed only when asked for
 };
 
-// Reads "N,N,...": field indexes 0 to 13; false when the list is not one.
-bool ParseFieldList(const std::string& list, std::vector<int>& fields);
-
 enum class SearchOutcome { Hits, NoHits, TextNotAnsi, WriteFailed };
 
 // Searches and writes the hits to standard output.

@@ -256,6 +256,21 @@ def settings_inputs():
     }
 
 
+def protocol_inputs():
+    """A WM_COPYDATA record of each kind (first byte even) and shared blocks
+    (first byte odd): two entries, and one whose description fills its field."""
+    def copy_data(kind, address):
+        return b"\x00" + i32(kind) + block(address, 512) + i32(0x10020) + i32(0x10030) + i32(0)
+    def entry(folder, record, description):
+        return i32(folder) + i32(record) + block(description, 40)
+    return {
+        "copydata-menu": copy_data(1, "https://mail.example.com/login"),
+        "copydata-dialog": copy_data(0, "x" * 512),
+        "block-two": b"\x01" + entry(0, 1, "Web mail") + entry(2, 0, "Bank"),
+        "block-full-description": b"\x01" + entry(0, 0, "d" * 40),
+    }
+
+
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "corpus")
     corpora = {
@@ -263,6 +278,7 @@ def main():
         "json": json_documents(),
         "rich_text": rich_texts(),
         "settings": settings_inputs(),
+        "protocol": protocol_inputs(),
     }
     for target, seeds in corpora.items():
         folder = os.path.join(out, target)

@@ -20,6 +20,8 @@ public:
                std::to_string(date.wYear);
     }
 
+    SystemTime ParseDateTime(std::string_view text) const override { return ParseShortDate(text); }
+
     int CompareNoCase(std::string_view a, std::string_view b) const override {
         const std::size_t common = a.size() < b.size() ? a.size() : b.size();
         for (std::size_t i = 0; i < common; ++i) {
@@ -47,11 +49,11 @@ public:
         return t;
     }
 
-    std::optional<std::string> AnsiToUtf8(std::string_view ansi) const override {
+    std::optional<SecretString> AnsiToUtf8(std::string_view ansi) const override {
         return windows1252::ToUtf8(ansi);
     }
 
-    std::optional<std::string> Utf8ToAnsi(std::string_view utf8) const override {
+    std::optional<SecretString> Utf8ToAnsi(std::string_view utf8) const override {
         return windows1252::FromUtf8(utf8);
     }
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -83,6 +84,12 @@ public:
         return *this;
     }
     void Assign(std::string_view text) {
+        // A piece of this text itself is copied out before the buffer is wiped.
+        if (Holds(text)) {
+            SecretString piece(text);
+            *this = std::move(piece);
+            return;
+        }
         WipeAll();
         text_.clear();
         text_.append(text.data(), text.size());
@@ -108,6 +115,11 @@ public:
     bool empty() const { return text_.empty(); }
 
 private:
+    bool Holds(std::string_view text) const noexcept {
+        const std::less_equal<const char*> before;
+        return !text.empty() && before(text_.data(), text.data()) &&
+               before(text.data(), text_.data() + text_.capacity());
+    }
     // The whole buffer, inline or not, up to and including its terminator.
     void WipeAll() noexcept { SecureWipe(text_.data(), text_.capacity() + 1); }
 

@@ -1,9 +1,26 @@
 #include "platform/SystemTime.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace kv {
 namespace {
+
+// Reads an unsigned number at `pos` and moves past it; -1 when there is none.
+int ReadNumber(std::string_view text, std::size_t& pos) {
+    int value = -1;
+    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && value < 100000; ++pos) {
+        value = (value < 0 ? 0 : value * 10) + (text[pos] - '0');
+    }
+    return value;
+}
+
+bool Expect(std::string_view text, std::size_t& pos, char c) {
+    if (pos >= text.size() || text[pos] != c) return false;
+    ++pos;
+    return true;
+}
+
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
@@ -83,6 +100,34 @@ std::optional<SystemTime> AddSeconds(const SystemTime& t, std::int64_t seconds) 
     result.wSecond = static_cast<std::uint16_t>(ofDay / 1000 % 60);
     result.wMilliseconds = static_cast<std::uint16_t>(ofDay % 1000);
     return result;
+}
+
+SystemTime ParseShortDate(std::string_view text) {
+    std::size_t pos = 0;
+    const int month = ReadNumber(text, pos);
+    if (!Expect(text, pos, '/')) return {};
+    const int day = ReadNumber(text, pos);
+    if (!Expect(text, pos, '/')) return {};
+    const int year = ReadNumber(text, pos);
+    int hour = 0, minute = 0, second = 0;
+    if (Expect(text, pos, ' ')) {
+        hour = ReadNumber(text, pos);
+        if (!Expect(text, pos, ':')) return {};
+        minute = ReadNumber(text, pos);
+        if (Expect(text, pos, ':')) second = ReadNumber(text, pos);
+    }
+    if (pos != text.size() || month < 1 || day < 1 || year < 1601 || year > 30827 || hour < 0 ||
+        minute < 0 || second < 0) {
+        return {};
+    }
+    SystemTime date;
+    date.wYear = static_cast<std::uint16_t>(year);
+    date.wMonth = static_cast<std::uint16_t>(month);
+    date.wDay = static_cast<std::uint16_t>(day);
+    date.wHour = static_cast<std::uint16_t>(hour);
+    date.wMinute = static_cast<std::uint16_t>(minute);
+    date.wSecond = static_cast<std::uint16_t>(second);
+    return IsValidDateTime(date) ? date : SystemTime{};
 }
 
 }  // namespace kv

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace kv {
 
@@ -41,5 +42,10 @@ int CompareDateTimes(const SystemTime& a, const SystemTime& b);
 // nothing when `t` is no valid date-time or the result lies outside the range
 // that the system can convert.
 std::optional<SystemTime> AddSeconds(const SystemTime& t, std::int64_t seconds);
+
+// Reads a date as the portable locale writes it: month/day/year, with an
+// optional time of day "h:mm[:ss]" after a space; the all-zero date when the
+// text is empty or names no valid date-time.
+SystemTime ParseShortDate(std::string_view text);
 
 }  // namespace kv

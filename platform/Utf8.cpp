@@ -1,23 +1,43 @@
 #include "platform/Utf8.h"
 
 namespace kv::utf8 {
+namespace {
+
+// The bytes of a code point; their count.
+std::size_t Encode(char32_t cp, char (&bytes)[4]) {
+    if (cp < 0x80) {
+        bytes[0] = static_cast<char>(cp);
+        return 1;
+    }
+    if (cp < 0x800) {
+        bytes[0] = static_cast<char>(0xC0 | (cp >> 6));
+        bytes[1] = static_cast<char>(0x80 | (cp & 0x3F));
+        return 2;
+    }
+    if (cp < 0x10000) {
+        bytes[0] = static_cast<char>(0xE0 | (cp >> 12));
+        bytes[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        bytes[2] = static_cast<char>(0x80 | (cp & 0x3F));
+        return 3;
+    }
+    bytes[0] = static_cast<char>(0xF0 | (cp >> 18));
+    bytes[1] = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    bytes[2] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    bytes[3] = static_cast<char>(0x80 | (cp & 0x3F));
+    return 4;
+}
+
+}  // namespace
 
 void Append(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    char bytes[4];
+    out.append(bytes, Encode(cp, bytes));
+}
+
+void Append(SecretString& out, char32_t cp) {
+    char bytes[4];
+    out.Append(std::string_view(bytes, Encode(cp, bytes)));
+    SecureWipe(bytes, sizeof bytes);
 }
 
 std::optional<char32_t> Decode(std::string_view text, std::size_t& pos) {

@@ -5,9 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/SecretString.h"
+
 namespace kv::utf8 {
 
+// Appends the one to four bytes of a code point.
 void Append(std::string& out, char32_t cp);
+void Append(SecretString& out, char32_t cp);
 
 // Decodes the sequence at `pos` and moves past it; nothing when it is
 // malformed, overlong, a surrogate or beyond U+10FFFF.

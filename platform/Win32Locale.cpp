@@ -1,6 +1,8 @@
 // The locale of Windows: the thread's short date format, the ANSI code page.
 #include <windows.h>
+#include <oleauto.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/Locale.h"
@@ -15,12 +17,20 @@ SYSTEMTIME ToWin32(const SystemTime& t) {
     return s;
 }
 
-std::optional<std::wstring> Widen(UINT codePage, DWORD flags, std::string_view text) {
-    if (text.empty()) return std::wstring();
+// Wide text whose buffers are wiped: it holds the secrets being converted.
+using WipedWide = std::basic_string<wchar_t, std::char_traits<wchar_t>, WipingAllocator<wchar_t>>;
+
+std::optional<WipedWide> Widen(UINT codePage, DWORD flags, std::string_view text) {
+    if (text.empty()) return WipedWide();
     const int size = static_cast<int>(text.size());
     const int length = MultiByteToWideChar(codePage, flags, text.data(), size, nullptr, 0);
     if (length <= 0) return std::nullopt;
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    // Always on the heap, where the allocator wipes it: the string's inline
+    // buffer would be left on the stack as it is.
+    constexpr std::size_t kBeyondInline = 16;
+    WipedWide wide;
+    wide.reserve(std::max<std::size_t>(static_cast<std::size_t>(length), kBeyondInline));
+    wide.resize(static_cast<std::size_t>(length));
     MultiByteToWideChar(codePage, flags, text.data(), size, wide.data(), length);
     return wide;
 }
@@ -37,6 +47,22 @@ public:
         char text[128] = {};
         if (GetDateFormatA(GetThreadLocale(), 0, &s, format, text, sizeof text) == 0) return {};
         return text;
+    }
+
+    // As the system reads dates typed by the user: the user's order of day,
+    // month and year, month names, an optional time.
+    SystemTime ParseDateTime(std::string_view text) const override {
+        // The system's declaration takes the text as writable.
+        std::optional<WipedWide> wide = Widen(CP_ACP, 0, text);
+        DATE date = 0;
+        SYSTEMTIME s{};
+        if (!wide || wide->empty() || FAILED(VarDateFromStr(wide->data(), LOCALE_USER_DEFAULT, 0, &date)) ||
+            !VariantTimeToSystemTime(date, &s)) {
+            return {};
+        }
+        SystemTime t;
+        std::memcpy(static_cast<void*>(&t), &s, sizeof t);
+        return IsValidDateTime(t) ? t : SystemTime{};
     }
 
     int CompareNoCase(std::string_view a, std::string_view b) const override {
@@ -56,21 +82,21 @@ public:
         return t;
     }
 
-    std::optional<std::string> AnsiToUtf8(std::string_view ansi) const override {
-        const std::optional<std::wstring> wide = Widen(CP_ACP, 0, ansi);
+    std::optional<SecretString> AnsiToUtf8(std::string_view ansi) const override {
+        const std::optional<WipedWide> wide = Widen(CP_ACP, 0, ansi);
         if (!wide) return std::nullopt;
         return Narrow(CP_UTF8, *wide, false);
     }
 
-    std::optional<std::string> Utf8ToAnsi(std::string_view utf8) const override {
-        const std::optional<std::wstring> wide = Widen(CP_UTF8, MB_ERR_INVALID_CHARS, utf8);
+    std::optional<SecretString> Utf8ToAnsi(std::string_view utf8) const override {
+        const std::optional<WipedWide> wide = Widen(CP_UTF8, MB_ERR_INVALID_CHARS, utf8);
         if (!wide) return std::nullopt;
         return Narrow(CP_ACP, *wide, true);
     }
 
 private:
-    static std::optional<std::string> Narrow(UINT codePage, const std::wstring& wide, bool exact) {
-        if (wide.empty()) return std::string();
+    static std::optional<SecretString> Narrow(UINT codePage, const WipedWide& wide, bool exact) {
+        if (wide.empty()) return SecretString();
         const int size = static_cast<int>(wide.size());
         const DWORD flags = exact ? WC_NO_BEST_FIT_CHARS : 0;
         BOOL usedDefault = FALSE;
@@ -78,8 +104,9 @@ private:
         const int length =
             WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, usedDefaultOut);
         if (length <= 0 || usedDefault) return std::nullopt;
-        std::string text(static_cast<std::size_t>(length), '\0');
-        WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(), length, nullptr, nullptr);
+        SecretString text = SecretString::WithCapacity(static_cast<std::size_t>(length));
+        text.buffer().resize(static_cast<std::size_t>(length));
+        WideCharToMultiByte(codePage, flags, wide.data(), size, text.buffer().data(), length, nullptr, nullptr);
         return text;
     }
 };

@@ -29,30 +29,22 @@ std::optional<unsigned char> ByteOf(char32_t cp) {
 
 }  // namespace
 
-std::string ToUtf8(std::string_view text) {
-    // The exact length first: a text that grows while built leaves copies of
-    // its start in the memory it gives back, and texts here may be secrets.
-    std::size_t length = 0;
-    for (const char c : text) {
-        const char32_t cp = CodePointOf(static_cast<unsigned char>(c));
-        length += cp < 0x80 ? 1 : cp < 0x800 ? 2 : 3;
-    }
-    std::string out;
-    out.reserve(length);
+SecretString ToUtf8(std::string_view text) {
+    // At most three bytes a character: one buffer, no growth on the way.
+    SecretString out = SecretString::WithCapacity(text.size() * 3);
     for (const char c : text) utf8::Append(out, CodePointOf(static_cast<unsigned char>(c)));
     return out;
 }
 
-std::optional<std::string> FromUtf8(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+std::optional<SecretString> FromUtf8(std::string_view text) {
+    SecretString out = SecretString::WithCapacity(text.size());
     std::size_t pos = 0;
     while (pos < text.size()) {
         const std::optional<char32_t> cp = utf8::Decode(text, pos);
         if (!cp) return std::nullopt;
         const std::optional<unsigned char> byte = ByteOf(*cp);
         if (!byte) return std::nullopt;
-        out += static_cast<char>(*byte);
+        out.Append(static_cast<char>(*byte));
     }
     return out;
 }

@@ -5,14 +5,16 @@
 #include <string>
 #include <string_view>
 
+#include "platform/SecretString.h"
+
 namespace kv::windows1252 {
 
 // Every byte converts; the five unassigned bytes map to the C1 controls of the
 // same value, as Windows does, so that every byte survives a round trip.
-std::string ToUtf8(std::string_view text);
+SecretString ToUtf8(std::string_view text);
 
 // Nothing when the UTF-8 is malformed or names a character outside the code page.
-std::optional<std::string> FromUtf8(std::string_view text);
+std::optional<SecretString> FromUtf8(std::string_view text);
 
 // The upper-case form of one byte of the code page.
 unsigned char ToUpper(unsigned char c);

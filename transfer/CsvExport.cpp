@@ -49,7 +49,8 @@ bool ExportCsv(const PasswordDatabase& db, const ExportOptions& options, const F
     std::string piece;
     piece.reserve(2 * kPiece);
     const auto flush = [&] {
-        const bool written = options.utf8 ? sink(locale.AnsiToUtf8(piece).value_or(piece)) : sink(piece);
+        const std::optional<SecretString> utf8 = options.utf8 ? locale.AnsiToUtf8(piece) : std::nullopt;
+        const bool written = sink(utf8 ? utf8->view() : std::string_view(piece));
         piece.clear();
         return written;
     };

@@ -11,24 +11,9 @@
 namespace kv {
 namespace {
 
-// Reads an unsigned number at `pos` and moves past it; -1 when there is none.
-int ReadNumber(std::string_view text, std::size_t& pos) {
-    int value = -1;
-    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && value < 100000; ++pos) {
-        value = (value < 0 ? 0 : value * 10) + (text[pos] - '0');
-    }
-    return value;
-}
-
-bool Expect(std::string_view text, std::size_t& pos, char c) {
-    if (pos >= text.size() || text[pos] != c) return false;
-    ++pos;
-    return true;
-}
-
-void StoreDates(Record& record, const DateParser& parse) {
-    record.dateAssigned = parse(record.fields[kDateAssigned]);
-    record.dateExpires = parse(record.fields[kDateExpires]);
+void StoreDates(Record& record, const Locale& locale) {
+    record.dateAssigned = locale.ParseDateTime(record.fields[kDateAssigned]);
+    record.dateExpires = locale.ParseDateTime(record.fields[kDateExpires]);
 }
 
 const char* ReasonText(SkipReason reason) {
@@ -42,34 +27,6 @@ const char* ReasonText(SkipReason reason) {
 }
 
 }  // namespace
-
-SystemTime ParseShortDate(std::string_view text) {
-    std::size_t pos = 0;
-    const int month = ReadNumber(text, pos);
-    if (!Expect(text, pos, '/')) return {};
-    const int day = ReadNumber(text, pos);
-    if (!Expect(text, pos, '/')) return {};
-    const int year = ReadNumber(text, pos);
-    int hour = 0, minute = 0, second = 0;
-    if (Expect(text, pos, ' ')) {
-        hour = ReadNumber(text, pos);
-        if (!Expect(text, pos, ':')) return {};
-        minute = ReadNumber(text, pos);
-        if (Expect(text, pos, ':')) second = ReadNumber(text, pos);
-    }
-    if (pos != text.size() || month < 1 || day < 1 || year < 1601 || year > 30827 || hour < 0 ||
-        minute < 0 || second < 0) {
-        return {};
-    }
-    SystemTime date;
-    date.wYear = static_cast<std::uint16_t>(year);
-    date.wMonth = static_cast<std::uint16_t>(month);
-    date.wDay = static_cast<std::uint16_t>(day);
-    date.wHour = static_cast<std::uint16_t>(hour);
-    date.wMinute = static_cast<std::uint16_t>(minute);
-    date.wSecond = static_cast<std::uint16_t>(second);
-    return IsValidDateTime(date) ? date : SystemTime{};
-}
 
 ImportResult ImportCsv(std::string bytes, const ImportOptions& options, const Locale& locale) {
     DecodedText decoded = DecodeToAnsi(std::move(bytes), locale);
@@ -94,18 +51,19 @@ ImportResult ImportCsv(std::string bytes, const ImportOptions& options, const Lo
             result.skipped.push_back({row.line, SkipReason::UnclosedQuote});
             continue;
         }
-        Record record;
+        // Filled where it stands in the result, so no record is moved.
+        Record& record = result.records.emplace_back();
         const std::size_t columns = std::min(row.fields.size(), options.order.size());
         for (std::size_t i = 0; i < columns; ++i) {
             const int field = options.order[i];
             if (field >= 0 && field < kFieldCount) record.fields[field] = std::move(row.fields[i]);
         }
         if (IsEntirelyEmpty(record)) {
+            result.records.pop_back();
             result.skipped.push_back({row.line, SkipReason::NoValues});
             continue;
         }
-        StoreDates(record, options.parseDate);
-        result.records.push_back(std::move(record));
+        StoreDates(record, locale);
     }
     return result;
 }

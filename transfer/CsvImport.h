@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,21 +15,12 @@ namespace kv {
 class Locale;
 struct PasswordDatabase;
 
-// Turns the text of a date column into a date; the all-zero date when the
-// text is empty or cannot be read.
-using DateParser = std::function<SystemTime(std::string_view)>;
-
-// Reads dates as the portable locale writes them: month/day/year, with an
-// optional time of day "h:mm[:ss]" after a space.
-SystemTime ParseShortDate(std::string_view text);
-
 struct ImportOptions {
     // The field index of each column of the file, -1 to skip the column.
     // Columns beyond the list are ignored; missing ones leave fields empty.
     std::vector<int> order;
     // Lines dropped at the start of the file, empty ones included.
     std::size_t skipLines = 0;
-    DateParser parseDate = ParseShortDate;
 };
 
 enum class SkipReason { AsAsked, BlankLine, NoValues, UnclosedQuote };
@@ -48,6 +38,8 @@ struct ImportResult {
     std::size_t unrepresentable = 0;
 };
 
+// The texts of the two date columns are read as dates in the locale's way;
+// one it cannot read gives an unset date and stays as text.
 ImportResult ImportCsv(std::string bytes, const ImportOptions& options, const Locale& locale);
 
 // Appends the records to a present folder and sets the modified flag; false

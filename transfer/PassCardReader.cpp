@@ -146,10 +146,10 @@ std::string DecodeEntities(std::string_view text, const Locale& locale, std::siz
         }
         if (!decoded && name.size() > 1 && name[0] == '#') {
             if (const char32_t cp = NumericReference(name.substr(1))) {
-                std::string utf8;
+                SecretString utf8;
                 utf8::Append(utf8, cp);
-                if (std::optional<std::string> ansi = locale.Utf8ToAnsi(utf8)) {
-                    out += *ansi;
+                if (const std::optional<SecretString> ansi = locale.Utf8ToAnsi(utf8)) {
+                    out += ansi->view();
                 } else {
                     out += '?';
                     ++unrepresentable;

@@ -29,8 +29,8 @@ bool IsValidUtf8BeyondAscii(std::string_view bytes) {
 // UTF-8 to ANSI: whole when every character fits, else character by
 // character with "?" for each one that does not.
 void Utf8ToAnsi(std::string_view utf8, const Locale& locale, DecodedText& out) {
-    if (std::optional<std::string> whole = locale.Utf8ToAnsi(utf8)) {
-        out.text = std::move(*whole);
+    if (const std::optional<SecretString> whole = locale.Utf8ToAnsi(utf8)) {
+        out.text = whole->view();
         return;
     }
     out.text.reserve(utf8.size());
@@ -38,8 +38,8 @@ void Utf8ToAnsi(std::string_view utf8, const Locale& locale, DecodedText& out) {
         const std::size_t start = pos;
         if (!utf8::Decode(utf8, pos)) {
             pos = start + 1;
-        } else if (std::optional<std::string> one = locale.Utf8ToAnsi(utf8.substr(start, pos - start))) {
-            out.text += *one;
+        } else if (const std::optional<SecretString> one = locale.Utf8ToAnsi(utf8.substr(start, pos - start))) {
+            out.text += one->view();
             continue;
         }
         out.text += '?';

@@ -53,6 +53,28 @@ TEST(SecretCopiesTest, GrowingTakingOverAPlainStringAndMovingLeaveNoCopy) {
     EXPECT_EQ(watch.count(), 0);
 }
 
+TEST(SecretCopiesTest, APieceOfItsOwnTextCanBeAssigned) {
+    SecretString text(kSecret);
+    text.Assign(text.view().substr(8, 5));
+    EXPECT_EQ(text.view(), "horse");
+    text = text.view();
+    EXPECT_EQ(text.view(), "horse");
+}
+
+TEST(SecretCopiesTest, ConvertingBetweenCodePagesLeavesNoCopy) {
+    const std::string longer = kSecret + " \xE9\x80 " + kSecret;
+    const test::FixedLocale fixed;
+    FreedCopies watch(kPiece);
+    for (const Locale* locale : {static_cast<const Locale*>(&fixed), &SystemLocale()}) {
+        const std::optional<SecretString> utf8 = locale->AnsiToUtf8(longer);
+        ASSERT_TRUE(utf8.has_value());
+        const std::optional<SecretString> back = locale->Utf8ToAnsi(*utf8);
+        ASSERT_TRUE(back.has_value());
+        EXPECT_EQ(back->view(), longer);
+    }
+    EXPECT_EQ(watch.count(), 0);
+}
+
 TEST(SecretCopiesTest, PlainTextOfRichNotesLeavesNoCopy) {
     const std::string notes = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 PIN " + kSecret + "\\par and " + kSecret + "}";
     const std::string expected = "PIN " + kSecret + "\r\nand " + kSecret;

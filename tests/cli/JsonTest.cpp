@@ -53,6 +53,8 @@ TEST(JsonTest, WrittenDocumentHasItsLayoutAndParsesBack) {
     EXPECT_EQ(parsed->Find("text")->string(), kText);
     EXPECT_EQ(parsed->Find("numbers")->items()[1].integer(), 65535);
     EXPECT_EQ(parsed->Find("flags")->items()[1].kind(), Value::Kind::Null);
+    // The model parsed is written back to the same text.
+    EXPECT_EQ(Write(*parsed).view(), text);
 }
 
 TEST(JsonTest, EscapesAndSurrogatePairs) {

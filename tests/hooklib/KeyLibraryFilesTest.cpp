@@ -42,7 +42,7 @@ TEST(KeyLibraryFilesTest, LibraryExportsByNameAndOrdinal) {
     EXPECT_EQ(GetProcAddress(library, MAKEINTRESOURCEA(2)), GetProcAddress(library, "JrnlPlayBackHook"));
 }
 
-TEST(KeyLibraryFilesTest, ProgramsBindSendKeysByOrdinal) {
+TEST(KeyLibraryFilesTest, ProgramsBindTheLibraryByOrdinal) {
     const std::string& program = uitest::ProgramUnderTest();
     ASSERT_FALSE(program.empty()) << "give the path of Kelvandor.exe as the first argument";
     for (const std::string& path : {program, ModulePath(nullptr)}) {

@@ -32,6 +32,11 @@ public:
         imports_.push_back({module, false, 0, name});
         return *this;
     }
+    // A further section header without data (at most two fit the headers).
+    PeBuilder& Section(const std::string& name, std::uint32_t virtualSize, std::uint32_t characteristics) {
+        sections_.push_back({name, virtualSize, characteristics});
+        return *this;
+    }
 
     std::vector<std::uint8_t> Build() {
         section_.clear();
@@ -42,7 +47,7 @@ public:
         Put(file, 0x3C, 0x80, 4);
         Put(file, 0x80, 0x00004550, 4);
         Put(file, 0x84, pe32Plus_ ? 0x8664 : 0x14C, 2);
-        Put(file, 0x86, 1, 2);
+        Put(file, 0x86, 1 + sections_.size(), 2);
         const std::size_t optionalSize = pe32Plus_ ? 240 : 224;
         Put(file, 0x94, optionalSize, 2);
         const std::size_t optional = 0x98;
@@ -56,6 +61,13 @@ public:
         Put(file, sectionHeader + 12, kSectionRva, 4);
         Put(file, sectionHeader + 16, section_.size(), 4);
         Put(file, sectionHeader + 20, kHeadersSize, 4);
+        for (std::size_t i = 0; i < sections_.size(); ++i) {
+            const std::size_t header = sectionHeader + 40 * (i + 1);
+            std::copy(sections_[i].name.begin(), sections_[i].name.end(), file.begin() + static_cast<std::ptrdiff_t>(header));
+            Put(file, header + 8, sections_[i].virtualSize, 4);
+            Put(file, header + 12, kSectionRva * (i + 2) + 0x10000, 4);
+            Put(file, header + 36, sections_[i].characteristics, 4);
+        }
         file.insert(file.end(), section_.begin(), section_.end());
         return file;
     }
@@ -138,6 +150,7 @@ private:
     std::vector<ExportedSymbol> exports_;
     std::vector<ImportedSymbol> imports_;
     std::vector<std::uint8_t> section_;
+    std::vector<SectionHeader> sections_;
 };
 
 }  // namespace kv::pe::test

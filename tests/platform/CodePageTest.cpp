@@ -8,16 +8,16 @@ namespace {
 TEST(Windows1252Test, EveryByteSurvivesARoundTrip) {
     std::string all;
     for (int c = 1; c < 256; ++c) all += static_cast<char>(c);
-    const std::string utf8 = windows1252::ToUtf8(all);
-    const std::optional<std::string> back = windows1252::FromUtf8(utf8);
+    const SecretString utf8 = windows1252::ToUtf8(all);
+    const std::optional<SecretString> back = windows1252::FromUtf8(utf8);
     ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(*back, all);
+    EXPECT_EQ(back->view(), all);
 }
 
 TEST(Windows1252Test, KnownCharacters) {
-    EXPECT_EQ(windows1252::ToUtf8("\x80"), "\xE2\x82\xAC");  // euro sign
-    EXPECT_EQ(windows1252::ToUtf8("\xE9"), "\xC3\xA9");
-    EXPECT_EQ(windows1252::FromUtf8("\xE2\x80\x9C" "q" "\xE2\x80\x9D"), std::string("\x93q\x94"));
+    EXPECT_EQ(windows1252::ToUtf8("\x80").view(), "\xE2\x82\xAC");  // euro sign
+    EXPECT_EQ(windows1252::ToUtf8("\xE9").view(), "\xC3\xA9");
+    EXPECT_EQ(windows1252::FromUtf8("\xE2\x80\x9C" "q" "\xE2\x80\x9D")->view(), "\x93q\x94");
 }
 
 TEST(Windows1252Test, RejectsWhatTheCodePageCannotHold) {

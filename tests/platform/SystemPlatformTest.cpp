@@ -68,6 +68,21 @@ TEST(SystemLocaleTest, UnsetAndImpossibleDatesShowNothing) {
     EXPECT_NE(shown.find('9'), std::string::npos);
 }
 
+// An exported date column imports back as the same date, whatever the
+// user's order of day, month and year.
+TEST(SystemLocaleTest, AShownDateReadsBackAndOtherTextsAreNoDate) {
+    const Locale& locale = SystemLocale();
+    for (const SystemTime date : {SystemTime{2001, 5, 0, 9, 0, 0, 0, 0}, SystemTime{2030, 12, 0, 31, 0, 0, 0, 0}}) {
+        const SystemTime read = locale.ParseDateTime(locale.FormatShortDate(date));
+        EXPECT_EQ(read.wYear, date.wYear);
+        EXPECT_EQ(read.wMonth, date.wMonth);
+        EXPECT_EQ(read.wDay, date.wDay);
+    }
+    EXPECT_EQ(locale.ParseDateTime(""), SystemTime{});
+    EXPECT_EQ(locale.ParseDateTime("next week"), SystemTime{});
+    EXPECT_EQ(locale.ParseDateTime("2/30/2025"), SystemTime{});
+}
+
 TEST(SystemLocaleTest, CompareIgnoresCase) {
     const Locale& locale = SystemLocale();
     EXPECT_EQ(locale.CompareNoCase("Banking", "bANKING"), 0);
@@ -80,10 +95,12 @@ TEST(SystemLocaleTest, CompareIgnoresCase) {
 
 TEST(SystemLocaleTest, AnsiCodePageRoundTrip) {
     const Locale& locale = SystemLocale();
-    const std::optional<std::string> utf8 = locale.AnsiToUtf8("caf\xE9 \x80");
+    const std::optional<SecretString> utf8 = locale.AnsiToUtf8("caf\xE9 \x80");
     ASSERT_TRUE(utf8.has_value());
-    EXPECT_EQ(*utf8, "caf\xC3\xA9 \xE2\x82\xAC");
-    EXPECT_EQ(locale.Utf8ToAnsi(*utf8), std::optional<std::string>("caf\xE9 \x80"));
+    EXPECT_EQ(utf8->view(), "caf\xC3\xA9 \xE2\x82\xAC");
+    const std::optional<SecretString> back = locale.Utf8ToAnsi(*utf8);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->view(), "caf\xE9 \x80");
     EXPECT_FALSE(locale.Utf8ToAnsi("\xE4\xB8\xAD").has_value());
 }
 

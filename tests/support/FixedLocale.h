@@ -15,14 +15,16 @@ public:
         return std::to_string(date.wMonth) + "/" + std::to_string(date.wDay) + "/" +
                std::to_string(date.wYear);
     }
+    SystemTime ParseDateTime(std::string_view text) const override { return ParseShortDate(text); }
+
     int CompareNoCase(std::string_view a, std::string_view b) const override {
         return SystemLocale().CompareNoCase(a, b);
     }
     SystemTime LocalNow() const override { return now; }
-    std::optional<std::string> AnsiToUtf8(std::string_view ansi) const override {
+    std::optional<SecretString> AnsiToUtf8(std::string_view ansi) const override {
         return windows1252::ToUtf8(ansi);
     }
-    std::optional<std::string> Utf8ToAnsi(std::string_view utf8) const override {
+    std::optional<SecretString> Utf8ToAnsi(std::string_view utf8) const override {
         return windows1252::FromUtf8(utf8);
     }
 };

@@ -44,6 +44,7 @@ public:
         for (std::size_t i = 0; i < sectionCount; ++i) {
             const std::size_t at = optional + optionalSize + 40 * i;
             sections_.push_back({U32(at + 12), U32(at + 8), U32(at + 20), U32(at + 16)});
+            image.sections.push_back({NameAt(at), U32(at + 8), U32(at + 36)});
         }
         thunkSize_ = image.pe32Plus ? 8 : 4;
         if (directoryCount > 0) ReadExports(DirectoryAt(directoryCountAt + 4), image.exports);
@@ -125,6 +126,13 @@ private:
     std::uint16_t U16(std::size_t at) const { return static_cast<std::uint16_t>(Little(at, 2)); }
     std::uint32_t U32(std::size_t at) const { return static_cast<std::uint32_t>(Little(at, 4)); }
     std::uint64_t U64(std::size_t at) const { return Little(at, 8); }
+
+    // A section's name: eight bytes, zero-padded when shorter.
+    std::string NameAt(std::size_t at) const {
+        Need(at, 8);
+        const auto begin = bytes_.begin() + static_cast<std::ptrdiff_t>(at);
+        return std::string(begin, std::find(begin, begin + 8, std::uint8_t{0}));
+    }
 
     std::string String(std::size_t at) const {
         Need(at, 1);

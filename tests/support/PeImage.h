@@ -20,8 +20,20 @@ struct ImportedSymbol {
     std::string name;           // when by name
 };
 
+struct SectionHeader {
+    std::string name;
+    std::uint32_t virtualSize = 0;
+    std::uint32_t characteristics = 0;
+};
+
+// Characteristics of a section.
+constexpr std::uint32_t kSectionShared = 0x10000000;
+constexpr std::uint32_t kSectionReadable = 0x40000000;
+constexpr std::uint32_t kSectionWritable = 0x80000000;
+
 struct PeImage {
     bool pe32Plus = false;
+    std::vector<SectionHeader> sections;
     std::vector<ExportedSymbol> exports;  // the named ones, then those by ordinal only
     std::vector<ImportedSymbol> imports;
 };

@@ -1,0 +1,26 @@
+# Runs kelvandor-cli for the scenario scripts and checks its exit status and messages.
+# Variables: CLI (the program), EMULATOR (empty or wine64).
+function(run_cli expected_exit)
+  cmake_parse_arguments(RUN "" "INPUT;OUTPUT" "" ${ARGN})
+  set(input_args)
+  if(RUN_INPUT)
+    set(input_args INPUT_FILE "${RUN_INPUT}")
+  endif()
+  execute_process(COMMAND ${EMULATOR} "${CLI}" ${RUN_UNPARSED_ARGUMENTS} ${input_args}
+                  RESULT_VARIABLE exit OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT exit EQUAL expected_exit)
+    message(FATAL_ERROR "kelvandor-cli ${RUN_UNPARSED_ARGUMENTS}: exit ${exit}, expected ${expected_exit}\n${out}\n${err}")
+  endif()
+  string(REPLACE "\r" "" out "${out}")
+  string(REPLACE "\r" "" err "${err}")
+  if(RUN_OUTPUT)
+    set(${RUN_OUTPUT} "${out}" PARENT_SCOPE)
+  endif()
+  set(last_error "${err}" PARENT_SCOPE)
+endfunction()
+
+function(expect_error pattern)
+  if(NOT last_error MATCHES "${pattern}")
+    message(FATAL_ERROR "expected an error matching '${pattern}', got: ${last_error}")
+  endif()
+endfunction()
