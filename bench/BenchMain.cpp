@@ -1,6 +1,7 @@
 // kelvandor-bench: prints the speed and memory figures of the core as ratios
 // from one run. "--quick" runs small sizes to check that the benchmark works;
-// "--only NAME" runs one benchmark (file, transfer, undo, search, generator).
+// "--only NAME" runs one benchmark (file, transfer, undo, search, generator,
+// process).
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -30,10 +31,12 @@ int main(int argc, char** argv) {
                                                                    : std::filesystem::temp_directory_path().string();
     }
     std::printf("kelvandor-bench (files in %s)\n\n", options.folder.c_str());
+    // Whole processes first, while this one is small: a started program's
+    // peak memory counts that of the process that starts it.
     const std::pair<const char*, void (*)(const kv::bench::BenchOptions&)> benchmarks[] = {
-        {"file", kv::bench::RunFileBenchmarks},     {"transfer", kv::bench::RunTransferBenchmarks},
-        {"undo", kv::bench::RunUndoBenchmarks},     {"search", kv::bench::RunSearchSortBenchmarks},
-        {"generator", kv::bench::RunGeneratorBenchmarks},
+        {"process", kv::bench::RunProcessBenchmarks}, {"file", kv::bench::RunFileBenchmarks},
+        {"transfer", kv::bench::RunTransferBenchmarks}, {"undo", kv::bench::RunUndoBenchmarks},
+        {"search", kv::bench::RunSearchSortBenchmarks}, {"generator", kv::bench::RunGeneratorBenchmarks},
     };
     for (const auto& [name, run] : benchmarks) {
         if (only.empty() || only == name) run(options);

@@ -50,5 +50,6 @@ void RunUndoBenchmarks(const BenchOptions& options);
 void RunSearchSortBenchmarks(const BenchOptions& options);
 void RunGeneratorBenchmarks(const BenchOptions& options);
 void RunTransferBenchmarks(const BenchOptions& options);
+void RunProcessBenchmarks(const BenchOptions& options);
 
 }  // namespace kv::bench

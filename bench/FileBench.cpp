@@ -47,7 +47,7 @@ void RunFileBenchmarks(const BenchOptions& options) {
     const std::size_t encrypted = EncryptedBytes(db);
 
     const double saveOnce = TimeSave(db, KeyingPolicy::OncePerKey, 3);
-    std::vector<unsigned char> bytes;
+    FileContents bytes;
     SystemFileSystem().ReadAll(db.FilePath, bytes);
     std::printf("Password file: %zu records in %zu folders, protected; file %s, of it %s encrypted\n",
                 options.records, db.Folders.size(), Megabytes(bytes.size()).c_str(),
@@ -71,7 +71,7 @@ void RunFileBenchmarks(const BenchOptions& options) {
     std::printf("  %-44s %8.3f s\n", "raw Blowfish ECB encrypt of the same bytes", rawEncrypt);
     std::printf("  %-44s %8.3f s\n", "raw Blowfish ECB decrypt of the same bytes", rawDecrypt);
     PrintRatio("save against raw encrypt", saveOnce, rawEncrypt, "distance to the floor, goal <= 3");
-    PrintRatio("load against raw decrypt", loadOnce, rawDecrypt, "distance to the floor, goal <= 3");
+    PrintRatio("load against raw decrypt", loadOnce, rawDecrypt, "distance to the floor, goal <= 2");
 
     const std::size_t before = HeapInUse();
     ResetHeapPeak();

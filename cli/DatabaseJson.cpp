@@ -11,73 +11,6 @@ namespace {
 
 using json::Value;
 
-class ToJson {
-public:
-    explicit ToJson(const Locale& locale) : locale_(locale) {}
-
-    Value Text(const std::string& ansi) const {
-        // Every byte of the ANSI code page has a UTF-8 form; a system code page
-        // that refuses one still shows the byte rather than losing the text.
-        std::optional<SecretString> utf8 = locale_.AnsiToUtf8(ansi);
-        return utf8 ? Value::String(std::move(*utf8)) : Value::String(SecretString(ansi));
-    }
-
-    Value Texts(const std::vector<std::string>& texts) const {
-        Value array = Value::Array();
-        for (const std::string& text : texts) array.Add(Text(text));
-        return array;
-    }
-
-    static Value Date(const SystemTime& t) {
-        Value array = Value::Array();
-        for (const std::uint16_t word : {t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute,
-                                         t.wSecond, t.wMilliseconds}) {
-            array.Add(Value::Integer(word));
-        }
-        return array;
-    }
-
-    Value Field(const FormField& f) const {
-        Value object = Value::Object();
-        object.Add("type", Value::Integer(f.type));
-        object.Add("name", Text(f.name));
-        object.Add("value", Text(f.value));
-        object.Add("checkState", Value::Integer(f.checkState));
-        object.Add("column", Value::Integer(f.column));
-        object.Add("formIndex", Value::Integer(f.formIndex));
-        object.Add("submittedForm", Value::Integer(f.submittedForm));
-        object.Add("reserved2", Text(f.reserved2));
-        object.Add("autoSubmit", Value::Integer(f.autoSubmit));
-        return object;
-    }
-
-    Value Record(const kv::Record& r) const {
-        Value fields = Value::Array();
-        for (const std::string& field : r.fields) fields.Add(Text(field));
-        Value formData = Value::Array();
-        for (const FormField& f : r.formData) formData.Add(Field(f));
-        Value object = Value::Object();
-        object.Add("fields", std::move(fields));
-        object.Add("dateAssigned", Date(r.dateAssigned));
-        object.Add("dateExpires", Date(r.dateExpires));
-        object.Add("formData", std::move(formData));
-        return object;
-    }
-
-    Value Folder(const kv::Folder& f) const {
-        Value records = Value::Array();
-        for (const kv::Record& r : f.records) records.Add(Record(r));
-        Value object = Value::Object();
-        object.Add("path", Text(f.path));
-        object.Add("category", Value::Integer(f.category));
-        object.Add("records", std::move(records));
-        return object;
-    }
-
-private:
-    const Locale& locale_;
-};
-
 // Reads a document against the schema, naming the place of the first problem.
 class FromJson {
 public:
@@ -223,23 +156,6 @@ private:
 };
 
 }  // namespace
-
-json::Value DatabaseToJson(const PasswordDatabase& db, const std::string& version, const Locale& locale) {
-    const ToJson to(locale);
-    Value folders = Value::Array();
-    for (const kv::Folder& folder : db.Folders) {
-        if (folder.present != 0) folders.Add(to.Folder(folder));
-    }
-    Value document = Value::Object();
-    document.Add("version", Value::String(version));
-    document.Add("protected", Value::Bool(db.EncryptFiles != 0));
-    document.Add("reminder", to.Text(db.ReminderPhrase));
-    document.Add("searchFolderHistory", to.Texts(db.SearchFolderHistory));
-    document.Add("searchItemHistory", to.Texts(db.SearchItemHistory));
-    document.Add("ignoredSites", to.Texts(db.IgnoredSites));
-    document.Add("folders", std::move(folders));
-    return document;
-}
 
 bool DatabaseFromJson(const json::Value& document, const Locale& locale, PasswordDatabase& db,
                       bool& protect, std::string& error) {

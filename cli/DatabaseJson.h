@@ -1,5 +1,5 @@
-// The whole database as a JSON document, and back: the format of
-// "kelvandor-cli dump" and "kelvandor-cli create".
+// A database from a JSON document: the format of "kelvandor-cli create",
+// which is that of "kelvandor-cli dump".
 #pragma once
 
 #include <string>
@@ -10,9 +10,6 @@
 namespace kv {
 
 class Locale;
-
-// Texts are converted from the ANSI code page to UTF-8.
-json::Value DatabaseToJson(const PasswordDatabase& db, const std::string& version, const Locale& locale);
 
 // Fills a fresh database from a document; false with `error` set when the
 // document does not describe one. Texts are converted from UTF-8 to the ANSI

@@ -1,6 +1,5 @@
 #include "cli/Json.h"
 
-#include <cstdio>
 #include <unordered_set>
 
 #include "platform/Utf8.h"
@@ -356,89 +355,10 @@ private:
     std::string error_;
 };
 
-void WriteString(SecretString& out, std::string_view s) {
-    out.Append('"');
-    for (const char c : s) {
-        switch (c) {
-            case '"': out.Append("\\\""); break;
-            case '\\': out.Append("\\\\"); break;
-            case '\n': out.Append("\\n"); break;
-            case '\r': out.Append("\\r"); break;
-            case '\t': out.Append("\\t"); break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escape[8];
-                    std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-                    out.Append(escape);
-                } else {
-                    out.Append(c);
-                }
-        }
-    }
-    out.Append('"');
-}
-
-bool AllIntegers(const Value& array) {
-    for (const Value& item : array.items()) {
-        if (item.kind() != Value::Kind::Integer) return false;
-    }
-    return true;
-}
-
-void WriteValue(SecretString& out, const Value& value, int indent) {
-    const std::string inner(static_cast<std::size_t>(indent + 2), ' ');
-    const std::string outer(static_cast<std::size_t>(indent), ' ');
-    switch (value.kind()) {
-        case Value::Kind::Null: out.Append("null"); break;
-        case Value::Kind::Bool: out.Append(value.boolean() ? "true" : "false"); break;
-        case Value::Kind::Integer: out.Append(std::to_string(value.integer())); break;
-        case Value::Kind::String: WriteString(out, value.string()); break;
-        case Value::Kind::Array: {
-            if (value.items().empty()) {
-                out.Append("[]");
-                break;
-            }
-            const bool inline_ = AllIntegers(value);
-            out.Append(inline_ ? "[" : "[\n");
-            for (std::size_t i = 0; i < value.items().size(); ++i) {
-                if (!inline_) out.Append(inner);
-                WriteValue(out, value.items()[i], indent + 2);
-                if (i + 1 < value.items().size()) out.Append(inline_ ? ", " : ",\n");
-            }
-            out.Append(inline_ ? std::string("]") : "\n" + outer + "]");
-            break;
-        }
-        case Value::Kind::Object: {
-            if (value.members().empty()) {
-                out.Append("{}");
-                break;
-            }
-            out.Append("{\n");
-            for (std::size_t i = 0; i < value.members().size(); ++i) {
-                out.Append(inner);
-                WriteString(out, value.members()[i].first);
-                out.Append(": ");
-                WriteValue(out, value.members()[i].second, indent + 2);
-                if (i + 1 < value.members().size()) out.Append(",");
-                out.Append("\n");
-            }
-            out.Append(outer + "}");
-            break;
-        }
-    }
-}
-
 }  // namespace
 
 std::optional<Value> Parse(std::string_view text, std::string& error) {
     return Parser(text).ParseDocument(error);
-}
-
-SecretString Write(const Value& value) {
-    SecretString out;
-    WriteValue(out, value, 0);
-    out.Append('\n');
-    return out;
 }
 
 }  // namespace kv::json

@@ -1,5 +1,5 @@
-// A small JSON document model with a strict parser and a pretty printer, for
-// the command-line companion's dump and create.
+// A small JSON document model with a strict parser (for the command-line
+// companion's create) and its writing through json::Writer.
 #pragma once
 
 #include <cstdint>
@@ -81,8 +81,5 @@ const char* KindName(Value::Kind kind);
 // no object may name a member twice. On failure `error` says what is wrong
 // and where.
 std::optional<Value> Parse(std::string_view text, std::string& error);
-
-// The document indented by two spaces; arrays of numbers stay on one line.
-SecretString Write(const Value& value);
 
 }  // namespace kv::json

@@ -6,14 +6,18 @@
 #include <vector>
 
 #include "cli/CliUi.h"
+#include "cli/DatabaseDump.h"
 #include "cli/DatabaseJson.h"
+#include "cli/SearchCommand.h"
 #include "cli/SecretInput.h"
+#include "cli/StandardOutput.h"
 #include "cli/TransferCommands.h"
 #include "db/PasswordFile.h"
 #include "generator/PasswordStrength.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
 #include "platform/SecretString.h"
+#include "views/SearchMatch.h"
 
 namespace kv {
 namespace {
@@ -27,6 +31,9 @@ const char kUsage[] =
     "  create --json IN FILE      writes a version-7 file from such JSON (IN may be - for\n"
     "                             standard input); an existing FILE is replaced only with --force\n"
     "  verify FILE                reads the file whole; exit status 0 only when that succeeded\n"
+    "  search FILE TEXT           the folder path and description of every record with a field\n"
+    "                             that matches TEXT (letter case ignored, anywhere in a value);\n"
+    "                             exit status 0 with hits, 1 without\n"
     "  export FILE --csv OUT      writes records as comma-separated text (RFC 4180)\n"
     "  import FILE --csv IN --folder PATH (--order N,... | --order-from-heading)\n"
     "  import FILE --passcards IN --folder PATH\n"
@@ -35,10 +42,15 @@ const char kUsage[] =
     "\n"
     "Options:\n"
     "  --password-stdin           read the master password as one line from standard input\n"
-    "  --json IN                  the JSON document to create the file from\n"
+    "  --json IN                  create: the JSON document to create the file from\n"
     "  --force                    let create replace an existing file\n"
+    "  --case                     search: match letter case\n"
+    "  --whole-word               search: match whole values or words between spaces only\n"
+    "  --json                     search: print the hits as JSON (with the matching fields)\n"
+    "  --show-passwords           search: print each hit's password too (never printed otherwise)\n"
     "  --folders PATH,...         export only these folders (paths as dump shows them)\n"
-    "  --fields N,...             export these fields (0 to 13), in this order; all by default\n"
+    "  --fields N,...             export these fields (0 to 13), in this order; search only these\n"
+    "                             fields (0 Description ... 13 Notes); all by default\n"
     "  --folder-names             export a first column with each record's folder\n"
     "  --heading                  export a first line with the column names\n"
     "  --utf8                     export UTF-8 with a byte-order mark instead of the ANSI code page\n"
@@ -62,6 +74,8 @@ struct Options {
     bool passwordFromStdin = false;
     bool force = false;
     bool help = false;
+    bool textGiven = false;
+    SearchRequest search;
     TransferOptions transfer;
 };
 
@@ -88,11 +102,22 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
         } else if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--json") {
+            // search takes --json alone; create takes it with the file to read.
+            if (options.command == "search") {
+                options.search.json = true;
+                continue;
+            }
             if (i + 1 >= args.size()) {
                 error = "--json needs a file name";
                 return false;
             }
             options.jsonInput = args[++i];
+        } else if (arg == "--case") {
+            options.search.options &= ~kSearchIgnoreCase;
+        } else if (arg == "--whole-word") {
+            options.search.options &= ~kSearchAnywhere;
+        } else if (arg == "--show-passwords") {
+            options.search.showPasswords = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             error = "unknown option " + arg;
             return false;
@@ -100,6 +125,9 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
             options.command = arg;
         } else if (options.file.empty()) {
             options.file = arg;
+        } else if (options.command == "search" && !options.textGiven) {
+            options.search.text = arg;
+            options.textGiven = true;
         } else {
             error = "unexpected argument " + arg;
             return false;
@@ -111,13 +139,29 @@ bool ParseArguments(const std::vector<std::string>& args, Options& options, std:
         return false;
     }
     if (options.command != "info" && options.command != "dump" && options.command != "create" &&
-        options.command != "verify" && options.command != "export" && options.command != "import") {
+        options.command != "verify" && options.command != "export" && options.command != "import" &&
+        options.command != "search") {
         error = "unknown command " + options.command;
         return false;
     }
     if (options.file.empty()) {
         error = "no password file given";
         return false;
+    }
+    if (options.command == "search" && !options.textGiven) {
+        error = "search needs the text to look for";
+        return false;
+    }
+    const bool searchOptions =
+        options.search.showPasswords || options.search.options != (kSearchIgnoreCase | kSearchAnywhere);
+    if (options.command != "search" && searchOptions) {
+        error = "--case, --whole-word and --show-passwords belong to search";
+        return false;
+    }
+    // search shares --fields with export.
+    if (options.command == "search" && !options.transfer.fields.empty()) {
+        options.search.fields = std::move(options.transfer.fields);
+        options.transfer.fields.clear();
     }
     if (options.command == "create" && options.jsonInput.empty()) {
         error = "create needs --json IN";
@@ -187,6 +231,24 @@ int Info(const LoadedFile& loaded) {
               << "folders: " << folders << "\n"
               << "records: " << records << "\n";
     return kExitOk;
+}
+
+// Written while the database is walked: the document is never held whole.
+int Dump(const LoadedFile& loaded) {
+    json::Writer out(WriteToStandardOutput);
+    WriteDatabaseJson(loaded.db, loaded.version, SystemLocale(), out);
+    if (!out.Finish()) return Error("the dump could not be written to standard output");
+    return kExitOk;
+}
+
+int Search(const LoadedFile& loaded, const SearchRequest& request) {
+    switch (RunSearch(loaded.db, request, SystemLocale())) {
+        case SearchOutcome::Hits: return kExitOk;
+        case SearchOutcome::NoHits: return kExitFailure;
+        case SearchOutcome::TextNotAnsi: return Error("the text cannot be written in the ANSI code page");
+        case SearchOutcome::WriteFailed: break;
+    }
+    return Error("the hits could not be written to standard output");
 }
 
 // The document holds passwords and notes: it is read past every stream buffer.
@@ -273,10 +335,8 @@ int Run(const std::vector<std::string>& args) {
         if (!ExportToFile(loaded.db, options.transfer, SystemFileSystem(), SystemLocale(), error)) return Error(error);
         return kExitOk;
     }
-    if (options.command == "dump") {
-        std::cout << json::Write(DatabaseToJson(loaded.db, loaded.version, SystemLocale())).view();
-        return kExitOk;
-    }
+    if (options.command == "dump") return Dump(loaded);
+    if (options.command == "search") return Search(loaded, options.search);
     std::cout << options.file << ": OK\n";
     return kExitOk;
 }

@@ -87,7 +87,7 @@ bool ExportOptionsFor(const PasswordDatabase& db, const TransferOptions& options
 }
 
 bool ReadWhole(FileSystem& files, const std::string& path, std::string& bytes, std::string& error) {
-    std::vector<unsigned char> contents;
+    FileContents contents;
     if (files.ReadAll(path, contents) != ReadResult::Read) {
         error = path + ": cannot be read: " + files.LastErrorText();
         return false;

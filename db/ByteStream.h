@@ -68,12 +68,14 @@ private:
     std::vector<unsigned char> data_;
 };
 
-// The text at the start of a buffer, up to its first zero byte or its end.
-inline std::string TextOf(const unsigned char* bytes, std::size_t size) {
+// The length of the text at the start of a buffer: up to its first zero byte or its end.
+inline std::size_t TextLength(const unsigned char* bytes, std::size_t size) {
     const void* zero = std::memchr(bytes, 0, size);
-    const std::size_t length =
-        zero != nullptr ? static_cast<std::size_t>(static_cast<const unsigned char*>(zero) - bytes) : size;
-    return std::string(reinterpret_cast<const char*>(bytes), length);
+    return zero != nullptr ? static_cast<std::size_t>(static_cast<const unsigned char*>(zero) - bytes) : size;
+}
+
+inline std::string TextOf(const unsigned char* bytes, std::size_t size) {
+    return std::string(reinterpret_cast<const char*>(bytes), TextLength(bytes, size));
 }
 
 }  // namespace kv

@@ -103,6 +103,8 @@ private:
     const Locale& locale_;
     KeyingPolicy keying_ = KeyingPolicy::OncePerKey;
     std::string version_;
+    // The records that each folder item of the file being read is followed by.
+    std::vector<std::size_t> announcedRecords_;
     bool waiting_ = false;  // the wait cursor is shown
     bool tooLarge_ = false;
 };

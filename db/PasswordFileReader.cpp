@@ -7,7 +7,9 @@
 #include "db/ByteStream.h"
 #include "db/FileMessages.h"
 #include "db/FileUi.h"
+#include "db/FileLayout.h"
 #include "db/FolderPathRepair.h"
+#include "db/ItemCounts.h"
 #include "db/PasswordFile.h"
 #include "platform/FileSystem.h"
 #include "platform/SecureWipe.h"
@@ -74,12 +76,12 @@ CPasswordFile::LoadResult CPasswordFile::LoadOnce() {
     version_.clear();
     if (db_.FilePath.empty()) return LoadResult::Failed;
 
-    std::vector<unsigned char> contents;
+    FileContents contents;
     // Decrypted strings are written over the file's bytes in place, so the
     // bytes are wiped however the read ends.
     struct Wiper {
-        std::vector<unsigned char>& bytes;
-        ~Wiper() { SecureWipe(bytes); }
+        FileContents& bytes;
+        ~Wiper() { SecureWipe(bytes.data(), bytes.size()); }
     } wiper{contents};
     switch (files_.ReadAll(db_.FilePath, contents)) {
         case ReadResult::Read: break;
@@ -93,6 +95,9 @@ CPasswordFile::LoadResult CPasswordFile::LoadOnce() {
             ui_.ShowMessage(FileErrorMessage(kOpenFailedText, kNotAFileText, db_.FilePath));
             return LoadResult::Failed;
     }
+    // The arrays get their final sizes before the first item is read.
+    announcedRecords_ = CountItems(contents.data(), contents.size()).recordsPerFolder;
+    db_.Folders.reserve(announcedRecords_.size());
     ByteReader in(contents.data(), contents.size());
     FileCipher cipher(db_, keying_);
     const LoadResult result = ReadItems(in, cipher);
@@ -230,13 +235,14 @@ bool CPasswordFile::ReadString(ByteReader& in, FileCipher& cipher, std::string& 
     }
     unsigned char* bytes = in.Take(static_cast<std::size_t>(length));
     cipher.CryptFileData(bytes, static_cast<std::size_t>(length), false);
-    target = TextOf(bytes, static_cast<std::size_t>(length));
+    // Straight from the decrypted bytes into the target's own buffer.
+    target.assign(reinterpret_cast<const char*>(bytes), TextLength(bytes, static_cast<std::size_t>(length)));
     return true;
 }
 
 bool CPasswordFile::ReadFolder(ByteReader& in, FileCipher& cipher) {
     Folder folder;
-    if (version_ < "6") {
+    if (HasLegacyFolders(version_)) {
         unsigned char* block = TakeBytes(in, kLegacyFolderSize);
         if (block == nullptr) return false;
         folder.path = TextOf(block, kMaxPathLength);  // byte 259 counts as a zero
@@ -245,19 +251,21 @@ bool CPasswordFile::ReadFolder(ByteReader& in, FileCipher& cipher) {
     } else if (!ReadString(in, cipher, folder.path) || !ReadInt32(in, folder.category)) {
         return false;
     }
+    const std::size_t index = db_.Folders.size();
+    if (index < announcedRecords_.size()) folder.records.write().reserve(announcedRecords_[index]);
     db_.Folders.push_back(std::move(folder));
     return true;
 }
 
 bool CPasswordFile::ReadRecord(ByteReader& in, FileCipher& cipher, Record& record) {
-    if (version_ < "5") return ReadLegacyRecord(in, cipher, record);
+    if (HasLegacyRecords(version_)) return ReadLegacyRecord(in, cipher, record);
     std::int32_t count = 0;
     if (!ReadInt32(in, count)) return false;
     if (count != kRecordFieldCount) {
         Damaged("A record has " + std::to_string(count) + " fields instead of 14.");
         return false;
     }
-    const bool datesAsText = version_ < "7";
+    const bool datesAsText = HasDatesAsText(version_);
     for (int field = 0; field < kFieldCount; ++field) {
         if (field == kDateAssigned || field == kDateExpires) {
             if (datesAsText) {

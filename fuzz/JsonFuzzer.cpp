@@ -7,9 +7,9 @@
 #include <string>
 
 #include "cli/DatabaseJson.h"
-#include "cli/Json.h"
-#include "db/PasswordFile.h"
+#include "cli/JsonWriter.h"
 #include "fuzz/FuzzCheck.h"
+#include "tests/support/DumpText.h"
 #include "tests/support/FixedLocale.h"
 
 namespace {
@@ -20,7 +20,7 @@ kv::SecretString DatabaseDocument(const kv::json::Value& document, const kv::Loc
     bool protect = false;
     std::string error;
     if (!kv::DatabaseFromJson(document, locale, db, protect, error)) return {};
-    return kv::json::Write(kv::DatabaseToJson(db, kv::kCurrentVersion, locale));
+    return kv::test::DumpText(db, locale);
 }
 
 }  // namespace

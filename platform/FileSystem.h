@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kv {
@@ -27,6 +28,31 @@ public:
 
 enum class ReadResult { Read, OpenFailed, ReadFailed, NotAFile };
 
+// Leaves the bytes of a buffer as they are when it grows, so that a buffer
+// about to be filled by a read is not written twice.
+template <class T>
+struct UninitializedAllocator : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = UninitializedAllocator<U>;
+    };
+    UninitializedAllocator() = default;
+    template <class U>
+    UninitializedAllocator(const UninitializedAllocator<U>&) noexcept {}
+
+    template <class U>
+    void construct(U* place) noexcept {
+        ::new (static_cast<void*>(place)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* place, Args&&... args) {
+        ::new (static_cast<void*>(place)) U(std::forward<Args>(args)...);
+    }
+};
+
+// The bytes of a whole file.
+using FileContents = std::vector<unsigned char, UninitializedAllocator<unsigned char>>;
+
 // What a save needs to know of the file it writes, found without opening it.
 struct FileFacts {
     bool exists = false;
@@ -40,10 +66,10 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // Reads the whole file, opened exclusively. Anything but a plain file is
-    // refused (NotAFile) without waiting on it. On failure LastErrorText
-    // describes why.
-    virtual ReadResult ReadAll(const std::string& path, std::vector<unsigned char>& contents) = 0;
+    // Reads the whole file, opened exclusively, straight into `contents`.
+    // Anything but a plain file is refused (NotAFile) without waiting on it.
+    // On failure LastErrorText describes why.
+    virtual ReadResult ReadAll(const std::string& path, FileContents& contents) = 0;
 
     // False when the path cannot be examined (a missing file is no failure).
     virtual bool Inspect(const std::string& path, FileFacts& facts) = 0;

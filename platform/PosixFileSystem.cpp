@@ -99,7 +99,7 @@ class PosixFileSystem : public FileSystem {
 public:
     explicit PosixFileSystem(FileFaults& faults) : faults_(faults) {}
 
-    ReadResult ReadAll(const std::string& path, std::vector<unsigned char>& contents) override {
+    ReadResult ReadAll(const std::string& path, FileContents& contents) override {
         contents.clear();
         // Not blocking in open() on a pipe; plain files ignore the flag.
         const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);

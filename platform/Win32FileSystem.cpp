@@ -99,7 +99,7 @@ class Win32FileSystem : public FileSystem {
 public:
     explicit Win32FileSystem(FileFaults& faults) : faults_(faults) {}
 
-    ReadResult ReadAll(const std::string& path, std::vector<unsigned char>& contents) override {
+    ReadResult ReadAll(const std::string& path, FileContents& contents) override {
         contents.clear();
         const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                           FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));

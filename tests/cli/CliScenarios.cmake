@@ -27,6 +27,34 @@ if(NOT info MATCHES "folders: 4\nrecords: 5\n")
 endif()
 run_cli(0 verify "${WORK}/a.kv" --password-stdin INPUT "${WORK}/password.txt")
 
+# search: folder path and description of each hit, exit 1 without hits.
+function(expect_search expected_exit expected_output)
+  run_cli(${expected_exit} search "${WORK}/a.kv" --password-stdin ${ARGN} INPUT "${WORK}/password.txt" OUTPUT found)
+  if(NOT found STREQUAL expected_output)
+    message(FATAL_ERROR "search ${ARGN}: got\n${found}\nexpected\n${expected_output}")
+  endif()
+endfunction()
+expect_search(0 "Internet\tWeb mail\nInternet~Shopping\tBooks\n" ALICE)
+expect_search(0 "Internet\tWeb mail\n" alice --whole-word)
+expect_search(1 "" ALICE --case)
+expect_search(0 "Internet~Shopping\tBooks\n" books --fields 12)
+expect_search(1 "" alice --fields 0,12,13)
+# A hit in the password names the record but does not show the password, unless asked.
+expect_search(0 "Internet\tWeb mail\n" w0rd)
+expect_search(0 "Internet\tWeb mail\tp€ss-w0rd\n" w0rd --show-passwords)
+# Notes are searched as plain text: the words of rich text, not its control words.
+expect_search(0 "Banking\tCurrent account\n" "changed in May")
+expect_search(1 "" rtf1)
+expect_search(0 "[\n  {\n    \"folder\": \"Software\",\n    \"description\": \"Editor\",\n    \"fields\": [4]\n  }\n]\n"
+              --json tep)
+expect_search(1 "[]\n" nowhere --json)
+run_cli(2 search "${WORK}/a.kv")
+expect_error("search needs the text to look for")
+run_cli(2 search "${WORK}/a.kv" x --fields 14)
+expect_error("--fields takes field numbers 0 to 13")
+run_cli(2 dump "${WORK}/a.kv" --show-passwords)
+expect_error("belong to search")
+
 # Wrong or missing password, damaged file, bad JSON: one line on standard error, exit 1.
 run_cli(1 verify "${WORK}/a.kv" --password-stdin INPUT "${WORK}/wrong.txt")
 expect_error("^kelvandor-cli: a.kv: incorrect password\n$")

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/DatabaseJson.h"
+#include "tests/support/DumpText.h"
 #include "tests/support/FixedLocale.h"
 
 namespace kv {
@@ -29,7 +30,7 @@ TEST(DatabaseJsonTest, DocumentRoundTripKeepsEveryMember) {
     field.reserved2 = "r";
     record.formData = {field};
     db.Folders[0].records.write() = {record};
-    const std::string text(json::Write(DatabaseToJson(db, "7", test::FixedLocale())).view());
+    const std::string text(test::DumpText(db, test::FixedLocale()).view());
     EXPECT_NE(text.find("\"reminder\": \"caf\xC3\xA9\""), std::string::npos);
 
     PasswordDatabase back;
@@ -47,8 +48,10 @@ TEST(DatabaseJsonTest, DeletedFoldersAreLeftOut) {
     PasswordDatabase db;
     AddFolder(db, "Gone", 1);
     db.Folders[0].present = 0;
-    const json::Value document = DatabaseToJson(db, "7", test::FixedLocale());
-    EXPECT_TRUE(document.Find("folders")->items().empty());
+    std::string error;
+    const std::optional<json::Value> document = json::Parse(test::DumpText(db, test::FixedLocale()).view(), error);
+    ASSERT_TRUE(document.has_value()) << error;
+    EXPECT_TRUE(document->Find("folders")->items().empty());
 }
 
 TEST(DatabaseJsonTest, DocumentsThatDescribeNoFileAreRefused) {

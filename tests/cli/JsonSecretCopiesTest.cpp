@@ -7,6 +7,7 @@
 
 #include "cli/DatabaseJson.h"
 #include "cli/Json.h"
+#include "tests/support/DumpText.h"
 #include "tests/support/FixedLocale.h"
 #include "tests/support/FreedCopies.h"
 
@@ -35,7 +36,7 @@ TEST(JsonSecretCopiesTest, ParsingConvertingAndWritingADocumentLeaveNoCopy) {
         const std::optional<json::Value> document = json::Parse(text, error);
         ASSERT_TRUE(document.has_value()) << error;
         ASSERT_TRUE(DatabaseFromJson(*document, locale, db, protect, error)) << error;
-        const SecretString written = json::Write(DatabaseToJson(db, "7", locale));
+        const SecretString written = test::DumpText(db, locale);
         EXPECT_NE(written.view().find(notes), std::string::npos);
     }
     EXPECT_EQ(watch.count(), 0);

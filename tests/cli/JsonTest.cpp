@@ -3,22 +3,57 @@
 #include <chrono>
 
 #include "cli/Json.h"
+#include "cli/JsonWriter.h"
 
 namespace kv::json {
 namespace {
 
-TEST(JsonTest, WriteThenParseGivesTheSameDocument) {
-    Value document = Value::Object();
-    document.Add("text", Value::String("quote \" backslash \\ newline \n tab \t bell \x07 euro \xE2\x82\xAC"));
-    document.Add("numbers", Value::Array().Add(Value::Integer(-1)).Add(Value::Integer(65535)));
-    document.Add("flags", Value::Array().Add(Value::Bool(true)).Add(Value()));
-    document.Add("empty", Value::Object());
-    const std::string text(Write(document).view());
-    EXPECT_NE(text.find("[-1, 65535]"), std::string::npos);
-    EXPECT_NE(text.find("\\u0007"), std::string::npos);
+TEST(JsonTest, WrittenDocumentHasItsLayoutAndParsesBack) {
+    const std::string kText = "quote \" backslash \\ newline \n tab \t bell \x07 euro \xE2\x82\xAC";
+    std::string text;
+    Writer out([&](std::string_view piece) {
+        text.append(piece);
+        return true;
+    });
+    out.BeginObject();
+    out.Key("text");
+    out.String(kText);
+    out.Key("numbers");
+    out.BeginArray(true);
+    out.Integer(-1);
+    out.Integer(65535);
+    out.EndArray();
+    out.Key("flags");
+    out.BeginArray();
+    out.Bool(true);
+    out.Null();
+    out.EndArray();
+    out.Key("empty");
+    out.BeginObject();
+    out.EndObject();
+    out.Key("none");
+    out.BeginArray();
+    out.EndArray();
+    out.EndObject();
+    ASSERT_TRUE(out.Finish());
+    EXPECT_EQ(text,
+              "{\n"
+              "  \"text\": \"quote \\\" backslash \\\\ newline \\n tab \\t bell \\u0007 euro \xE2\x82\xAC\",\n"
+              "  \"numbers\": [-1, 65535],\n"
+              "  \"flags\": [\n"
+              "    true,\n"
+              "    null\n"
+              "  ],\n"
+              "  \"empty\": {},\n"
+              "  \"none\": []\n"
+              "}\n");
     std::string error;
     const std::optional<Value> parsed = Parse(text, error);
     ASSERT_TRUE(parsed.has_value()) << error;
+    EXPECT_EQ(parsed->Find("text")->string(), kText);
+    EXPECT_EQ(parsed->Find("numbers")->items()[1].integer(), 65535);
+    EXPECT_EQ(parsed->Find("flags")->items()[1].kind(), Value::Kind::Null);
+    // The model parsed is written back to the same text.
     EXPECT_EQ(Write(*parsed).view(), text);
 }
 

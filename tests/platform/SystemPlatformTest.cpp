@@ -52,7 +52,7 @@ TEST_F(SystemPlatformTest, SaveIntoAMissingFolderFailsWithAMessage) {
 }
 
 TEST_F(SystemPlatformTest, ReadingAFolderOrAMissingFileFails) {
-    std::vector<unsigned char> contents;
+    FileContents contents;
     EXPECT_EQ(SystemFileSystem().ReadAll(PathOf("none.kv"), contents), ReadResult::OpenFailed);
     EXPECT_FALSE(SystemFileSystem().LastErrorText().empty());
     EXPECT_NE(SystemFileSystem().ReadAll(dir_.string(), contents), ReadResult::Read);

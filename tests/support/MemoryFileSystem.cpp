@@ -27,7 +27,7 @@ private:
     std::string path_;
 };
 
-ReadResult MemoryFileSystem::ReadAll(const std::string& path, std::vector<unsigned char>& contents) {
+ReadResult MemoryFileSystem::ReadAll(const std::string& path, FileContents& contents) {
     contents.clear();
     const auto found = files.find(path);
     if (found == files.end()) {
@@ -38,7 +38,7 @@ ReadResult MemoryFileSystem::ReadAll(const std::string& path, std::vector<unsign
         lastError_ = failureText;
         return ReadResult::ReadFailed;
     }
-    contents = found->second;
+    contents.assign(found->second.begin(), found->second.end());
     return ReadResult::Read;
 }
 

@@ -26,7 +26,7 @@ public:
     std::size_t failWriteAfter = static_cast<std::size_t>(-1);  // bytes accepted before failing
     std::string failureText = "Injected failure";
 
-    ReadResult ReadAll(const std::string& path, std::vector<unsigned char>& contents) override;
+    ReadResult ReadAll(const std::string& path, FileContents& contents) override;
     bool Inspect(const std::string& path, FileFacts& facts) override;
     std::unique_ptr<SaveLock> LockForSave(const std::string& target, bool& busy) override;
     std::unique_ptr<OutputFile> CreateBeside(const std::string& target, std::string& name) override;
