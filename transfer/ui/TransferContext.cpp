@@ -25,7 +25,7 @@ std::string TransferErrorMessage(const std::string& what, const std::string& sys
 }
 
 std::optional<std::string> ReadImportFile(TransferContext& context, const std::string& path, const char* openFailed) {
-    std::vector<unsigned char> bytes;
+    FileContents bytes;
     if (context.files.ReadAll(path, bytes) != ReadResult::Read) {
         ShowMessage(TransferErrorMessage(openFailed, context.files.LastErrorText(), path));
         return std::nullopt;
