@@ -1,29 +1,18 @@
 #include "app/StartRequest.h"
 
-#include <cctype>
+#include "platform/Windows1252.h"
 
 namespace kv {
-namespace {
 
-bool EqualsNoCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
+using windows1252::EqualNoCase;
 
 bool IsBrowserWindowClass(const std::string& className) {
-    return EqualsNoCase(className, "ieframe") || EqualsNoCase(className, "TfrmMain");
+    return EqualNoCase(className, "ieframe") || EqualNoCase(className, "TfrmMain");
 }
 
 bool NamesPasswordFile(const std::string& commandLine) {
     const std::size_t dot = commandLine.rfind('.');
-    return dot != std::string::npos && EqualsNoCase(commandLine.substr(dot, 3), ".kv");
+    return dot != std::string::npos && EqualNoCase(commandLine.substr(dot, 3), ".kv");
 }
 
 SecondStart DecideSecondStart(bool browserStart, const std::string& commandLine) {
@@ -33,7 +22,7 @@ SecondStart DecideSecondStart(bool browserStart, const std::string& commandLine)
 
 StartRequest ParseCommandLine(const std::string& commandLine, bool sysTrayIcon) {
     StartRequest request;
-    if ((commandLine.empty() && sysTrayIcon) || EqualsNoCase(commandLine, "Systray")) {
+    if ((commandLine.empty() && sysTrayIcon) || EqualNoCase(commandLine, "Systray")) {
         request.trayOnly = true;
     } else if (!commandLine.empty()) {
         request.namesFile = true;

@@ -80,7 +80,6 @@ void CopyCut(char* target, const char* text) { lstrcpynA(target, text ? text : "
 extern "C" BOOL WINAPI SetHook(HWND watched, HWND notify) {
     if (hHook != 0) return FALSE;
     m_hWndIE = Shared(watched);
-    hHook = 0;
     bMessageSent = 0;
     hWndKelvandor = Shared(notify);
     HWND top = watched;

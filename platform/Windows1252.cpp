@@ -62,4 +62,12 @@ unsigned char ToUpper(unsigned char c) {
     return c;
 }
 
+bool EqualNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (ToUpper(static_cast<unsigned char>(a[i])) != ToUpper(static_cast<unsigned char>(b[i]))) return false;
+    }
+    return true;
+}
+
 }  // namespace kv::windows1252

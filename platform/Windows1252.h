@@ -19,4 +19,7 @@ std::optional<SecretString> FromUtf8(std::string_view text);
 // The upper-case form of one byte of the code page.
 unsigned char ToUpper(unsigned char c);
 
+// Whether two texts of the code page are equal without regard to case.
+bool EqualNoCase(std::string_view a, std::string_view b);
+
 }  // namespace kv::windows1252

@@ -10,11 +10,7 @@
 namespace kv {
 namespace {
 
-bool EqualNoCase(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return windows1252::ToUpper(static_cast<unsigned char>(x)) == windows1252::ToUpper(static_cast<unsigned char>(y));
-    });
-}
+using windows1252::EqualNoCase;
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),

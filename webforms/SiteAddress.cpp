@@ -1,16 +1,13 @@
 #include "webforms/SiteAddress.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "platform/Windows1252.h"
 
 namespace kv {
 namespace {
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
+using windows1252::EqualNoCase;
 
 // The scheme before "://", empty when there is none.
 std::string_view SchemeOf(std::string_view address) {
