@@ -29,6 +29,7 @@ namespace {
 
 constexpr int kTitleLength = 333;
 constexpr DWORD kInputWaitMs = 2000;
+constexpr DWORD kForegroundWaitMs = 1000;
 
 struct TargetSearch {
     HWND exclude;
@@ -71,6 +72,25 @@ void WaitForTypedKeys(HWND target) {
     }
 }
 
+// The window system may finish a change of foreground window only after it
+// has handled its own events, and keys typed before then go to whichever
+// window still has the keyboard: a secret must not. Waits (bounded) until the
+// target is the foreground window, asking once more half-way.
+bool BringToForeground(HWND target) {
+    const DWORD start = GetTickCount();
+    bool askedAgain = false;
+    for (;;) {
+        if (GetForegroundWindow() == target) return true;
+        const DWORD waited = GetTickCount() - start;
+        if (waited >= kForegroundWaitMs) return false;
+        if (!askedAgain && waited >= kForegroundWaitMs / 2) {
+            SetForegroundWindow(target);
+            askedAgain = true;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
 }  // namespace
 
 void CTrayDlg::CopySelection() {
@@ -100,8 +120,12 @@ void CTrayDlg::PasteToApplication() {
                                       ? tree_.model().TypedText(tree_.SelectedItem(), App().Settings.SendTab != 0)
                                       : SecretString();
         if (!text.empty()) {
-            SendKeys(target, text.c_str());
-            if (attached) WaitForTypedKeys(target);
+            if (BringToForeground(target)) {
+                SendKeys(target, text.c_str());
+                if (attached) WaitForTypedKeys(target);
+            } else {
+                MessageBeep(MB_ICONEXCLAMATION);
+            }
         }
         if (attached) AttachThreadInput(ours, theirs, FALSE);
     }

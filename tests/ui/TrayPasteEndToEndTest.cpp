@@ -57,10 +57,13 @@ TEST_F(TrayPasteEndToEndTest, TheTrayDialogTypesTheUserNameAndTabIntoAnotherProg
     HTREEITEM userName = ExpandedChild(tree, record);
     ASSERT_NE(userName, nullptr);
     SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(userName));
+    // As a user would, press the button once the dialog is in front.
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }, 10000))
+        << "the tray dialog did not come to the front";
 
     PressButton(dialog, IDC_TRAY_PASTE);
     EXPECT_TRUE(WaitUntil([&] { return target.FirstText() == "ann" && target.TabbedOn(); }, 10000))
-        << "typed: " << target.FirstText();
+        << "typed: \"" << target.FirstText() << "\", in front: \"" << TextOf(GetForegroundWindow()) << "\"";
     // The dialog takes the focus back only after the target read every key.
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }));
     Pump(200);
