@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,17 +29,30 @@ public:
 
 enum class ReadResult { Read, OpenFailed, ReadFailed, NotAFile };
 
-// Leaves the bytes of a buffer as they are when it grows, so that a buffer
-// about to be filled by a read is not written twice.
+// Memory for a whole file's bytes. Large buffers come straight from the
+// system, where it can, in large pages: a file read into them is then not
+// slowed by a fault for every small page it fills.
+void* AllocateFileBuffer(std::size_t size);
+void FreeFileBuffer(void* buffer, std::size_t size) noexcept;
+
+// Gives file buffers their memory, and leaves the bytes as they are when a
+// buffer grows, so that a buffer about to be filled by a read is not written twice.
 template <class T>
-struct UninitializedAllocator : std::allocator<T> {
+struct FileBufferAllocator {
+    using value_type = T;
     template <class U>
     struct rebind {
-        using other = UninitializedAllocator<U>;
+        using other = FileBufferAllocator<U>;
     };
-    UninitializedAllocator() = default;
+    FileBufferAllocator() = default;
     template <class U>
-    UninitializedAllocator(const UninitializedAllocator<U>&) noexcept {}
+    FileBufferAllocator(const FileBufferAllocator<U>&) noexcept {}
+
+    T* allocate(std::size_t count) {
+        if (count > static_cast<std::size_t>(-1) / sizeof(T)) throw std::bad_array_new_length();
+        return static_cast<T*>(AllocateFileBuffer(count * sizeof(T)));
+    }
+    void deallocate(T* buffer, std::size_t count) noexcept { FreeFileBuffer(buffer, count * sizeof(T)); }
 
     template <class U>
     void construct(U* place) noexcept {
@@ -48,10 +62,19 @@ struct UninitializedAllocator : std::allocator<T> {
     void construct(U* place, Args&&... args) {
         ::new (static_cast<void*>(place)) U(std::forward<Args>(args)...);
     }
+
+    template <class U>
+    friend bool operator==(const FileBufferAllocator&, const FileBufferAllocator<U>&) noexcept {
+        return true;
+    }
+    template <class U>
+    friend bool operator!=(const FileBufferAllocator&, const FileBufferAllocator<U>&) noexcept {
+        return false;
+    }
 };
 
 // The bytes of a whole file.
-using FileContents = std::vector<unsigned char, UninitializedAllocator<unsigned char>>;
+using FileContents = std::vector<unsigned char, FileBufferAllocator<unsigned char>>;
 
 // What a save needs to know of the file it writes, found without opening it.
 struct FileFacts {
