@@ -14,6 +14,7 @@ struct NumberSetting {
     const char* name;
     std::uint32_t AppSettings::*member;
     std::uint32_t max;
+    std::uint32_t min = 0;
 };
 
 constexpr std::uint32_t kAny = 0xFFFFFFFFu;
@@ -21,7 +22,8 @@ constexpr std::uint32_t kAny = 0xFFFFFFFFu;
 // In the order they are read; DefaultCategory is read apart (any other number becomes 1).
 const NumberSetting kNumbersBeforeCategory[] = {
     {"SearchOptions", &AppSettings::SearchOptions, kAny},
-    {"Transparency", &AppSettings::Transparency, 255},
+    // Below 128 the tray dialog would be all but invisible.
+    {"Transparency", &AppSettings::Transparency, 255, 128},
     {"StartWithWindows", &AppSettings::StartWithWindows, 1},
     {"SysTrayIcon", &AppSettings::SysTrayIcon, 1},
     {"ExpirationDays", &AppSettings::ExpirationDays, 9999},
@@ -54,7 +56,7 @@ template <std::size_t N>
 void ReadNumbers(SettingsStore& store, AppSettings& settings, const NumberSetting (&table)[N]) {
     for (const NumberSetting& setting : table) {
         const std::optional<std::uint32_t> value = store.ReadNumber(setting.name);
-        if (value && *value <= setting.max) settings.*setting.member = *value;
+        if (value && *value >= setting.min && *value <= setting.max) settings.*setting.member = *value;
     }
 }
 

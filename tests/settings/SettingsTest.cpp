@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 
 #include "settings/Settings.h"
 #include "tests/support/FixedLocale.h"
@@ -128,6 +129,17 @@ TEST(SettingsTest, OddValuesAreTakenAsMissing) {
     EXPECT_EQ(settings.Mask, 0u);
     EXPECT_EQ(settings.LastFile, "");
     EXPECT_EQ(settings.Browser, "");
+}
+
+TEST(SettingsTest, TransparencyHoldsToTheRangeOfTheSlider) {
+    for (const auto& [stored, loaded] : {std::pair{0u, 255u}, {127u, 255u}, {128u, 128u}, {255u, 255u}}) {
+        MemorySettings storage;
+        storage.values["Transparency"] = stored;
+        AppSettings settings;
+        std::int32_t encrypt = 1;
+        LoadSettings(storage, settings, encrypt);
+        EXPECT_EQ(settings.Transparency, loaded) << stored;
+    }
 }
 
 TEST(SettingsTest, ClearDelayOfZeroMeansThirtySeconds) {
