@@ -1,6 +1,7 @@
 // Load and save of a large protected file: keyed once against keyed per
 // string, and against the floor of the format, raw Blowfish over its bytes.
 #include <cstdio>
+#include <filesystem>
 #include <vector>
 
 #include "bench/BenchSupport.h"
@@ -83,8 +84,10 @@ void RunFileBenchmarks(const BenchOptions& options) {
         CPasswordFile file(loaded, ui, SystemFileSystem(), SystemLocale());
         file.LoadFile();
         const std::size_t held = HeapInUse() - before;
-        const std::size_t peak = HeapPeak() - before;
-        std::printf("  peak heap during a load: %s (%zu bytes per record); held after it: %s\n",
+        // A large file buffer lies outside the heap, and it lives through the whole load.
+        const auto fileSize = static_cast<std::size_t>(std::filesystem::file_size(db.FilePath));
+        const std::size_t peak = HeapPeak() - before + (fileSize >= kLargeFileBuffer ? fileSize : 0);
+        std::printf("  peak memory during a load, file buffer included: %s (%zu bytes per record); held after it: %s\n",
                     Megabytes(peak).c_str(), peak / options.records, Megabytes(held).c_str());
     }
     SystemFileSystem().Remove(db.FilePath);

@@ -32,6 +32,7 @@ enum class ReadResult { Read, OpenFailed, ReadFailed, NotAFile };
 // Memory for a whole file's bytes. Large buffers come straight from the
 // system, where it can, in large pages: a file read into them is then not
 // slowed by a fault for every small page it fills.
+constexpr std::size_t kLargeFileBuffer = std::size_t{1} << 20;
 void* AllocateFileBuffer(std::size_t size);
 void FreeFileBuffer(void* buffer, std::size_t size) noexcept;
 

@@ -8,14 +8,9 @@
 #include "platform/FileSystem.h"
 
 namespace kv {
-namespace {
-
-constexpr std::size_t kMappedFrom = std::size_t{1} << 20;
-
-}  // namespace
 
 void* AllocateFileBuffer(std::size_t size) {
-    if (size < kMappedFrom) return ::operator new(size);
+    if (size < kLargeFileBuffer) return ::operator new(size);
     void* buffer = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (buffer == MAP_FAILED) throw std::bad_alloc();
 #ifdef MADV_HUGEPAGE
@@ -26,7 +21,7 @@ void* AllocateFileBuffer(std::size_t size) {
 
 void FreeFileBuffer(void* buffer, std::size_t size) noexcept {
     if (buffer == nullptr) return;
-    if (size < kMappedFrom) {
+    if (size < kLargeFileBuffer) {
         ::operator delete(buffer);
     } else {
         munmap(buffer, size);

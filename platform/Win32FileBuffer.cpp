@@ -8,14 +8,9 @@
 #include "platform/FileSystem.h"
 
 namespace kv {
-namespace {
-
-constexpr std::size_t kCommittedFrom = std::size_t{1} << 20;
-
-}  // namespace
 
 void* AllocateFileBuffer(std::size_t size) {
-    if (size < kCommittedFrom) return ::operator new(size);
+    if (size < kLargeFileBuffer) return ::operator new(size);
     void* buffer = VirtualAlloc(nullptr, size, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
     if (buffer == nullptr) throw std::bad_alloc();
     return buffer;
@@ -23,7 +18,7 @@ void* AllocateFileBuffer(std::size_t size) {
 
 void FreeFileBuffer(void* buffer, std::size_t size) noexcept {
     if (buffer == nullptr) return;
-    if (size < kCommittedFrom) {
+    if (size < kLargeFileBuffer) {
         ::operator delete(buffer);
     } else {
         VirtualFree(buffer, 0, MEM_RELEASE);
