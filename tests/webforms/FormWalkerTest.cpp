@@ -228,5 +228,25 @@ TEST(FormWalkerTest, AFormTheBrowserWillNotGiveIsPassedOver) {
     EXPECT_EQ(fields[0], Entry(1, "b", "2", 1));
 }
 
+TEST(FormWalkerTest, TheCensusCountsTheFormsWalkedAndWhetherAnyHasAField) {
+    MemoryPage page;
+    EXPECT_EQ(TakeFormCensus(page).forms, 0u);
+    auto frame = std::make_shared<MemoryPage>();
+    frame->AddForm({});
+    frame->AddForm({});
+    page.frames.push_back(frame);
+    FormCensus census = TakeFormCensus(page);
+    EXPECT_EQ(census.forms, 2u);
+    EXPECT_FALSE(census.withFields);
+
+    frame->AddForm({}, {{"country", {}}});
+    EXPECT_TRUE(TakeFormCensus(page).withFields);
+
+    page.AddForm({Text("q")});
+    census = TakeFormCensus(page);
+    EXPECT_EQ(census.forms, 1u);
+    EXPECT_TRUE(census.withFields);
+}
+
 }  // namespace
 }  // namespace kv
