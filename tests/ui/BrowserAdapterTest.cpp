@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "desktop/MessageBox.h"
 #include "protocol/MessageNames.h"
 #include "support/FakeMshtml.h"
 #include "webforms/BrowserWindows.h"
@@ -278,6 +279,70 @@ TEST(ComBrowserAccessTest, InMyIE2TheAddressIsTheAddressBoxText) {
     DestroyWindow(screen.browser->frame);
 }
 
+// The messages that would have been shown, while it lives.
+struct ShownMessages {
+    ShownMessages() {
+        SetMessageScript([this](const std::string& text, UINT) {
+            texts.push_back(text);
+            return IDOK;
+        });
+    }
+    ~ShownMessages() { SetMessageScript(nullptr); }
+    std::vector<std::string> texts;
+};
+
+std::string OwnExecutable() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+TEST(ComBrowserAccessTest, AReusedBrowserIsFoundByItsExecutablePathInAnyCaseAndShown) {
+    BrowserWindowsOnScreen screen;
+    ShowWindow(screen.frame, SW_SHOWNOACTIVATE);
+    ShownMessages shown;
+    std::string upper = OwnExecutable();
+    for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    BrowserChoice choice;
+    choice.useInternetExplorer = false;
+    choice.commandLine = upper;
+    choice.reuseWindow = true;
+    const std::unique_ptr<BrowserAccess> access = screen.Access();
+    ASSERT_TRUE(access->OpenBrowser(choice));
+    EXPECT_EQ(access->Window(), screen.frame);
+    EXPECT_TRUE(screen.browser->visible);
+    EXPECT_TRUE(shown.texts.empty());
+
+    choice.commandLine = "C:\\nowhere\\browser.exe";
+    EXPECT_FALSE(access->OpenBrowser(choice));
+    EXPECT_EQ(access->Window(), nullptr);
+    EXPECT_EQ(shown.texts, std::vector<std::string>{"Could not find browser interface for C:\\nowhere\\browser.exe"});
+}
+
+TEST(ComBrowserAccessTest, ABrowserThatCannotBeStartedIsReported) {
+    BrowserWindowsOnScreen screen;
+    ShownMessages shown;
+    BrowserChoice choice;
+    choice.useInternetExplorer = false;
+    choice.commandLine = "C:\\nowhere\\browser.exe";
+    EXPECT_FALSE(screen.Access()->OpenBrowser(choice));
+    ASSERT_EQ(shown.texts.size(), 2u);
+    EXPECT_EQ(shown.texts[0].rfind("Could not launch C:\\nowhere\\browser.exe.\n\nSystem error: ", 0), 0u) << shown.texts[0];
+    EXPECT_GT(shown.texts[0].size(), std::string("Could not launch C:\\nowhere\\browser.exe.\n\nSystem error: ").size());
+    EXPECT_EQ(shown.texts[1], "Could not find browser interface for C:\\nowhere\\browser.exe");
+}
+
+TEST(ComBrowserAccessTest, TheShellsOwnListHasNoBrowserForAnOrdinaryWindow) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    {
+        BrowserWindowsOnScreen screen;
+        const std::unique_ptr<BrowserAccess> access = MakeComBrowserAccess();
+        EXPECT_FALSE(access->AttachToWindow(screen.frame));
+        EXPECT_EQ(access->Document(nullptr), nullptr);
+    }
+    CoUninitialize();
+}
+
 TEST(BrowserWindowsTest, TheTitleRuleIsCaseSensitiveAndTheAddressBoxMustBeAComboBox) {
     const HWND frame = CreateWindowA("STATIC", "myie2 lower", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     EXPECT_FALSE(HasMyIE2Title(frame));
@@ -299,9 +364,8 @@ TEST(BrowserWindowsTest, TheTitleRuleIsCaseSensitiveAndTheAddressBoxMustBeACombo
 }
 
 TEST(BrowserWindowsTest, AProcessIsFoundByItsExecutablePathInAnyCase) {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    EXPECT_STRCASEEQ(ExecutablePathOf(GetCurrentProcessId()).c_str(), path);
+    const std::string path = OwnExecutable();
+    EXPECT_STRCASEEQ(ExecutablePathOf(GetCurrentProcessId()).c_str(), path.c_str());
     const HWND window = CreateWindowA("STATIC", "Visible", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100, nullptr,
                                       nullptr, nullptr, nullptr);
     std::string upper = path;

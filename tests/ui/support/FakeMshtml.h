@@ -316,7 +316,12 @@ public:
         navigated.push_back(url);
         return S_OK;
     }
+    HRESULT STDMETHODCALLTYPE put_Visible(VARIANT_BOOL v) override {
+        visible = v != VARIANT_FALSE;
+        return S_OK;
+    }
     ComPtr<Document> document;
+    bool visible = false;
     HWND frame = nullptr;
     HWND pane = nullptr;
     std::wstring location;
