@@ -9,6 +9,7 @@
 
 #include "desktop/MessageBox.h"
 #include "protocol/MessageNames.h"
+#include "tests/support/Records.h"
 #include "support/FakeMshtml.h"
 #include "webforms/BrowserWindows.h"
 #include "webforms/ComBrowserAccess.h"
@@ -20,14 +21,7 @@ namespace {
 
 using fake::Make;
 
-FormField Entry(int type, const std::string& name, const std::string& value, int formIndex) {
-    FormField field;
-    field.type = type;
-    field.name = name;
-    field.value = value;
-    field.formIndex = formIndex;
-    return field;
-}
+using test::FormEntry;
 
 // The wide text a value of the ANSI code page stands for.
 std::wstring WideOf(const std::string& ansi) {
@@ -93,9 +87,9 @@ TEST(MshtmlPageTest, ALoginFormIsCapturedThroughTheDocumentAndItsFormIsWatched) 
     EXPECT_EQ(page->Address(), "https://site.example/login");
     const std::vector<FormField> fields = CaptureForms(*page, true);
     ASSERT_EQ(fields.size(), 3u);
-    EXPECT_EQ(fields[0], Entry(1, "user", "ann", 0));
-    EXPECT_EQ(fields[1], Entry(2, "pw", "s3cret", 0));
-    EXPECT_EQ(fields[2], Entry(5, "country", "fr", 0));
+    EXPECT_EQ(fields[0], FormEntry(1, "user", "ann", 0));
+    EXPECT_EQ(fields[1], FormEntry(2, "pw", "s3cret", 0));
+    EXPECT_EQ(fields[2], FormEntry(5, "country", "fr", 0));
     EXPECT_EQ(login.form->Events().Listeners(), 1u);
     EXPECT_EQ(login.document->window->Events().Listeners(), 1u);
     EXPECT_EQ(login.watches.Count(), 1u);
@@ -109,8 +103,8 @@ TEST(MshtmlPageTest, FillWritesValuesByFormChecksByValueAndSelectsByValueNotText
     login.user->value.clear();
     login.france->selected = false;
     const std::string accented = "M\xFCller";
-    std::vector<FormField> entries = {Entry(1, "user", accented, -1), Entry(1, "q", "first only", 0),
-                                      Entry(4, "remember", "yes", 0), Entry(5, "Country", "fr", 0)};
+    std::vector<FormField> entries = {FormEntry(1, "user", accented, -1), FormEntry(1, "q", "first only", 0),
+                                      FormEntry(4, "remember", "yes", 0), FormEntry(5, "Country", "fr", 0)};
     const std::unique_ptr<WebDocument> page = MakeMshtmlPage(ComPtr<IHTMLDocument2>(login.document.get()), login.watches);
     EXPECT_TRUE(FillForms(*page, entries, "https://site.example/login"));
     EXPECT_EQ(login.user->value, WideOf(accented));
@@ -150,7 +144,7 @@ TEST(MshtmlPageTest, FramesAreTheEmbeddedBrowsersAndAreWalkedOnlyWithoutTopForms
     ASSERT_EQ(page->Frames().size(), 2u);
     EXPECT_EQ(CaptureForms(*page, false).size(), 3u);
 
-    std::vector<FormField> entries = {Entry(1, "user", "bob", -1)};
+    std::vector<FormField> entries = {FormEntry(1, "user", "bob", -1)};
     inFrame.user->value.clear();
     FillForms(*page, entries, "https://site.example/login");
     EXPECT_EQ(adsUser->value, L"");
