@@ -38,6 +38,15 @@ std::string Lower(std::string text) {
 
 }  // namespace
 
+BrowserChoice BrowserChoiceOf(const AppSettings& settings) {
+    BrowserChoice choice;
+    choice.useInternetExplorer = settings.UseIE != 0;
+    choice.commandLine = settings.Browser;
+    choice.reuseWindow = settings.ReuseWindow != 0;
+    choice.maximize = settings.MaximizeBrowser != 0;
+    return choice;
+}
+
 std::unique_ptr<BrowserAccess> MakeBrowserAccess() {
     BrowserAccessFactory factory;
     {
@@ -57,7 +66,7 @@ CBrowserConnection::CBrowserConnection(const std::string& browserName) : browser
     comInitialised_ = SUCCEEDED(result);
     if (!comInitialised_) {
         // Without COM there is no browser to find: every later call does nothing.
-        ShowMessage("Failed to initialize the Internet Explorer COM interface.", MB_OK | MB_ICONEXCLAMATION);
+        ShowMessage("Failed to initialize the Internet Explorer COM interface.");
         return;
     }
     browser_ = MakeBrowserAccess();

@@ -158,7 +158,7 @@ private:
         } else if (LaunchAndAttach(choice.commandLine)) {
             return ShowAttached();
         }
-        ShowMessage("Could not find browser interface for " + choice.commandLine, MB_OK | MB_ICONEXCLAMATION);
+        ShowMessage("Could not find browser interface for " + choice.commandLine);
         return false;
     }
 
@@ -170,7 +170,7 @@ private:
         PROCESS_INFORMATION started{};
         if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
             const std::string error = SystemErrorText(GetLastError());
-            ShowMessage("Could not launch " + commandLine + ".\n\nSystem error: " + error, MB_OK | MB_ICONEXCLAMATION);
+            ShowMessage("Could not launch " + commandLine + ".\n\nSystem error: " + error);
             return false;
         }
         const KernelHandle process(started.hProcess);

@@ -287,5 +287,23 @@ TEST_F(BrowserConnectionTest, TheConnectionDropsItsWatchesWhenItEnds) {
     EXPECT_EQ(form->Events().Listeners(), 0u);
 }
 
+TEST(BrowserChoiceTest, TheSettingsChooseTheBrowser) {
+    AppSettings settings;
+    BrowserChoice choice = BrowserChoiceOf(settings);
+    EXPECT_TRUE(choice.useInternetExplorer);
+    EXPECT_FALSE(choice.reuseWindow);
+    EXPECT_FALSE(choice.maximize);
+    EXPECT_EQ(choice.commandLine, "");
+    settings.UseIE = 0;
+    settings.Browser = "C:\\Tabs\\tabs.exe -new";
+    settings.ReuseWindow = 1;
+    settings.MaximizeBrowser = 1;
+    choice = BrowserChoiceOf(settings);
+    EXPECT_FALSE(choice.useInternetExplorer);
+    EXPECT_TRUE(choice.reuseWindow);
+    EXPECT_TRUE(choice.maximize);
+    EXPECT_EQ(choice.commandLine, "C:\\Tabs\\tabs.exe -new");
+}
+
 }  // namespace
 }  // namespace kv
