@@ -2,10 +2,10 @@
 #include <windows.h>
 #include <oleauto.h>
 
-#include <algorithm>
 #include <cstring>
 
 #include "platform/Locale.h"
+#include "platform/WideText.h"
 
 namespace kv {
 namespace {
@@ -15,24 +15,6 @@ SYSTEMTIME ToWin32(const SystemTime& t) {
     static_assert(sizeof t == sizeof s, "SystemTime mirrors SYSTEMTIME");
     std::memcpy(&s, &t, sizeof s);
     return s;
-}
-
-// Wide text whose buffers are wiped: it holds the secrets being converted.
-using WipedWide = std::basic_string<wchar_t, std::char_traits<wchar_t>, WipingAllocator<wchar_t>>;
-
-std::optional<WipedWide> Widen(UINT codePage, DWORD flags, std::string_view text) {
-    if (text.empty()) return WipedWide();
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(codePage, flags, text.data(), size, nullptr, 0);
-    if (length <= 0) return std::nullopt;
-    // Always on the heap, where the allocator wipes it: the string's inline
-    // buffer would be left on the stack as it is.
-    constexpr std::size_t kBeyondInline = 16;
-    WipedWide wide;
-    wide.reserve(std::max<std::size_t>(static_cast<std::size_t>(length), kBeyondInline));
-    wide.resize(static_cast<std::size_t>(length));
-    MultiByteToWideChar(codePage, flags, text.data(), size, wide.data(), length);
-    return wide;
 }
 
 class Win32Locale : public Locale {
@@ -85,29 +67,13 @@ public:
     std::optional<SecretString> AnsiToUtf8(std::string_view ansi) const override {
         const std::optional<WipedWide> wide = Widen(CP_ACP, 0, ansi);
         if (!wide) return std::nullopt;
-        return Narrow(CP_UTF8, *wide, false);
+        return Narrow(CP_UTF8, std::wstring_view(wide->data(), wide->size()), false);
     }
 
     std::optional<SecretString> Utf8ToAnsi(std::string_view utf8) const override {
         const std::optional<WipedWide> wide = Widen(CP_UTF8, MB_ERR_INVALID_CHARS, utf8);
         if (!wide) return std::nullopt;
-        return Narrow(CP_ACP, *wide, true);
-    }
-
-private:
-    static std::optional<SecretString> Narrow(UINT codePage, const WipedWide& wide, bool exact) {
-        if (wide.empty()) return SecretString();
-        const int size = static_cast<int>(wide.size());
-        const DWORD flags = exact ? WC_NO_BEST_FIT_CHARS : 0;
-        BOOL usedDefault = FALSE;
-        BOOL* usedDefaultOut = exact ? &usedDefault : nullptr;
-        const int length =
-            WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, usedDefaultOut);
-        if (length <= 0 || usedDefault) return std::nullopt;
-        SecretString text = SecretString::WithCapacity(static_cast<std::size_t>(length));
-        text.buffer().resize(static_cast<std::size_t>(length));
-        WideCharToMultiByte(codePage, flags, wide.data(), size, text.buffer().data(), length, nullptr, nullptr);
-        return text;
+        return Narrow(CP_ACP, std::wstring_view(wide->data(), wide->size()), true);
     }
 };
 

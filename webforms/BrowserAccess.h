@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "settings/AppSettings.h"
 #include "webforms/WebPage.h"
 
 namespace kv {
@@ -22,6 +23,9 @@ struct BrowserChoice {
     bool reuseWindow = false;
     bool maximize = false;
 };
+
+// The choice the settings make.
+BrowserChoice BrowserChoiceOf(const AppSettings& settings);
 
 class BrowserAccess {
 public:

@@ -128,6 +128,16 @@ int FormFieldTypeOf(const std::string& typeName) {
     return 0;
 }
 
+FormCensus TakeFormCensus(WebDocument& page) {
+    FormCensus census;
+    ForEachForm(page, [&](WebForm& form, int, WebDocument&, bool) {
+        ++census.forms;
+        if (form.InputCount() > 0 || form.SelectCount() > 0) census.withFields = true;
+        return true;
+    });
+    return census;
+}
+
 std::vector<FormField> CaptureForms(WebDocument& page, bool watch) {
     std::vector<FormField> fields;
     ForEachForm(page, [&](WebForm& form, int formIndex, WebDocument&, bool) {

@@ -3,6 +3,7 @@
 // when it has none are the forms of its frames walked instead.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,13 @@ namespace kv {
 // 2, "RADIO" 3, "CHECKBOX" 4, "SELECT" 5, compared without case), 0 for any
 // other type.
 int FormFieldTypeOf(const std::string& typeName);
+
+// The forms a walk visits, and whether any of them has an input or a select list.
+struct FormCensus {
+    std::size_t forms = 0;
+    bool withFields = false;
+};
+FormCensus TakeFormCensus(WebDocument& page);
 
 // Every text and password input with a value, every checked radio button
 // and check box, and every selected option of a named select list, with the
