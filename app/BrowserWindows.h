@@ -1,0 +1,25 @@
+// Telling the windows of a browser from any other: requests that name a
+// window come from other processes, and any process can send them.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace kv {
+
+// The window a 32-bit message field names (window handles are sign-extended
+// on 64-bit Windows).
+HWND WindowOfField(std::uint64_t field);
+
+// The program file of a browser setting ("C:\Program Files\MyIE2\myie.exe"
+// with or without quotes and arguments); empty when it names none.
+std::string BrowserProgramName(const std::string& commandLine);
+
+// Whether `window` is a live window of another process that runs Internet
+// Explorer ("iexplore.exe") or the program `otherBrowser` (a name as
+// BrowserProgramName gives it; empty for none), compared without case.
+bool IsBrowserProcessWindow(HWND window, const std::string& otherBrowser);
+
+}  // namespace kv
