@@ -13,13 +13,9 @@ namespace kv {
 // on 64-bit Windows).
 HWND WindowOfField(std::uint64_t field);
 
-// The program file of a browser setting ("C:\Program Files\MyIE2\myie.exe"
-// with or without quotes and arguments); empty when it names none.
-std::string BrowserProgramName(const std::string& commandLine);
-
 // Whether `window` is a live window of another process that runs Internet
 // Explorer ("iexplore.exe") or the program `otherBrowser` (a name as
-// BrowserProgramName gives it; empty for none), compared without case.
+// BrowserProgramName gives it, empty for none), compared without case.
 bool IsBrowserProcessWindow(HWND window, const std::string& otherBrowser);
 
 }  // namespace kv

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "app/BrowserProgram.h"
 #include "app/BrowserWindows.h"
 #include "app/PasswordApp.h"
 #include "desktop/MessageBox.h"

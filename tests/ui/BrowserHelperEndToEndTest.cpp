@@ -54,7 +54,7 @@ protected:
         const int folder = AddFolder(db, "Internet", kInternetCategory);
         db.Folders[static_cast<std::size_t>(folder)].records.write() = {
             WebRecord("Web mail", "https://mail.example/login"), WebRecord("Shop", "https://shop.example/"),
-            WebRecord("Second mail", "http://www.mail.example/")};
+            WebRecord("Second mail", "http://mail.example/login?from=home")};
         ASSERT_TRUE(test::WriteDatabaseFile(file_, password, std::move(db)));
         RememberFile(file_);
         SetNumber("Init", 0);

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include <aclapi.h>
 
+#include <algorithm>
 #include <cstring>
+#include <functional>
+#include <thread>
 
 #include "app/PasswordApp.h"
 #include "desktop/RegisteredMessages.h"
@@ -47,6 +50,58 @@ private:
     std::shared_ptr<DialogCalls> calls_;
 };
 
+// The texts of a menu's items ("" for a separator), and whether each is grayed.
+struct MenuItems {
+    std::vector<std::string> texts;
+    std::vector<bool> grayed;
+};
+
+MenuItems ItemsOf(HMENU menu) {
+    MenuItems items;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[128] = {};
+        GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        items.texts.push_back(text);
+        items.grayed.push_back((GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED) != 0);
+    }
+    return items;
+}
+
+struct MenuSeen {
+    bool shown = false;
+    MenuItems top;
+    MenuItems autoFill;
+};
+
+BOOL CALLBACK FindShownMenu(HWND window, LPARAM found) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId() || !IsWindowVisible(window) || ClassOf(window) != "#32768") return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+// Runs `open`, which shows a menu in this thread, reads the menu from another
+// thread and closes it again.
+MenuSeen SeeMenu(const std::function<void()>& open, DWORD waitMs = 5000) {
+    MenuSeen seen;
+    std::thread reader([&seen, waitMs] {
+        HWND window = nullptr;
+        for (DWORD start = GetTickCount(); window == nullptr && GetTickCount() - start < waitMs; Sleep(20)) {
+            EnumWindows(FindShownMenu, reinterpret_cast<LPARAM>(&window));
+        }
+        if (window == nullptr) return;
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0));
+        seen.shown = true;
+        seen.top = ItemsOf(menu);
+        seen.autoFill = ItemsOf(GetSubMenu(menu, 4));
+        PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    open();
+    reader.join();
+    return seen;
+}
+
 Record WebRecord(const std::string& description, const std::string& address) {
     Record record = test::LoginRecord(description, "ann", "s3cret");
     record.fields[kUrl] = address;
@@ -59,6 +114,7 @@ class WebFormRequestsTest : public AppFixture {
 protected:
     void SetUp() override {
         AppFixture::SetUp();
+        RememberFile("C:\\Data\\Secrets.kv");  // a start with the icon only
         ASSERT_TRUE(app_->InitInstance("systray"));
         window_ = CreateWindowExA(0, "STATIC", "Browser", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
@@ -265,16 +321,66 @@ TEST_F(WebFormRequestsTest, TheHelpersLockCommandLocksAndTheWebFormDialogsEnd) {
     EXPECT_TRUE(calls_->popups.empty());
 }
 
+TEST_F(WebFormRequestsTest, TheWebFormMenuOfABrowserListsTheRecordsOfItsSite) {
+    browser_->page->address = "https://mail.example/login?session=2";
+    const MenuSeen seen = SeeMenu([this] { app_->Tray().Send(messages::IePopup, reinterpret_cast<WPARAM>(window_)); });
+    ASSERT_TRUE(seen.shown);
+    EXPECT_EQ(seen.top.texts, (std::vector<std::string>{"&Open Kelvandor", "&Lock database", "", "&Add Web form",
+                                                       "Auto&Fill form", "", "&Close"}));
+    EXPECT_TRUE(seen.top.grayed[1]);  // no master password
+    EXPECT_FALSE(seen.top.grayed[4]);
+    EXPECT_EQ(seen.autoFill.texts, (std::vector<std::string>{"Open AutoFill &pop-up", "", "Web mail"}));
+}
+
+TEST_F(WebFormRequestsTest, TheWebFormMenuWithoutRecordsDisablesAutoFill) {
+    browser_->page->address = "https://news.example/";
+    const MenuSeen seen = SeeMenu([this] { app_->Tray().Send(messages::IePopup, reinterpret_cast<WPARAM>(window_)); });
+    ASSERT_TRUE(seen.shown);
+    EXPECT_TRUE(seen.top.grayed[4]);
+    EXPECT_TRUE(seen.autoFill.texts.empty());
+}
+
+TEST_F(WebFormRequestsTest, NoWebFormMenuForAWindowOutsideABrowser) {
+    const MenuSeen seen = SeeMenu(
+        [this] { app_->Tray().Send(messages::IePopup, reinterpret_cast<WPARAM>(app_->Tray().hwnd())); }, 1000);
+    EXPECT_FALSE(seen.shown);
+}
+
+TEST_F(WebFormRequestsTest, AnAuthenticationDialogsMenuShowsAfterItsRequestReturned) {
+    protocol::CopyDataRecord request{protocol::CopyDataKind::AuthenticationDialog, "https://mail.example/login", 0,
+                                     static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window_))};
+    MenuSeen seen;
+    LRESULT answer = 0;
+    seen = SeeMenu([&] {
+        answer = SendCopyData(request);
+        Pump(300);
+    });
+    EXPECT_EQ(answer, TRUE);
+    ASSERT_TRUE(seen.shown);
+    EXPECT_EQ(seen.autoFill.texts, (std::vector<std::string>{"Web mail"}));
+}
+
 TEST(SharedBlockSafetyTest, TheBlockIsOpenToTheCurrentUserOnly) {
     SharedMemoryBlock block;
     ASSERT_TRUE(block.Create());
+    KernelHandle opened(OpenFileMappingA(READ_CONTROL, FALSE, protocol::kSharedBlockName));
+    ASSERT_TRUE(opened);
     PACL dacl = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    ASSERT_EQ(GetNamedSecurityInfoA(protocol::kSharedBlockName, SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
-                                    nullptr, &dacl, nullptr, &descriptor),
+    ASSERT_EQ(GetSecurityInfo(opened.get(), SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl,
+                              nullptr, &descriptor),
               static_cast<DWORD>(ERROR_SUCCESS));
     ASSERT_NE(dacl, nullptr);
-    EXPECT_EQ(dacl->AceCount, 1);
+    ASSERT_EQ(dacl->AceCount, 1);
+    void* ace = nullptr;
+    ASSERT_TRUE(GetAce(dacl, 0, &ace));
+    HANDLE token = nullptr;
+    ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token));
+    unsigned char user[256] = {};
+    DWORD size = sizeof user;
+    ASSERT_TRUE(GetTokenInformation(token, TokenUser, user, size, &size));
+    CloseHandle(token);
+    EXPECT_TRUE(EqualSid(&static_cast<ACCESS_ALLOWED_ACE*>(ace)->SidStart, reinterpret_cast<TOKEN_USER*>(user)->User.Sid));
     LocalFree(descriptor);
 }
 
@@ -284,10 +390,12 @@ TEST_F(SquattedBlockTest, ABlockAnotherProcessMadeIsNotUsedAndTheUserIsTold) {
     KernelHandle squatter(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                              protocol::kSharedBlockSize, protocol::kSharedBlockName));
     ASSERT_TRUE(squatter);
+    RememberFile("C:\\Data\\Secrets.kv");
     ASSERT_TRUE(app_->InitInstance("systray"));
     EXPECT_FALSE(app_->SharedBlock().IsOpen());
-    ASSERT_EQ(shown_.size(), 1u);
-    EXPECT_NE(shown_[0].text.find("Another program"), std::string::npos);
+    const auto told = std::count_if(shown_.begin(), shown_.end(),
+                                    [](const Shown& shown) { return shown.text.find("Another program") == 0; });
+    EXPECT_EQ(told, 1);
 }
 
 }  // namespace

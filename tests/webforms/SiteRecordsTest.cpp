@@ -78,7 +78,7 @@ TEST_F(SiteRecordsTest, ALongDescriptionIsListedByItsFirst39Characters) {
 TEST_F(SiteRecordsTest, ALoadedPageIsOfferedTheAddDialogOrThePopUp) {
     Folder("Mail", {WebRecord("Web mail", "https://mail.example/")});
     const ProgramState ready{true, false, false, false};
-    EXPECT_EQ(DecideAutoFillOffer(ready, db_, "https://mail.example/inbox"), AutoFillOffer::AutoFillPopup);
+    EXPECT_EQ(DecideAutoFillOffer(ready, db_, "http://MAIL.example/?from=home"), AutoFillOffer::AutoFillPopup);
     EXPECT_EQ(DecideAutoFillOffer(ready, db_, "https://news.example/"), AutoFillOffer::AddWebForm);
     db_.IgnoredSites = {"NEWS.example/"};
     EXPECT_EQ(DecideAutoFillOffer(ready, db_, "https://news.example/"), AutoFillOffer::Nothing);
