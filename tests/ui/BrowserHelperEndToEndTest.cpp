@@ -96,6 +96,7 @@ TEST_F(BrowserHelperEndToEndTest, RequestsOfAnotherSizeAreIgnored) {
     EXPECT_EQ(Helper("list 527 https://mail.example/login"), "answer 0\n");
     EXPECT_EQ(Helper("list 529 https://mail.example/login"), "answer 0\n");
     EXPECT_EQ(Helper("list 0 https://mail.example/login"), "answer 0\n");
+    EXPECT_EQ(Helper("list 528 https://shop.example/"), "answer 1\n0 1 Shop\n");
 }
 
 TEST_F(BrowserHelperEndToEndTest, TheStateQueryFollowsTheLock) {

@@ -192,6 +192,9 @@ TEST_F(WebFormRequestsTest, HostileCopyDataIsIgnored) {
     EXPECT_EQ(SendCopyData(stranger), FALSE);
     EXPECT_EQ(app_->Tray().Send(WM_COPYDATA, 0, 0), FALSE);
     EXPECT_EQ(app_->SharedBlock().data()[0], 'x');
+    // The same request of the right size and from a browser's window is answered.
+    EXPECT_EQ(SendCopyData(MenuRequest("https://mail.example/login")), TRUE);
+    EXPECT_EQ(Block().size(), 1u);
 }
 
 TEST_F(WebFormRequestsTest, ALockedProgramListsNothing) {
@@ -233,6 +236,9 @@ TEST_F(WebFormRequestsTest, NoOfferForAWindowOutsideABrowserOrWhileADialogIsOpen
     calls_->addOpen = true;
     app_->Tray().Send(messages::BhoForm, reinterpret_cast<WPARAM>(window_), 1);
     EXPECT_TRUE(calls_->popups.empty());
+    calls_->addOpen = false;
+    app_->Tray().Send(messages::BhoForm, reinterpret_cast<WPARAM>(window_), 1);
+    EXPECT_EQ(calls_->popups.size(), 1u);
 }
 
 TEST_F(WebFormRequestsTest, AFillRequestFillsTheRecordIntoItsOwnSiteAndMarksTheFill) {
@@ -277,6 +283,8 @@ TEST_F(WebFormRequestsTest, FillRequestsWithBadIndexesOrWindowsDoNothing) {
     app_->Tray().Send(messages::BhoFill, reinterpret_cast<WPARAM>(app_->Tray().hwnd()), 0);
     EXPECT_EQ(FilledPassword(), "");
     EXPECT_FALSE(app_->WebFormState().fillInProgress);
+    Fill(0, 0);
+    EXPECT_EQ(FilledPassword(), "s3cret");
 }
 
 TEST_F(WebFormRequestsTest, TheTraysFillRequestOpensTheRecordsSiteAndFillsIt) {
@@ -340,10 +348,12 @@ TEST_F(WebFormRequestsTest, TheWebFormMenuWithoutRecordsDisablesAutoFill) {
     EXPECT_TRUE(seen.autoFill.texts.empty());
 }
 
-TEST_F(WebFormRequestsTest, NoWebFormMenuForAWindowOutsideABrowser) {
-    const MenuSeen seen = SeeMenu(
+TEST_F(WebFormRequestsTest, TheWebFormMenuIsShownOnlyForABrowsersWindow) {
+    const MenuSeen outside = SeeMenu(
         [this] { app_->Tray().Send(messages::IePopup, reinterpret_cast<WPARAM>(app_->Tray().hwnd())); }, 1000);
-    EXPECT_FALSE(seen.shown);
+    EXPECT_FALSE(outside.shown);
+    const MenuSeen browser = SeeMenu([this] { app_->Tray().Send(messages::IePopup, reinterpret_cast<WPARAM>(window_)); });
+    EXPECT_TRUE(browser.shown);
 }
 
 TEST_F(WebFormRequestsTest, AnAuthenticationDialogsMenuShowsAfterItsRequestReturned) {
