@@ -44,6 +44,15 @@ std::optional<int> IndexOf(std::uint64_t value) {
     return static_cast<int>(value);
 }
 
+// The 32 bits a message parameter carries from a process of either width
+// (sign- or zero-extended); nothing when more is set.
+std::optional<std::uint32_t> Field32(LPARAM value) {
+    const auto wide = static_cast<std::uint64_t>(static_cast<std::int64_t>(value));
+    const std::uint64_t upper = wide >> 32;
+    if (upper != 0 && upper != 0xFFFFFFFFu) return std::nullopt;
+    return static_cast<std::uint32_t>(wide);
+}
+
 HWND TargetWindow(const WebFormTarget& target) { return target.dialog != nullptr ? target.dialog : target.browser; }
 
 }  // namespace
@@ -119,12 +128,11 @@ LRESULT CTrayWnd::OnBhoForm(WPARAM wParam, LPARAM lParam) {
 
 LRESULT CTrayWnd::OnBhoFill(WPARAM wParam, LPARAM lParam) {
     HWND browser = WindowOfField(wParam);
-    const auto packed = static_cast<std::uint64_t>(lParam);
-    if (packed > 0xFFFFFFFFu || !App().IsBrowserWindow(browser)) return 0;
+    const std::optional<std::uint32_t> target = Field32(lParam);
+    if (!target || !App().IsBrowserWindow(browser)) return 0;
     CBrowserConnection connection;
     if (!connection.AttachToWindow(browser)) return 0;
-    const auto target = static_cast<std::uint32_t>(packed);
-    App().FillRecord(static_cast<int>(protocol::FillFolder(target)), static_cast<int>(protocol::FillRecord(target)),
+    App().FillRecord(static_cast<int>(protocol::FillFolder(*target)), static_cast<int>(protocol::FillRecord(*target)),
                      &connection, 0);
     return 0;
 }
