@@ -30,6 +30,10 @@ const char kFirstInstanceStayedMessage[] =
     "Kelvandor is already running and did not close to open this file (it may be waiting for an answer, or "
     "its changes could not be saved).\nPlease close it, then open the file again.";
 
+const char kSharedBlockTakenMessage[] =
+    "Another program has already created the shared memory through which Kelvandor answers Internet Explorer.\n"
+    "Kelvandor does not use it: the browser's menu shows no records until Kelvandor is started again.";
+
 std::string ClassNameOf(HWND window) {
     char name[81] = {};
     if (window != nullptr) GetClassNameA(window, name, sizeof name);
@@ -70,7 +74,7 @@ bool CPasswordApp::InitInstance(const std::string& commandLine) {
     ResetColumnNames(Settings);
     ResetCategoryNames(Settings);
     LoadRecentFiles(storage_, Settings, [](const std::string& path) { return SystemFileSystem().Exists(path); });
-    sharedBlock_.Create();
+    CreateSharedBlock();
     ReadSystemVersion();
     LoadAppSettings();
     skinBrush_.Reset(CreateSolidBrush(RGB(240, 240, 248)));
@@ -119,10 +123,16 @@ bool CPasswordApp::StartSecondInstance(const std::string& commandLine, HWND brow
             PostMessageA(first, messages::ShowDlg, 0, 0);
             return false;
         case SecondStart::TakeOver: {
+            DWORD firstId = 0;
+            GetWindowThreadProcessId(first, &firstId);
+            KernelHandle firstProcess(
+                firstId != GetCurrentProcessId() ? OpenProcess(SYNCHRONIZE, FALSE, firstId) : nullptr);
             // The first instance may ask about its changes first; a hung one must not hang this one.
             DWORD_PTR stays = 1;
             if (SendMessageTimeoutA(first, messages::Shutdown, 0, 0, SMTO_ABORTIFHUNG, shutdownTimeoutMs_, &stays) != 0 &&
                 stays == 0) {
+                // Its shared block goes with it: this one's is created only then.
+                if (firstProcess) WaitForSingleObject(firstProcess.get(), shutdownTimeoutMs_);
                 return true;
             }
             ShowMessage(kFirstInstanceStayedMessage, MB_OK | MB_ICONWARNING);
@@ -130,6 +140,10 @@ bool CPasswordApp::StartSecondInstance(const std::string& commandLine, HWND brow
         }
     }
     return false;
+}
+
+void CPasswordApp::CreateSharedBlock() {
+    if (!sharedBlock_.Create() && sharedBlock_.squatted()) ShowMessage(kSharedBlockTakenMessage, MB_OK | MB_ICONWARNING);
 }
 
 void CPasswordApp::ReadSystemVersion() {

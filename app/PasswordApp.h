@@ -11,14 +11,17 @@
 
 #include "app/AppFileUi.h"
 #include "app/TrayWnd.h"
+#include "app/WebFormDialogs.h"
 #include "editor/EditorHost.h"
 #include "platform/Win32Handles.h"
 #include "settings/AppSettings.h"
 #include "settings/RegistrySettings.h"
 #include "webforms/SharedMemoryBlock.h"
+#include "webforms/SiteRecords.h"
 
 namespace kv {
 
+class CBrowserConnection;
 class CEditorDlg;
 
 class CPasswordApp : public EditorHost {
@@ -62,6 +65,27 @@ public:
     // The orderly shutdown; false when the user cancelled it.
     bool Exit(bool askedByOtherInstance) override;
 
+    // Fills the record at the indexes given (checked, as they may come from
+    // another process): into the page of `browser` (a request of the browser
+    // helper), or into a browser opened at the record's address. The page
+    // must be the record's site, or the user is asked. `autoSubmitOverride`
+    // 100 forces submitting, 101 prevents it.
+    void FillRecord(int folder, int record, CBrowserConnection* browser, int autoSubmitOverride);
+    // Writes a record's authentication entries into a browser's
+    // authentication dialog showing the page at `address`.
+    void FillAuthDialog(int folder, int record, HWND dialog, const std::string& address);
+    // A fill started by FillRecord has ended (its "KelvandorBHOForm" 32770 came back).
+    void EndFill() { fillInProgress_ = false; }
+    bool FileOpen() const { return Database.FileLoaded != 0 && !Database.FilePath.empty(); }
+    // What the web-form requests need to know of the program now.
+    ProgramState WebFormState() const;
+    // Whether a window named by a request is a live window of a browser process.
+    bool IsBrowserWindow(HWND window) const;
+    // Tests put a check of their own in place of the process check.
+    void SetBrowserWindowCheck(std::function<bool(HWND)> check) { browserWindowCheck_ = std::move(check); }
+    WebFormDialogs& WebForms() { return *webForms_; }
+    void SetWebFormDialogs(std::unique_ptr<WebFormDialogs> dialogs) { webForms_ = std::move(dialogs); }
+
     void LoadAppSettings();
     // Saves the settings; a key that cannot be created is reported once a run.
     void SaveAppSettings() override;
@@ -78,6 +102,7 @@ public:
     HWND RichEdit() const { return richEdit_; }
     HWND MessageWindow() const { return messageWindow_; }
     const SharedMemoryBlock& SharedBlock() const { return sharedBlock_; }
+    SharedMemoryBlock& SharedBlock() { return sharedBlock_; }
     AppFileUi& FileInterface() override { return fileUi_; }
     bool TrayIconShown() const override { return tray_.IconShown(); }
     void RefreshTrayDlg() override { tray_.RefreshTrayDlg(); }
@@ -95,6 +120,9 @@ private:
     void Release();
     // Shows again the dialogs that locking hid (with the editor that owns them).
     void ShowWindowsHiddenByLock();
+    void CreateSharedBlock();
+    // Goes to the record's site (with `navigate`) and fills it; 1 filled, 0 abandoned, -1 no answer.
+    int RunFill(int folder, int record, CBrowserConnection& browser, bool navigate, int autoSubmitOverride);
 
     RegistrySettings storage_{SettingsLocation{}};
     AppFileUi fileUi_;
@@ -113,6 +141,9 @@ private:
     bool released_ = false;
     unsigned shutdownTimeoutMs_ = 60000;
     std::vector<HWND> hiddenByLock_;
+    std::unique_ptr<WebFormDialogs> webForms_ = MakeMessageBoxWebFormDialogs();
+    std::function<bool(HWND)> browserWindowCheck_;
+    bool fillInProgress_ = false;
 };
 
 // The one application object of the process.

@@ -25,6 +25,8 @@ void CPasswordApp::Lock() {
         editor_->Show(SW_HIDE);
     }
     tray_.ConcealTrayDlg();
+    // The web-form dialogs end rather than wait hidden: they record into or fill from the database.
+    webForms_->CloseAll();
     // Any other window may show records or passwords, a modal dialog as well:
     // it is hidden until the database is unlocked.
     hiddenByLock_ = ui::VisibleThreadWindows();

@@ -23,6 +23,7 @@
 #include "uikit/Module.h"
 #include "uikit/PopupMenu.h"
 #include "uikit/RichEdit.h"
+#include "uikit/ThreadInput.h"
 
 namespace kv {
 namespace {
@@ -107,9 +108,7 @@ HWND CTrayDlg::FindPasteTarget() const {
 void CTrayDlg::PasteToApplication() {
     pasting_ = true;
     if (HWND target = FindPasteTarget()) {
-        const DWORD ours = GetCurrentThreadId();
-        const DWORD theirs = GetWindowThreadProcessId(target, nullptr);
-        const bool attached = theirs != ours && AttachThreadInput(ours, theirs, TRUE) != FALSE;
+        const ui::AttachedThreadInput input(target);
         SetForegroundWindow(target);
         SetActiveWindow(target);
         // Let the target handle its activation first, so that the keys go to
@@ -122,12 +121,11 @@ void CTrayDlg::PasteToApplication() {
         if (!text.empty()) {
             if (BringToForeground(target)) {
                 SendKeys(target, text.c_str());
-                if (attached) WaitForTypedKeys(target);
+                if (input.attached()) WaitForTypedKeys(target);
             } else {
                 MessageBeep(MB_ICONEXCLAMATION);
             }
         }
-        if (attached) AttachThreadInput(ours, theirs, FALSE);
     }
     SetActiveWindow(hwnd());
     SetForegroundWindow(hwnd());

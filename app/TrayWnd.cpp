@@ -29,6 +29,12 @@ const ui::MessageMap<CTrayWnd>& CTrayWnd::Messages() {
                                 .Registered(&messages::IePopup, &CTrayWnd::OnIePopup)
                                 .Registered(&messages::Taskbar, &CTrayWnd::OnTaskbar)
                                 .Registered(&kTaskbarCreated, &CTrayWnd::OnTaskbarCreated)
+                                .Registered(&messages::BhoForm, &CTrayWnd::OnBhoForm)
+                                .Registered(&messages::BhoFill, &CTrayWnd::OnBhoFill)
+                                .Registered(&messages::BhoCommand, &CTrayWnd::OnBhoCommand)
+                                .Registered(&messages::FillForm, &CTrayWnd::OnFillForm)
+                                .Message(WM_COPYDATA, &CTrayWnd::OnCopyData)
+                                .Message(kDialogMenuMessage, &CTrayWnd::OnDialogMenu)
                                 .HotKey(&CTrayWnd::OnHotKey)
                                 .Timer(&CTrayWnd::OnTimer)
                                 .Message(WM_DESTROY, &CTrayWnd::OnDestroy)
@@ -144,11 +150,6 @@ LRESULT CTrayWnd::OnShutdown(WPARAM, LPARAM) {
     return App().Exit(true) ? 0 : 1;
 }
 
-LRESULT CTrayWnd::OnIePopup(WPARAM, LPARAM) {
-    // The web-form menu comes with the browser integration.
-    return 1;
-}
-
 LRESULT CTrayWnd::OnTaskbar(WPARAM, LPARAM lParam) {
     switch (lParam) {
         case WM_LBUTTONUP:
@@ -176,12 +177,16 @@ void CTrayWnd::OnTimer(UINT_PTR id) {
         app.Lock();
     } else if (id == kClipboardTimer && app.Settings.ClearClipboard != 0) {
         app.ClearClipboardIfDue();
+    } else if (id == kClearBlockTimer) {
+        KillTimer(hwnd(), kClearBlockTimer);
+        app.SharedBlock().Clear();
     }
 }
 
 void CTrayWnd::OnDestroy() {
     KillTimer(hwnd(), kScreenSaverTimer);
     KillTimer(hwnd(), kClipboardTimer);
+    KillTimer(hwnd(), kClearBlockTimer);
     if (trayDlg_ && trayDlg_->hwnd() != nullptr) trayDlg_->Destroy();
     if (iconShown_) RemoveIcon();
 }

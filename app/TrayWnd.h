@@ -7,11 +7,13 @@
 #include <memory>
 #include <vector>
 
+#include "app/WebFormDialogs.h"
 #include "protocol/MessageNames.h"
 #include "uikit/MessageMap.h"
 #include "uikit/NotifyIcon.h"
 #include "uikit/Window.h"
 #include "webforms/AutoFillMenu.h"
+#include "webforms/SiteRecords.h"
 
 namespace kv {
 
@@ -23,12 +25,17 @@ class CTrayDlg;
 std::vector<TrayItem> FillAutoFillMenu(HMENU autoFill, const AutoFillMenu& layout);
 
 constexpr UINT kFirstAutoFillCommand = 40001;
+// Posted to itself: show the web-form menu of a reported authentication dialog.
+constexpr UINT kDialogMenuMessage = WM_APP + 14;
 
 class CTrayWnd : public ui::Mapped<CTrayWnd, ui::Window> {
 public:
     static constexpr const char* kClassName = protocol::kMainWindowClass;
     static constexpr UINT_PTR kScreenSaverTimer = 123456;
     static constexpr UINT_PTR kClipboardTimer = 1234;
+    // Clears the shared block once the browser helper has read it.
+    static constexpr UINT_PTR kClearBlockTimer = 1235;
+    static constexpr UINT kClearBlockDelayMs = 1000;
 
     CTrayWnd();
     ~CTrayWnd() override;
@@ -62,6 +69,10 @@ public:
     // The icon's menu at the cursor; runs the chosen command.
     void ShowIconMenu();
 
+    // The web-form menu (344) for a browser window, at the cursor, or for an
+    // authentication dialog, beside it; runs the chosen command or fill.
+    void ShowWebFormMenu(const WebFormTarget& target);
+
     static const ui::MessageMap<CTrayWnd>& Messages();
 
 private:
@@ -70,6 +81,23 @@ private:
     LRESULT OnIePopup(WPARAM, LPARAM);
     LRESULT OnTaskbar(WPARAM, LPARAM);
     LRESULT OnTaskbarCreated(WPARAM, LPARAM);
+    // The browser helper's requests and the tray's own fill request.
+    LRESULT OnCopyData(WPARAM, LPARAM);
+    LRESULT OnDialogMenu(WPARAM, LPARAM);
+    LRESULT OnBhoForm(WPARAM, LPARAM);
+    LRESULT OnBhoFill(WPARAM, LPARAM);
+    LRESULT OnBhoCommand(WPARAM, LPARAM);
+    LRESULT OnFillForm(WPARAM, LPARAM);
+    // Writes the records of the page's site into the shared block.
+    void ListSiteRecords(const std::string& address);
+    // A command of the helper's menu or of the web-form menu; others are ignored.
+    void RunBrowserCommand(UINT command, const WebFormTarget& target);
+    // The Add Web Form dialog for a browser window or dialog, unless another web-form dialog is open.
+    void OpenAddWebForm(WebFormTarget target);
+    // Fills a record chosen in the web-form menu, if it is still the one listed.
+    void FillChosen(const WebFormMenuItem& item, const WebFormTarget& target);
+    // Prepares and tracks the web-form menu; the chosen command, 0 for none.
+    UINT TrackWebFormMenu(HMENU menu, const WebFormTarget& target, const WebFormMenuPlan& plan);
     static HICON CurrentIcon();
     void OnHotKey(int id);
     void OnTimer(UINT_PTR id);
@@ -90,6 +118,8 @@ private:
     bool trayDlgVisible_ = false;
     bool iconMenuOpen_ = false;
     bool openingTrayDlg_ = false;
+    // The authentication dialog whose menu is shown once its request has returned.
+    WebFormTarget pendingDialogMenu_;
 };
 
 }  // namespace kv

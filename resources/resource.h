@@ -257,3 +257,12 @@
 #define IDC_REPORT_PREVIEW 2152
 #define IDC_REPORT_PAGE_BREAK 4016
 #define IDC_REPORT_FONT_SIZE 10630
+
+// Web-form menu: the program's copy of the browser helper's menu, with the
+// records of the page's site under "Auto&Fill form" from 40000 upwards
+#define IDR_WEBFORM_MENU 344
+#define ID_WEBFORM_OPEN_PROGRAM 32787
+#define ID_WEBFORM_ADD 32842
+#define ID_WEBFORM_CLOSE 32843
+#define ID_WEBFORM_AUTOFILL_POPUP 32861
+#define ID_WEBFORM_FIRST_RECORD 40000

@@ -1,5 +1,6 @@
 // The named shared-memory block through which the browser helper reads the
-// records of a site: a paging-file mapping of 8192 bytes and its guard mutex.
+// records of a site: a paging-file mapping of 8192 bytes and its guard mutex,
+// both open to the current user only.
 #pragma once
 
 #include <windows.h>
@@ -15,13 +16,17 @@ public:
     SharedMemoryBlock() = default;
     ~SharedMemoryBlock() { Close(); }
 
-    // Creates or opens the block; on failure everything made so far is closed.
+    // Creates the block; on failure everything made so far is closed. A block
+    // that exists already (another process made it) is not used: squatted().
     bool Create();
+    // Zeroes the whole block.
+    void Clear();
     // Closes the mutex, unmaps the view and closes the mapping.
     void Close();
 
     unsigned char* data() const { return static_cast<unsigned char*>(view_.get()); }
     bool created() const { return created_; }
+    bool squatted() const { return squatted_; }
     bool IsOpen() const { return static_cast<bool>(view_); }
 
 private:
@@ -29,6 +34,7 @@ private:
     MappedView view_;
     KernelHandle mutex_;
     bool created_ = false;
+    bool squatted_ = false;
     std::string name_;
 };
 
