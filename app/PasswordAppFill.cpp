@@ -17,10 +17,6 @@ namespace {
 
 const char kAddWebFormOpenMessage[] = "Please cancel the Add Web Form dialog before adding/filling new forms.";
 
-BrowserChoice BrowserChoiceOf(const AppSettings& settings) {
-    return {settings.UseIE != 0, settings.Browser, settings.ReuseWindow != 0, settings.MaximizeBrowser != 0};
-}
-
 void WipeValues(std::vector<FormField>& fields) {
     for (FormField& field : fields) SecureWipe(field.value);
 }
