@@ -61,11 +61,14 @@ HRESULT RegisterTypeLibrary() {
 }
 
 HRESULT UnregisterTypeLibrary() {
+    // A library that is not registered is no failure of undoing it.
+    BSTR registered = nullptr;
+    if (FAILED(QueryPathOfRegTypeLib(LIBID_SIDLOWELib, 1, 0, LOCALE_NEUTRAL, &registered))) return S_OK;
+    SysFreeString(registered);
     const SYSKIND kind = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
     const auto forUser = OleAutomation<UnTypeLibForUser>("UnRegisterTypeLibForUser");
-    const HRESULT result = forUser != nullptr ? forUser(LIBID_SIDLOWELib, 1, 0, LOCALE_NEUTRAL, kind)
-                                              : UnRegisterTypeLib(LIBID_SIDLOWELib, 1, 0, LOCALE_NEUTRAL, kind);
-    return result == TYPE_E_REGISTRYACCESS || result == TYPE_E_CANTLOADLIBRARY ? S_OK : result;
+    return forUser != nullptr ? forUser(LIBID_SIDLOWELib, 1, 0, LOCALE_NEUTRAL, kind)
+                              : UnRegisterTypeLib(LIBID_SIDLOWELib, 1, 0, LOCALE_NEUTRAL, kind);
 }
 
 }  // namespace
