@@ -41,6 +41,7 @@ public:
 
     T* get() const { return object_; }
     T* operator->() const { return object_; }
+    T& operator*() const { return *object_; }
     explicit operator bool() const { return object_ != nullptr; }
     void Reset() {
         if (object_ != nullptr) std::exchange(object_, nullptr)->Release();

@@ -63,11 +63,11 @@ public:
             Variant index(i);
             if (FAILED(list->Item(index.get(), item.Receive())) || !item) continue;
             ComPtr<IWebBrowser2> browser = item.As<IWebBrowser2>();
-            if (browser && WindowOf(browser.get()) == window) return Attach(std::move(browser), false);
+            if (browser && WindowOf(browser.get()) == window) return Attach(std::move(browser), window, false);
             const ComPtr<IOleWindow> pane = item.As<IOleWindow>();
             HWND paneWindow = nullptr;
             if (browser && pane && SUCCEEDED(pane->GetWindow(&paneWindow)) && WithinWindow(window, paneWindow)) {
-                return Attach(std::move(browser), HasMyIE2Title(window));
+                return Attach(std::move(browser), GetAncestor(window, GA_ROOT), HasMyIE2Title(window));
             }
         }
         return false;
@@ -91,7 +91,8 @@ public:
             return false;
         }
         browser->put_Visible(VARIANT_TRUE);
-        Attach(std::move(browser), false);
+        const HWND frame = WindowOf(browser.get());
+        Attach(std::move(browser), frame, false);
         if (choice.maximize) ShowWindow(window_, SW_MAXIMIZE);
         return true;
     }
@@ -134,9 +135,10 @@ public:
     void DropWatches() override { watches_.DropAll(); }
 
 private:
-    bool Attach(ComPtr<IWebBrowser2> browser, bool myIE2) {
+    // `frame`: the top-level window that shows the browser.
+    bool Attach(ComPtr<IWebBrowser2> browser, HWND frame, bool myIE2) {
         browser_ = std::move(browser);
-        window_ = WindowOf(browser_.get());
+        window_ = frame;
         myIE2_ = myIE2;
         return true;
     }

@@ -1,4 +1,5 @@
-// Records as tests write them: a description, a user name and a password.
+// Records as tests write them: a description, a user name and a password;
+// form-data entries by type, name, value and form position.
 #pragma once
 
 #include <string>
@@ -14,6 +15,15 @@ inline Record LoginRecord(const std::string& description, const std::string& use
     record.fields[kUsername] = user;
     record.fields[kPassword] = password;
     return record;
+}
+
+inline FormField FormEntry(int type, const std::string& name, const std::string& value, int formIndex) {
+    FormField field;
+    field.type = type;
+    field.name = name;
+    field.value = value;
+    field.formIndex = formIndex;
+    return field;
 }
 
 }  // namespace kv::test

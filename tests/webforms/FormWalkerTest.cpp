@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/Records.h"
 #include "webforms/FormWalker.h"
 
 namespace kv {
@@ -88,14 +89,7 @@ WebInputState Box(const std::string& name, const std::string& value, bool checke
     return {"checkbox", name, value, checked};
 }
 
-FormField Entry(int type, const std::string& name, const std::string& value, int formIndex) {
-    FormField field;
-    field.type = type;
-    field.name = name;
-    field.value = value;
-    field.formIndex = formIndex;
-    return field;
-}
+using test::FormEntry;
 
 TEST(FormWalkerTest, ALoginFormIsCapturedWithoutItsUncheckedBoxOrEmptyFields) {
     MemoryPage page;
@@ -103,8 +97,8 @@ TEST(FormWalkerTest, ALoginFormIsCapturedWithoutItsUncheckedBoxOrEmptyFields) {
                   {"hidden", "token", "x", false}, {"radio", "plan", "b", true}});
     const std::vector<FormField> fields = CaptureForms(page, true);
     ASSERT_EQ(fields.size(), 3u);
-    EXPECT_EQ(fields[0], Entry(1, "user", "ann", 0));
-    EXPECT_EQ(fields[1], Entry(2, "pw", "secret", 0));
+    EXPECT_EQ(fields[0], FormEntry(1, "user", "ann", 0));
+    EXPECT_EQ(fields[1], FormEntry(2, "pw", "secret", 0));
     EXPECT_EQ(fields[2].type, 3);
     EXPECT_EQ(fields[2].checkState, 1);
     EXPECT_TRUE(page.forms[0]->watched);
@@ -115,7 +109,7 @@ TEST(FormWalkerTest, SelectedOptionsOfNamedListsAreCapturedByValue) {
     page.AddForm({}, {{"country", {{"de", "Germany", false}, {"fr", "France", true}}}, {"", {{"x", "X", true}}}});
     const std::vector<FormField> fields = CaptureForms(page, false);
     ASSERT_EQ(fields.size(), 1u);
-    EXPECT_EQ(fields[0], Entry(5, "country", "fr", 0));
+    EXPECT_EQ(fields[0], FormEntry(5, "country", "fr", 0));
     EXPECT_FALSE(page.forms[0]->watched);
 }
 
@@ -123,7 +117,7 @@ TEST(FormWalkerTest, AnEntryOfFormMinusOneFillsEveryFormAndOfFormZeroOnlyTheFirs
     MemoryPage page;
     page.AddForm({Text("user"), Text("q")});
     page.AddForm({Text("USER"), Text("q")});
-    std::vector<FormField> entries = {Entry(1, "user", "ann", -1), Entry(1, "q", "first only", 0)};
+    std::vector<FormField> entries = {FormEntry(1, "user", "ann", -1), FormEntry(1, "q", "first only", 0)};
     EXPECT_TRUE(FillForms(page, entries, page.address));
     EXPECT_EQ(page.forms[0]->inputs[0].value, "ann");
     EXPECT_EQ(page.forms[1]->inputs[0].value, "ann");
@@ -135,14 +129,14 @@ TEST(FormWalkerTest, FillChecksBoxesByValueAndSelectsOptionsByValueNotText) {
     MemoryPage page;
     page.AddForm({Box("opt", "a", false), Box("opt", "b", false)},
                  {{"country", {{"de", "fr", false}, {"fr", "France", false}}}});
-    std::vector<FormField> entries = {Entry(4, "opt", "b", 0), Entry(5, "Country", "fr", 0)};
+    std::vector<FormField> entries = {FormEntry(4, "opt", "b", 0), FormEntry(5, "Country", "fr", 0)};
     FillForms(page, entries, page.address);
     EXPECT_FALSE(page.forms[0]->inputs[0].checked);
     EXPECT_TRUE(page.forms[0]->inputs[1].checked);
     EXPECT_FALSE(page.forms[0]->selects[0].options[0].selected);
     EXPECT_TRUE(page.forms[0]->selects[0].options[1].selected);
     // A select entry must name its form exactly.
-    std::vector<FormField> anyForm = {Entry(5, "country", "de", -1)};
+    std::vector<FormField> anyForm = {FormEntry(5, "country", "de", -1)};
     FillForms(page, anyForm, page.address);
     EXPECT_FALSE(page.forms[0]->selects[0].options[0].selected);
     std::vector<FormField> none;
@@ -152,7 +146,7 @@ TEST(FormWalkerTest, FillChecksBoxesByValueAndSelectsOptionsByValueNotText) {
 TEST(FormWalkerTest, ImportedEntriesAreBoundToTheInputsTheyFit) {
     MemoryPage page;
     page.AddForm({Text("LoginName"), Password("pass_word"), Text("search")});
-    std::vector<FormField> entries = {Entry(7, "User ID$", "ann", -1), Entry(7, "Password$", "pw", -1)};
+    std::vector<FormField> entries = {FormEntry(7, "User ID$", "ann", -1), FormEntry(7, "Password$", "pw", -1)};
     FillForms(page, entries, page.address);
     EXPECT_EQ(page.forms[0]->inputs[0].value, "ann");
     EXPECT_EQ(page.forms[0]->inputs[1].value, "pw");
@@ -160,13 +154,13 @@ TEST(FormWalkerTest, ImportedEntriesAreBoundToTheInputsTheyFit) {
     EXPECT_EQ(entries[0].name, "loginname");
     EXPECT_EQ(entries[1].name, "pass_word");
 
-    FormField same = Entry(7, "Em$", "x", -1);
+    FormField same = FormEntry(7, "Em$", "x", -1);
     RebindImportedName(same, "EmailAddress", false);
     EXPECT_EQ(same.name, "EmailAddress");
-    FormField plain = Entry(7, "User ID", "x", -1);
+    FormField plain = FormEntry(7, "User ID", "x", -1);
     RebindImportedName(plain, "userid", false);
     EXPECT_EQ(plain.name, "User ID");
-    FormField password = Entry(7, "Password$", "x", -1);
+    FormField password = FormEntry(7, "Password$", "x", -1);
     RebindImportedName(password, "secret", false);
     EXPECT_EQ(password.name, "Password$");
 }
@@ -192,7 +186,7 @@ TEST(FormWalkerTest, AFrameOfAnotherSiteIsNotFilled) {
     other->address = "https://ads.example/frame";
     other->AddForm({Text("user")});
     page.frames = {other, own};
-    std::vector<FormField> entries = {Entry(1, "user", "ann", -1)};
+    std::vector<FormField> entries = {FormEntry(1, "user", "ann", -1)};
     FillForms(page, entries, "https://site.example/login");
     EXPECT_EQ(other->forms[0]->inputs[0].value, "");
     EXPECT_EQ(own->forms[0]->inputs[0].value, "ann");
@@ -225,7 +219,7 @@ TEST(FormWalkerTest, AFormTheBrowserWillNotGiveIsPassedOver) {
     page.unavailable = 0;
     const std::vector<FormField> fields = CaptureForms(page, false);
     ASSERT_EQ(fields.size(), 1u);
-    EXPECT_EQ(fields[0], Entry(1, "b", "2", 1));
+    EXPECT_EQ(fields[0], FormEntry(1, "b", "2", 1));
 }
 
 TEST(FormWalkerTest, TheCensusCountsTheFormsWalkedAndWhetherAnyHasAField) {
