@@ -12,7 +12,9 @@ HRESULT STDMETHODCALLTYPE SidloweObj::QueryInterface(REFIID iid, void** object) 
     if (object == nullptr) return E_POINTER;
     if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IObjectWithSite)) {
         *object = static_cast<IObjectWithSite*>(this);
-    } else if (IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID_ISidloweObj)) {
+    } else if (IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID_ISidloweObj) ||
+               IsEqualIID(iid, DIID_DWebBrowserEvents2)) {
+        // The browser asks its listeners for its event interface, which is a dispatch interface.
         *object = static_cast<ISidloweObj*>(this);
     } else {
         *object = nullptr;
@@ -31,7 +33,13 @@ ULONG STDMETHODCALLTYPE SidloweObj::Release() {
 }
 
 HRESULT STDMETHODCALLTYPE SidloweObj::SetSite(IUnknown* site) {
+    // The browser lets go of the object by taking its site away: the object
+    // stops listening then, or the browser and the object would keep each other.
+    StopListening();
     site_ = ComPtr<IUnknown>(site);
+    if (!site_) return S_OK;
+    browser_ = site_.As<IWebBrowser2>();
+    if (browser_ && !ListenToBrowser()) MessageBoxA(nullptr, "Failure sinking events from IWebBrowser2", "", MB_OK);
     return S_OK;
 }
 
@@ -73,9 +81,11 @@ HRESULT STDMETHODCALLTYPE SidloweObj::GetIDsOfNames(REFIID, LPOLESTR* names, UIN
     return DispGetIDsOfNames(typeInfo_.get(), names, count, ids);
 }
 
-// The interface has no members of its own; the browser's events come here
-// once the object listens to them.
-HRESULT STDMETHODCALLTYPE SidloweObj::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) {
+// The interface has no members of its own: what comes here are the browser's events.
+HRESULT STDMETHODCALLTYPE SidloweObj::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
+                                             EXCEPINFO*, UINT*) {
+    const DISPPARAMS none{};
+    OnEvent(id, parameters != nullptr ? *parameters : none);
     return S_OK;
 }
 

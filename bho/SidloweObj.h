@@ -1,12 +1,15 @@
 // The browser helper object that the browser creates for each of its
-// windows: it keeps the site the browser gives it and answers for its
-// interface through the type library.
+// windows: it listens to the browser's events and tells the program when a
+// loaded page asks for a password; it answers for its interface through the
+// type library.
 #pragma once
 
 #include <windows.h>
+#include <exdisp.h>
 #include <ocidl.h>
 
 #include <atomic>
+#include <string>
 
 #include "bho/Sidlowe.h"
 #include "platform/ComPtr.h"
@@ -37,12 +40,27 @@ public:
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters,
                                      VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
 
+    // The browser's events, as their dispatch identifiers number them.
+    static constexpr DISPID kBeforeNavigate2 = 250;
+    static constexpr DISPID kNavigateComplete2 = 252;
+    static constexpr DISPID kDocumentComplete = 259;
+    static constexpr DISPID kOnQuit = 253;
+    static constexpr DISPID kQuitOfOldBrowsers = 103;
+
 private:
     HRESULT LoadTypeInfo();
+    bool ListenToBrowser();
+    void StopListening();
+    void OnEvent(DISPID id, const DISPPARAMS& parameters);
+    void OnPageComplete(IDispatch* frame);
 
     std::atomic<ULONG> references_{1};
     ComPtr<IUnknown> site_;
     ComPtr<ITypeInfo> typeInfo_;
+    ComPtr<IWebBrowser2> browser_;
+    DWORD cookie_ = 0;
+    ComPtr<IDispatch> topFrame_;   // the frame whose completion completes the page
+    std::string address_;          // of the last navigation, ANSI
 };
 
 }  // namespace kv::bho
