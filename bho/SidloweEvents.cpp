@@ -1,0 +1,112 @@
+// What the helper object does with the browser's events: it follows the
+// navigation and, when the page of the top frame is complete and asks for a
+// password, tells the program, which offers AutoFill.
+#include <mshtml.h>
+
+#include <algorithm>
+
+#include "bho/PasswordSearch.h"
+#include "bho/SidloweObj.h"
+#include "platform/WideText.h"
+#include "protocol/MessageNames.h"
+
+namespace kv::bho {
+namespace {
+
+constexpr std::size_t kAddressLimit = 2047;  // ANSI bytes kept of a navigation's address
+
+// The event's argument at `position` counted from the first, as the browser
+// lists them (DISPPARAMS holds them last first); by reference or by value.
+const VARIANT* Argument(const DISPPARAMS& parameters, UINT position) {
+    if (parameters.rgvarg == nullptr || position >= parameters.cArgs) return nullptr;
+    const VARIANT* argument = &parameters.rgvarg[parameters.cArgs - 1 - position];
+    if (argument->vt == (VT_BYREF | VT_VARIANT) && argument->pvarVal != nullptr) return argument->pvarVal;
+    return argument;
+}
+
+IDispatch* FrameOf(const DISPPARAMS& parameters) {
+    const VARIANT* frame = Argument(parameters, 0);
+    return frame != nullptr && frame->vt == VT_DISPATCH ? frame->pdispVal : nullptr;
+}
+
+std::string AddressOf(const DISPPARAMS& parameters) {
+    const VARIANT* address = Argument(parameters, 1);
+    if (address == nullptr || address->vt != VT_BSTR || address->bstrVal == nullptr) return {};
+    std::optional<SecretString> text = Narrow(CP_ACP, address->bstrVal, false);
+    if (!text) return {};
+    std::string kept(text->c_str(), std::min(text->size(), kAddressLimit));
+    return kept;
+}
+
+HWND MainWindow() { return FindWindowA(protocol::kMainWindowClass, nullptr); }
+
+HWND BrowserWindowOf(IWebBrowser2* browser) {
+    SHANDLE_PTR handle = 0;
+    if (SUCCEEDED(browser->get_HWND(&handle)) && handle != 0) return reinterpret_cast<HWND>(handle);
+    HWND window = nullptr;
+    const ComPtr<IOleWindow> ole = ComPtr<IWebBrowser2>(browser).As<IOleWindow>();
+    if (ole) ole->GetWindow(&window);
+    return window;
+}
+
+}  // namespace
+
+bool SidloweObj::ListenToBrowser() {
+    const ComPtr<IConnectionPointContainer> container = browser_.As<IConnectionPointContainer>();
+    ComPtr<IConnectionPoint> point;
+    if (!container || FAILED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, point.Receive())) || !point) {
+        return false;
+    }
+    return SUCCEEDED(point->Advise(static_cast<IObjectWithSite*>(this), &cookie_));
+}
+
+void SidloweObj::StopListening() {
+    if (cookie_ != 0 && browser_) {
+        const ComPtr<IConnectionPointContainer> container = browser_.As<IConnectionPointContainer>();
+        ComPtr<IConnectionPoint> point;
+        if (container && SUCCEEDED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, point.Receive()))) {
+            point->Unadvise(cookie_);
+        }
+    }
+    cookie_ = 0;
+    topFrame_.Reset();
+    browser_.Reset();
+}
+
+void SidloweObj::OnEvent(DISPID id, const DISPPARAMS& parameters) {
+    switch (id) {
+        case kBeforeNavigate2:
+            address_ = AddressOf(parameters);
+            break;
+        case kNavigateComplete2:
+            if (!topFrame_) topFrame_ = ComPtr<IDispatch>(FrameOf(parameters));
+            break;
+        case kDocumentComplete: {
+            IDispatch* frame = FrameOf(parameters);
+            if (frame == nullptr || frame != topFrame_.get()) break;
+            topFrame_.Reset();
+            OnPageComplete(frame);
+            break;
+        }
+        case kOnQuit:
+        case kQuitOfOldBrowsers:
+            StopListening();
+            break;
+        default:
+            break;
+    }
+}
+
+void SidloweObj::OnPageComplete(IDispatch* frame) {
+    const HWND main = MainWindow();
+    if (main == nullptr) return;
+    const ComPtr<IWebBrowser2> browser = ComPtr<IDispatch>(frame).As<IWebBrowser2>();
+    ComPtr<IDispatch> document;
+    if (!browser || FAILED(browser->get_Document(document.Receive())) || !document) return;
+    const ComPtr<IHTMLDocument2> page = document.As<IHTMLDocument2>();
+    if (!page || !PageHasPasswordField(page.get())) return;
+    static const UINT formMessage = RegisterWindowMessageA(protocol::kBhoFormMessage);
+    PostMessageA(main, formMessage, reinterpret_cast<WPARAM>(BrowserWindowOf(browser.get())), 1);
+}
+
+}  // namespace kv::bho

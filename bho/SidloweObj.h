@@ -1,0 +1,66 @@
+// The browser helper object that the browser creates for each of its
+// windows: it listens to the browser's events and tells the program when a
+// loaded page asks for a password; it answers for its interface through the
+// type library.
+#pragma once
+
+#include <windows.h>
+#include <exdisp.h>
+#include <ocidl.h>
+
+#include <atomic>
+#include <string>
+
+#include "bho/Sidlowe.h"
+#include "platform/ComPtr.h"
+
+namespace kv::bho {
+
+class SidloweObj : public IObjectWithSite, public ISidloweObj {
+public:
+    SidloweObj();
+    virtual ~SidloweObj();
+    SidloweObj(const SidloweObj&) = delete;
+    SidloweObj& operator=(const SidloweObj&) = delete;
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+
+    // IObjectWithSite
+    HRESULT STDMETHODCALLTYPE SetSite(IUnknown* site) override;
+    HRESULT STDMETHODCALLTYPE GetSite(REFIID iid, void** site) override;
+
+    // IDispatch
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                            DISPID* ids) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters,
+                                     VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
+
+    // The browser's events, as their dispatch identifiers number them.
+    static constexpr DISPID kBeforeNavigate2 = 250;
+    static constexpr DISPID kNavigateComplete2 = 252;
+    static constexpr DISPID kDocumentComplete = 259;
+    static constexpr DISPID kOnQuit = 253;
+    static constexpr DISPID kQuitOfOldBrowsers = 103;
+
+private:
+    HRESULT LoadTypeInfo();
+    bool ListenToBrowser();
+    void StopListening();
+    void OnEvent(DISPID id, const DISPPARAMS& parameters);
+    void OnPageComplete(IDispatch* frame);
+
+    std::atomic<ULONG> references_{1};
+    ComPtr<IUnknown> site_;
+    ComPtr<ITypeInfo> typeInfo_;
+    ComPtr<IWebBrowser2> browser_;
+    DWORD cookie_ = 0;
+    ComPtr<IDispatch> topFrame_;   // the frame whose completion completes the page
+    std::string address_;          // of the last navigation, ANSI
+};
+
+}  // namespace kv::bho
