@@ -32,11 +32,12 @@ std::string FormNameFromTitle(const std::string& title) {
     return Trimmed(after);
 }
 
-Record BuildCapturedRecord(const CapturedForm& form, const SystemTime& today) {
+Record BuildCapturedRecord(const CapturedForm& form, const Locale& locale) {
     Record record;
     record.fields[kDescription] = form.name;
     record.fields[kUrl] = form.address;
-    record.dateAssigned = today;
+    record.dateAssigned = locale.LocalNow();
+    record.fields[kDateAssigned] = FormatDate(record.dateAssigned, locale);
     record.formData = form.fields;
     for (FormField& entry : record.formData) entry.autoSubmit = form.alwaysSubmit ? 1 : 0;
     CFormFieldClassifier().ClassifyCapture(record.fields, record.formData);
@@ -73,6 +74,30 @@ std::vector<SiteRecord> RecordsOfSite(const std::vector<Folder>& folders, const 
         }
     }
     return found;
+}
+
+std::optional<RecordMark> MarkRecord(const std::vector<Folder>& folders, RecordPlace place) {
+    if (place.folder < 0 || static_cast<std::size_t>(place.folder) >= folders.size()) return std::nullopt;
+    const Folder& folder = folders[static_cast<std::size_t>(place.folder)];
+    if (place.record < 0 || static_cast<std::size_t>(place.record) >= folder.records.size()) return std::nullopt;
+    return RecordMark{folder.path, folder.records[static_cast<std::size_t>(place.record)], place};
+}
+
+std::optional<RecordPlace> FindRecordAgain(const std::vector<Folder>& folders, const RecordMark& mark) {
+    for (std::size_t f = 0; f < folders.size(); ++f) {
+        const Folder& folder = folders[f];
+        if (folder.present == 0 || folder.path != mark.folderPath) continue;
+        const auto& records = folder.records;
+        const int hinted = static_cast<int>(f) == mark.hint.folder ? mark.hint.record : -1;
+        if (hinted >= 0 && static_cast<std::size_t>(hinted) < records.size() &&
+            records[static_cast<std::size_t>(hinted)] == mark.copy) {
+            return RecordPlace{static_cast<int>(f), hinted};
+        }
+        for (std::size_t r = 0; r < records.size(); ++r) {
+            if (records[r] == mark.copy) return RecordPlace{static_cast<int>(f), static_cast<int>(r)};
+        }
+    }
+    return std::nullopt;
 }
 
 bool IsIgnoredSite(const std::vector<std::string>& ignored, const std::string& address) {

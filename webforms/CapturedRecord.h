@@ -4,11 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "db/Database.h"
-#include "platform/SystemTime.h"
+#include "platform/Locale.h"
 
 namespace kv {
 
@@ -24,10 +25,10 @@ struct CapturedForm {
     bool alwaysSubmit = false;
 };
 
-// A record of the captured fields: Description, Date assigned `today`, web
+// A record of the captured fields: Description, Date assigned today, web
 // address, and the fields the classifier gives, every entry's auto-submit
 // from `alwaysSubmit`.
-Record BuildCapturedRecord(const CapturedForm& form, const SystemTime& today);
+Record BuildCapturedRecord(const CapturedForm& form, const Locale& locale);
 
 // The first record of the folder whose Description equals `name` without
 // case, or -1.
@@ -52,6 +53,28 @@ struct SiteRecord {
 // Every record of a present folder with form data whose web address has the
 // site form of `address`, in folder and record order.
 std::vector<SiteRecord> RecordsOfSite(const std::vector<Folder>& folders, const std::string& address);
+
+// Where a record a window showed stands now. A window that outlives a
+// change of the arrays (a sort, a move, an undo) keeps the folder's path and
+// a copy of the record, and finds it again before it uses it.
+struct RecordPlace {
+    int folder = -1;
+    int record = -1;
+};
+
+struct RecordMark {
+    std::string folderPath;
+    Record copy;
+    RecordPlace hint;  // where it stood when it was marked
+};
+
+// The mark of record `place`, nothing when there is no such record.
+std::optional<RecordMark> MarkRecord(const std::vector<Folder>& folders, RecordPlace place);
+
+// The record of the mark: at its old place if it is still there, else the
+// first equal record of the present folder with the mark's path; nothing
+// when it changed or went.
+std::optional<RecordPlace> FindRecordAgain(const std::vector<Folder>& folders, const RecordMark& mark);
 
 // Whether the site form of `address` is on the ignored list.
 bool IsIgnoredSite(const std::vector<std::string>& ignored, const std::string& address);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/FixedLocale.h"
 #include "webforms/CapturedRecord.h"
 
 namespace kv {
@@ -33,16 +34,14 @@ TEST(CapturedRecordTest, ACaptureGivesTheClassifiedRecordWithTheDialogsChoices) 
                       {Entry(kTextInput, "username", "bob"), Entry(kPasswordInput, "pwd", "secret"),
                        Entry(kTextInput, "q", "query")},
                       true};
-    SystemTime today;
-    today.wYear = 2026;
-    today.wMonth = 12;
-    today.wDay = 9;
-    const Record record = BuildCapturedRecord(form, today);
+    const test::FixedLocale locale;
+    const Record record = BuildCapturedRecord(form, locale);
     EXPECT_EQ(record.fields[kDescription], "Forum");
     EXPECT_EQ(record.fields[kUrl], "https://forum.example/login");
     EXPECT_EQ(record.fields[kUsername], "bob");
     EXPECT_EQ(record.fields[kPassword], "secret");
-    EXPECT_EQ(record.dateAssigned, today);
+    EXPECT_EQ(record.dateAssigned, locale.now);
+    EXPECT_EQ(record.fields[kDateAssigned], "12/1/2026");
     ASSERT_EQ(record.formData.size(), 3u);
     EXPECT_EQ(record.formData[2].column, -1);
     for (const FormField& entry : record.formData) EXPECT_EQ(entry.autoSubmit, 1);
@@ -51,7 +50,7 @@ TEST(CapturedRecordTest, ACaptureGivesTheClassifiedRecordWithTheDialogsChoices) 
 TEST(CapturedRecordTest, AnAuthenticationDialogsEntriesGiveUserNameAndPassword) {
     CapturedForm form{"Router", "http://router/", {Entry(kAuthDialogUsername, "Username", "admin"),
                                                     Entry(kAuthDialogPassword, "Password", "pw")}, false};
-    const Record record = BuildCapturedRecord(form, SystemTime{});
+    const Record record = BuildCapturedRecord(form, test::FixedLocale());
     EXPECT_EQ(record.fields[kUsername], "admin");
     EXPECT_EQ(record.fields[kPassword], "pw");
 }
@@ -103,6 +102,33 @@ TEST(CapturedRecordTest, IgnoredSitesHoldSiteFormsOnce) {
     EXPECT_TRUE(IsIgnoredSite(ignored, "http://LOGIN.mail.example.co.uk/"));
     EXPECT_FALSE(IgnoreSite(ignored, "https://login.mail.example.co.uk/"));
     EXPECT_FALSE(IsIgnoredSite(ignored, "https://example.co.uk/"));
+}
+
+TEST(CapturedRecordTest, AMarkedRecordIsFoundAgainAfterASortAndLostWhenItChanged) {
+    PasswordDatabase db;
+    AddFolder(db, "A", 1);
+    AddFolder(db, "B", 1);
+    db.Folders[1].records.write() = {WithForm("x", "https://x.example/"), WithForm("y", "https://y.example/")};
+    const std::optional<RecordMark> mark = MarkRecord(db.Folders, RecordPlace{1, 0});
+    ASSERT_TRUE(mark.has_value());
+    EXPECT_FALSE(MarkRecord(db.Folders, RecordPlace{1, 2}).has_value());
+    EXPECT_FALSE(MarkRecord(db.Folders, RecordPlace{2, 0}).has_value());
+
+    auto& records = db.Folders[1].records.write();
+    std::swap(records[0], records[1]);
+    std::optional<RecordPlace> place = FindRecordAgain(db.Folders, *mark);
+    ASSERT_TRUE(place.has_value());
+    EXPECT_EQ(place->folder, 1);
+    EXPECT_EQ(place->record, 1);
+
+    // The folder moved in the array: found by its path.
+    std::swap(db.Folders[0], db.Folders[1]);
+    place = FindRecordAgain(db.Folders, *mark);
+    ASSERT_TRUE(place.has_value());
+    EXPECT_EQ(place->folder, 0);
+
+    db.Folders[0].records.write()[1].fields[kNotes] = "changed";
+    EXPECT_FALSE(FindRecordAgain(db.Folders, *mark).has_value());
 }
 
 }  // namespace

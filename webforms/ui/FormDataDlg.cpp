@@ -36,14 +36,8 @@ bool EditFormData(HWND owner, FormDataEditing& editing, int folderIndex, int rec
 }
 
 CFormDataDlg::CFormDataDlg(FormDataEditing& editing, int folderIndex, int recordIndex)
-    : Mapped(IDD_FORM_DATA), editing_(editing), folderHint_(folderIndex), recordHint_(recordIndex) {
-    const auto& folders = editing_.db.Folders;
-    if (folderIndex < 0 || static_cast<std::size_t>(folderIndex) >= folders.size()) return;
-    const Folder& folder = folders[static_cast<std::size_t>(folderIndex)];
-    if (recordIndex < 0 || static_cast<std::size_t>(recordIndex) >= folder.records.size()) return;
-    folderPath_ = folder.path;
-    original_ = folder.records[static_cast<std::size_t>(recordIndex)];
-    entries_ = original_.formData;
+    : Mapped(IDD_FORM_DATA), editing_(editing), mark_(MarkRecord(editing.db.Folders, {folderIndex, recordIndex})) {
+    if (mark_) entries_ = mark_->copy.formData;
 }
 
 const ui::MessageMap<CFormDataDlg>& CFormDataDlg::Messages() {
@@ -58,31 +52,12 @@ const ui::MessageMap<CFormDataDlg>& CFormDataDlg::Messages() {
     return map;
 }
 
-Record* CFormDataDlg::FindRecord(int* folderOut, int* indexOut) {
-    auto& folders = editing_.db.Folders;
-    const auto matches = [this](const Folder& f) { return f.present != 0 && f.path == folderPath_; };
-    for (std::size_t f = 0; f < folders.size(); ++f) {
-        if (!matches(folders[f])) continue;
-        const auto& records = folders[f].records;
-        // The place it had first, then anywhere in its folder.
-        std::size_t found = records.size();
-        if (static_cast<int>(f) == folderHint_ && recordHint_ >= 0 &&
-            static_cast<std::size_t>(recordHint_) < records.size() && records[static_cast<std::size_t>(recordHint_)] == original_) {
-            found = static_cast<std::size_t>(recordHint_);
-        }
-        for (std::size_t r = 0; r < records.size() && found == records.size(); ++r) {
-            if (records[r] == original_) found = r;
-        }
-        if (found == records.size()) continue;
-        if (folderOut != nullptr) *folderOut = static_cast<int>(f);
-        if (indexOut != nullptr) *indexOut = static_cast<int>(found);
-        return &folders[f].records.write()[found];
-    }
-    return nullptr;
+std::optional<RecordPlace> CFormDataDlg::FindRecord() const {
+    return mark_ ? FindRecordAgain(editing_.db.Folders, *mark_) : std::nullopt;
 }
 
 bool CFormDataDlg::OnInitDialog() {
-    SetText(kTitlePrefix + original_.fields[kDescription]);
+    SetText(kTitlePrefix + (mark_ ? mark_->copy.fields[kDescription] : std::string()));
     ui::ListView list(Item(IDC_FORM_DATA_LIST));
     list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     RECT client{};
@@ -210,11 +185,11 @@ void CFormDataDlg::CloseEditors() {
 }
 
 bool CFormDataDlg::ChangeRecord(const std::function<void(Record&)>& change) {
-    if (FindRecord() == nullptr) return false;
+    const std::optional<RecordPlace> place = FindRecord();
+    if (!place) return false;
     if (editing_.recordUndo) editing_.recordUndo(kUndoLabel, editing_.db.Folders);
-    // The undo level copied the folders: the record is written through its own copy now.
-    Record* record = FindRecord();
-    change(*record);
+    // Written through the folder's own copy, after the undo level took its copy.
+    change(editing_.db.Folders[static_cast<std::size_t>(place->folder)].records.write()[static_cast<std::size_t>(place->record)]);
     editing_.db.Modified = true;
     changed_ = true;
     return true;
@@ -226,11 +201,16 @@ void CFormDataDlg::OnOK() {
     // Enter in a cell's editor only ends that edit.
     if (editorOpen) return;
     const bool autoSubmit = IsChecked(IDC_FORM_AUTO_SUBMIT);
-    const Record* record = FindRecord();
-    if (record != nullptr && FormDataEdited(*record, entries_, autoSubmit)) {
-        const int field = OverwrittenField(*record, entries_);
+    const std::optional<RecordPlace> place = FindRecord();
+    if (!place) {
+        EndDialog(IDCANCEL);
+        return;
+    }
+    const Record& record = editing_.db.Folders[static_cast<std::size_t>(place->folder)].records[static_cast<std::size_t>(place->record)];
+    if (FormDataEdited(record, entries_, autoSubmit)) {
+        const int field = OverwrittenField(record, entries_);
         if (field >= 0 &&
-            ShowMessage(Formatted(kOverwriteWarning, record->fields[static_cast<std::size_t>(field)]),
+            ShowMessage(Formatted(kOverwriteWarning, record.fields[static_cast<std::size_t>(field)]),
                         MB_YESNO | MB_ICONWARNING) != IDYES) {
             return;
         }
@@ -260,9 +240,12 @@ void CFormDataDlg::OnDelete() {
 }
 
 void CFormDataDlg::OnLaunch() {
-    int folder = -1;
-    int index = -1;
-    if (FindRecord(&folder, &index) != nullptr && editing_.launch) editing_.launch(folder, index);
+    const std::optional<RecordPlace> place = FindRecord();
+    if (!place || !editing_.launch) return;
+    editing_.launch(place->folder, place->record);
+    // A fill binds imported entries to the page's names, which changes the
+    // record where it stands: the mark follows it there.
+    mark_ = MarkRecord(editing_.db.Folders, *place);
 }
 
 }  // namespace kv

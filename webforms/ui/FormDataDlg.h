@@ -14,7 +14,7 @@
 #include "transfer/ColumnNames.h"
 #include "uikit/Dialog.h"
 #include "uikit/MessageMap.h"
-#include "views/UndoHistory.h"
+#include "webforms/CapturedRecord.h"
 
 namespace kv {
 
@@ -46,10 +46,9 @@ protected:
     void OnCancel() override;
 
 private:
-    // The record as it stands now: found again by its folder's path and its
-    // contents when the dialog opened, since the arrays may have been
-    // reordered meanwhile. Null when it is gone.
-    Record* FindRecord(int* folder = nullptr, int* index = nullptr);
+    // The record as it stands now, found again since the arrays may have
+    // been reordered meanwhile; nothing when it changed or went.
+    std::optional<RecordPlace> FindRecord() const;
     void ShowRow(int row);
     LRESULT OnListClick(NMHDR& header);
     LRESULT OnListDraw(NMHDR& header);
@@ -66,11 +65,8 @@ private:
     bool ChangeRecord(const std::function<void(Record&)>& change);
 
     FormDataEditing& editing_;
-    std::string folderPath_;
-    Record original_;
+    std::optional<RecordMark> mark_;
     std::vector<FormField> entries_;
-    int folderHint_;
-    int recordHint_;
     int editedRow_ = -1;
     bool changed_ = false;
 };
