@@ -1,9 +1,10 @@
 // The editor's web-form commands: the form-data editor of the current
 // record (one undo level), the ignored sites, and the launch button, which
 // fills a record's web form through the program when it has one.
+#include "editor/EditorView.h"
+
 #include <shellapi.h>
 
-#include "editor/EditorView.h"
 #include "resources/resource.h"
 #include "transfer/ColumnNames.h"
 #include "webforms/ui/FormDataDlg.h"

@@ -41,7 +41,7 @@ TEST(CapturedRecordTest, ACaptureGivesTheClassifiedRecordWithTheDialogsChoices) 
     EXPECT_EQ(record.fields[kUsername], "bob");
     EXPECT_EQ(record.fields[kPassword], "secret");
     EXPECT_EQ(record.dateAssigned, locale.now);
-    EXPECT_EQ(record.fields[kDateAssigned], "12/1/2026");
+    EXPECT_EQ(record.fields[kDateAssigned], "12/7/2026");
     ASSERT_EQ(record.formData.size(), 3u);
     EXPECT_EQ(record.formData[2].column, -1);
     for (const FormField& entry : record.formData) EXPECT_EQ(entry.autoSubmit, 1);
