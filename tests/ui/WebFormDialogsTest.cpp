@@ -3,6 +3,7 @@
 // program's side played by a host that records what it is asked.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 
 #include "desktop/MessageBox.h"
@@ -13,6 +14,7 @@
 #include "tests/ui/support/UiHarness.h"
 #include "webforms/ui/AddWebFormDlg.h"
 #include "webforms/ui/AutoFillPopup.h"
+#include "webforms/ui/FormDataDlg.h"
 
 namespace kv {
 namespace {
@@ -131,6 +133,12 @@ void Press(HWND dialog, int id) {
     Pump(50);
 }
 
+// With KELVANDOR_SHOT_PAUSE set (milliseconds), the windows stay up that
+// long at the points worth a screenshot.
+void PauseForScreenshot() {
+    if (const char* pause = std::getenv("KELVANDOR_SHOT_PAUSE")) Pump(static_cast<DWORD>(std::atoi(pause)));
+}
+
 bool MenuChecked(HWND dialog, UINT item) {
     return (GetMenuState(GetMenu(dialog), item, MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
@@ -148,6 +156,7 @@ TEST_F(WebFormDialogsTest, ASubmittedLoginFormBecomesAClassifiedRecordOfTheChose
     EXPECT_FALSE(MenuChecked(window, ID_ALWAYS_AUTO_SUBMIT));
     ASSERT_TRUE(WaitUntil([&] { return ItemText(window, IDC_ADD_FORM_STATUS) == "Ready to record form data"; }));
     EXPECT_EQ(browser_->watches, 1);
+    PauseForScreenshot();
 
     SendDlgItemMessageA(window, IDC_ADD_FORM_FOLDER, CB_SETCURSEL, 1, 0);
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_ALWAYS_AUTO_SUBMIT, 0), 0);
@@ -271,6 +280,27 @@ TEST_F(WebFormDialogsTest, AnAuthenticationDialogsUserNameAndPasswordAreSavedOnO
     DestroyWindow(prompt);
 }
 
+TEST_F(WebFormDialogsTest, LaunchSiteFillsTheRecordWhereItStandsAfterASort) {
+    host_.db.Folders[0].records.write() = {SiteRecord("Forum", kAddress), SiteRecord("Mail", "https://mail.example/")};
+    std::vector<RecordPlace> launched;
+    int undoLevels = 0;
+    FormDataEditing editing{host_.db, {}, true, [&](const std::string&, const std::vector<Folder>&) { ++undoLevels; },
+                            [&](int folder, int record) { launched.push_back({folder, record}); }};
+    DialogAnswerer answerer;
+    answerer.Expect("Edit form data - Forum", IDCANCEL, [this](HWND dialog) {
+        auto& records = host_.db.Folders[0].records.write();
+        std::swap(records[0], records[1]);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_FORM_LAUNCH, BN_CLICKED), 0);
+    });
+    EXPECT_FALSE(EditFormData(nullptr, editing, 0, 0));
+    ASSERT_TRUE(answerer.AllAnswered());
+    ASSERT_EQ(launched.size(), 1u);
+    EXPECT_EQ(launched[0].folder, 0);
+    EXPECT_EQ(launched[0].record, 1);
+    EXPECT_EQ(undoLevels, 0);
+    EXPECT_FALSE(host_.db.Modified);
+}
+
 // The pop-up on the forum's page, with the site's two records (one in the
 // second present folder) among others.
 class AutoFillPopupTest : public WebFormDialogsTest {
@@ -347,6 +377,7 @@ TEST_F(AutoFillPopupTest, TheNotesButtonFollowsTheSelectedRecordsNotes) {
     tool.lpszText = text;
     SendMessageA(tip, TTM_GETTEXTA, sizeof(text), reinterpret_cast<LPARAM>(&tool));
     EXPECT_STREQ(text, "ask Bob");
+    PauseForScreenshot();
     Press(PopupWindow(), IDC_POPUP_HELP);
     EXPECT_EQ(host_.help, 1);
 }
