@@ -2,7 +2,6 @@
 // driven through its list, its cell editors and its buttons (one undo level,
 // the overwrite warning, a sort while it is open), and the ignored sites.
 #include <gtest/gtest.h>
-
 #include "tests/support/Records.h"
 #include "tests/ui/support/GridFixture.h"
 
@@ -13,21 +12,12 @@ using namespace uitest;
 
 constexpr char kZetaCaption[] = "Edit form data - Zeta";
 
-FormField Entry(int type, const std::string& name, const std::string& value, int column) {
-    FormField entry;
-    entry.type = type;
-    entry.name = name;
-    entry.value = value;
-    entry.column = column;
-    return entry;
-}
-
 // "Zeta" holds a login's form data; "Alpha" has none and sorts first.
 Record Zeta() {
     Record record = test::LoginRecord("Zeta", "bob", "secret");
     record.fields[kUrl] = "https://forum.example/login";
-    record.formData = {Entry(kTextInput, "user", "bob", kUsername), Entry(kPasswordInput, "pwd", "secret", kPassword),
-                       Entry(kTextInput, "password2", "again", kPassword), Entry(kCheckBox, "remember", "on", -1)};
+    record.formData = {test::FormEntry(kTextInput, "user", "bob", kUsername), test::FormEntry(kPasswordInput, "pwd", "secret", kPassword),
+                       test::FormEntry(kTextInput, "password2", "again", kPassword), test::FormEntry(kCheckBox, "remember", "on", -1)};
     return record;
 }
 

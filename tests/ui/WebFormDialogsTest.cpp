@@ -10,6 +10,7 @@
 #include "protocol/MessageNames.h"
 #include "resources/resource.h"
 #include "tests/support/MemorySettings.h"
+#include "tests/support/Records.h"
 #include "tests/ui/support/FakeBrowser.h"
 #include "tests/ui/support/UiHarness.h"
 #include "webforms/ui/AddWebFormDlg.h"
@@ -62,21 +63,12 @@ public:
     void ShowAutoFillHelp() override { ++help; }
 };
 
-FormField Stored(int type, const std::string& name, const std::string& value, int column) {
-    FormField entry;
-    entry.type = type;
-    entry.name = name;
-    entry.value = value;
-    entry.column = column;
-    return entry;
-}
-
-Record SiteRecord(const std::string& description, const std::string& address, const std::string& notes = "") {
+Record SiteLogin(const std::string& description, const std::string& address, const std::string& notes = "") {
     Record record;
     record.fields[kDescription] = description;
     record.fields[kUrl] = address;
     record.fields[kNotes] = notes;
-    record.formData = {Stored(kTextInput, "user", "bob", kUsername)};
+    record.formData = {test::FormEntry(kTextInput, "user", "bob", kUsername)};
     return record;
 }
 
@@ -204,7 +196,7 @@ TEST_F(WebFormDialogsTest, AnotherPageForgetsWhatWasSeenAndTakesTheNameAgain) {
 }
 
 TEST_F(WebFormDialogsTest, ARecordOfTheSameNameIsReplacedOnlyWhenTheUserSaysSo) {
-    Record existing = SiteRecord("SIGN IN - FORUM", kAddress);
+    Record existing = SiteLogin("SIGN IN - FORUM", kAddress);
     existing.fields[kNotes] = "kept";
     host_.db.Folders[0].records.write().push_back(existing);
     for (const int answer : {IDNO, IDYES}) {
@@ -281,7 +273,7 @@ TEST_F(WebFormDialogsTest, AnAuthenticationDialogsUserNameAndPasswordAreSavedOnO
 }
 
 TEST_F(WebFormDialogsTest, LaunchSiteFillsTheRecordWhereItStandsAfterASort) {
-    host_.db.Folders[0].records.write() = {SiteRecord("Forum", kAddress), SiteRecord("Mail", "https://mail.example/")};
+    host_.db.Folders[0].records.write() = {SiteLogin("Forum", kAddress), SiteLogin("Mail", "https://mail.example/")};
     std::vector<RecordPlace> launched;
     int undoLevels = 0;
     FormDataEditing editing{host_.db, {}, true, [&](const std::string&, const std::vector<Folder>&) { ++undoLevels; },
@@ -307,11 +299,11 @@ class AutoFillPopupTest : public WebFormDialogsTest {
 protected:
     void SetUp() override {
         WebFormDialogsTest::SetUp();
-        Record bare = SiteRecord("no form", kAddress);
+        Record bare = SiteLogin("no form", kAddress);
         bare.formData.clear();
-        host_.db.Folders[0].records.write() = {SiteRecord("Other site", "https://other.example/"),
-                                               SiteRecord("Forum", "http://www.forum.example.com/login?x=1"), bare};
-        host_.db.Folders[2].records.write() = {SiteRecord("Forum mail", kAddress, "ask Bob")};
+        host_.db.Folders[0].records.write() = {SiteLogin("Other site", "https://other.example/"),
+                                               SiteLogin("Forum", "http://www.forum.example.com/login?x=1"), bare};
+        host_.db.Folders[2].records.write() = {SiteLogin("Forum mail", kAddress, "ask Bob")};
     }
 
     HWND PopupWindow() { return popup_.hwnd(); }

@@ -1,24 +1,17 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/FixedLocale.h"
+#include "tests/support/Records.h"
 #include "webforms/CapturedRecord.h"
 
 namespace kv {
 namespace {
 
-FormField Entry(int type, const std::string& name, const std::string& value) {
-    FormField entry;
-    entry.type = type;
-    entry.name = name;
-    entry.value = value;
-    return entry;
-}
-
 Record WithForm(const std::string& description, const std::string& address) {
     Record record;
     record.fields[kDescription] = description;
     record.fields[kUrl] = address;
-    record.formData = {Entry(kTextInput, "user", "bob")};
+    record.formData = {test::FormEntry(kTextInput, "user", "bob")};
     return record;
 }
 
@@ -31,8 +24,8 @@ TEST(CapturedRecordTest, TheNameIsTheTitleBeforeItsLastDash) {
 
 TEST(CapturedRecordTest, ACaptureGivesTheClassifiedRecordWithTheDialogsChoices) {
     CapturedForm form{"Forum", "https://forum.example/login",
-                      {Entry(kTextInput, "username", "bob"), Entry(kPasswordInput, "pwd", "secret"),
-                       Entry(kTextInput, "q", "query")},
+                      {test::FormEntry(kTextInput, "username", "bob"), test::FormEntry(kPasswordInput, "pwd", "secret"),
+                       test::FormEntry(kTextInput, "q", "query")},
                       true};
     const test::FixedLocale locale;
     const Record record = BuildCapturedRecord(form, locale);
@@ -48,8 +41,8 @@ TEST(CapturedRecordTest, ACaptureGivesTheClassifiedRecordWithTheDialogsChoices) 
 }
 
 TEST(CapturedRecordTest, AnAuthenticationDialogsEntriesGiveUserNameAndPassword) {
-    CapturedForm form{"Router", "http://router/", {Entry(kAuthDialogUsername, "Username", "admin"),
-                                                    Entry(kAuthDialogPassword, "Password", "pw")}, false};
+    CapturedForm form{"Router", "http://router/", {test::FormEntry(kAuthDialogUsername, "Username", "admin"),
+                                                    test::FormEntry(kAuthDialogPassword, "Password", "pw")}, false};
     const Record record = BuildCapturedRecord(form, test::FixedLocale());
     EXPECT_EQ(record.fields[kUsername], "admin");
     EXPECT_EQ(record.fields[kPassword], "pw");
@@ -66,7 +59,7 @@ TEST(CapturedRecordTest, TheSameDescriptionWithoutCaseIsReplacedAndOnlyItsFormDa
     EXPECT_EQ(RecordNamed(db.Folders[0], "Foru"), -1);
 
     Record captured = WithForm("FORUM", "https://forum.example/");
-    captured.formData = {Entry(kPasswordInput, "pwd", "new")};
+    captured.formData = {test::FormEntry(kPasswordInput, "pwd", "new")};
     EXPECT_EQ(StoreCapturedRecord(db, folder, captured, 1), 1);
     ASSERT_EQ(db.Folders[0].records.size(), 2u);
     EXPECT_EQ(db.Folders[0].records[1].fields[kNotes], "kept");

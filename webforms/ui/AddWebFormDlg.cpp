@@ -3,18 +3,17 @@
 #include <algorithm>
 
 #include "desktop/MessageBox.h"
-#include "desktop/WindowPlacement.h"
 #include "platform/Locale.h"
 #include "protocol/MessageNames.h"
 #include "uikit/Controls.h"
 #include "webforms/CapturedRecord.h"
+#include "webforms/ui/BrowserWindowPlace.h"
 
 namespace kv {
 namespace {
 
 constexpr UINT_PTR kWatchTimer = 1;
 constexpr UINT kWatchPeriodMs = 500;
-constexpr char kPositionValue[] = "FormDlgPos";
 constexpr char kNoFolder[] = "You must create a least one folder to use this option.";
 constexpr char kReplaceQuestion[] = "The '%s' entry already exists in this folder.\nDo you wish to replace it?";
 constexpr char kSearching[] = "Searching forms...";
@@ -108,8 +107,7 @@ void CAddWebFormDlg::Close() {
 
 bool CAddWebFormDlg::OnInitDialog() {
     FillFolders();
-    PlaceWindow();
-    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    PlaceOverBrowser(host_.Storage(), hwnd(), target_);
     TakeNameFromTitle();
     if (authDialog_) {
         SetItemText(IDC_ADD_FORM_STATUS, kPressOk);
@@ -120,14 +118,6 @@ bool CAddWebFormDlg::OnInitDialog() {
         SetTimer(hwnd(), kWatchTimer, kWatchPeriodMs, nullptr);
     }
     return true;
-}
-
-void CAddWebFormDlg::PlaceWindow() {
-    if (RestoreWindowRect(host_.Storage(), hwnd(), kPositionValue, true)) return;
-    // Over the browser's page, at the top left of its client area (below its menu bar).
-    POINT corner{0, 0};
-    ClientToScreen(target_, &corner);
-    SetWindowPos(hwnd(), nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CAddWebFormDlg::FillFolders() {
@@ -224,7 +214,7 @@ void CAddWebFormDlg::Finish() {
         host_.Database().Modified = true;
         host_.ModifiedChanged();
     }
-    SaveWindowRect(host_.Storage(), hwnd(), kPositionValue);
+    RememberBrowserWindowPlace(host_.Storage(), hwnd());
     Close();
 }
 

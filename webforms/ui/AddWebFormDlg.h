@@ -47,7 +47,6 @@ protected:
 private:
     // The checks before the window opens: the browser, the file, a folder.
     bool Prepare(HWND browser);
-    void PlaceWindow();
     void FillFolders();
     void TakeNameFromTitle();
     void OnTimer(UINT_PTR id);

@@ -3,17 +3,16 @@
 #include <commctrl.h>
 
 #include "db/RichText.h"
-#include "desktop/WindowPlacement.h"
 #include "resources/resource.h"
 #include "uikit/Controls.h"
 #include "uikit/PopupMenu.h"
+#include "webforms/ui/BrowserWindowPlace.h"
 
 namespace kv {
 namespace {
 
 constexpr UINT_PTR kWatchTimer = 1;
 constexpr UINT kWatchPeriodMs = 250;
-constexpr char kPositionValue[] = "FormDlgPos";
 constexpr std::size_t kNotesShown = 512;
 
 }  // namespace
@@ -66,21 +65,13 @@ bool CAutoFillPopup::OnInitDialog() {
         list.Insert(-1, mark.copy.fields[kDescription], static_cast<LPARAM>(data));
     }
     list.Select(0);
-    PlaceWindow();
-    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    PlaceOverBrowser(host_.Storage(), hwnd(), browser_);
     // Keys and focus go between the pop-up and the browser as within one program.
     browserThread_ = GetWindowThreadProcessId(browser_, nullptr);
     if (browserThread_ == GetCurrentThreadId()) browserThread_ = 0;
     if (browserThread_ != 0) AttachThreadInput(GetCurrentThreadId(), browserThread_, TRUE);
     SetTimer(hwnd(), kWatchTimer, kWatchPeriodMs, nullptr);
     return true;
-}
-
-void CAutoFillPopup::PlaceWindow() {
-    if (RestoreWindowRect(host_.Storage(), hwnd(), kPositionValue, true)) return;
-    POINT corner{0, 0};
-    ClientToScreen(browser_, &corner);
-    SetWindowPos(hwnd(), nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CAutoFillPopup::Close() {
@@ -93,7 +84,7 @@ void CAutoFillPopup::Close() {
         host_.Database().Modified = true;
         host_.ModifiedChanged();
     }
-    SaveWindowRect(host_.Storage(), hwnd(), kPositionValue);
+    RememberBrowserWindowPlace(host_.Storage(), hwnd());
     Destroy();
 }
 

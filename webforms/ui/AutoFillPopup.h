@@ -39,7 +39,6 @@ protected:
     void OnCancel() override { Close(); }
 
 private:
-    void PlaceWindow();
     void OnTimer(UINT_PTR id);
     // The selected record where it stands now, nothing when it went.
     std::optional<RecordPlace> SelectedRecord() const;
