@@ -148,18 +148,14 @@ void CALLBACK DialogAnswerer::OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 void DialogAnswerer::Answer() {
-    // A prepare step that handles messages lets the timer in again: the next
-    // answer waits until this one is given.
-    if (pending_.empty() || answering_) return;
+    if (pending_.empty()) return;
     ThreadDialog search{&pending_.front().caption};
     EnumThreadWindows(GetCurrentThreadId(), FindThreadDialog, reinterpret_cast<LPARAM>(&search));
     if (search.found == nullptr) return;
     Pending answer = pending_.front();
     pending_.pop_front();
     seen_.push_back(Seen{answer.caption, MessageBoxText(search.found)});
-    answering_ = true;
     if (answer.prepare) answer.prepare(search.found);
-    answering_ = false;
     PressButton(search.found, answer.button);
 }
 

@@ -87,7 +87,6 @@ private:
     void Answer();
 
     UINT_PTR timer_ = 0;
-    bool answering_ = false;
     std::deque<Pending> pending_;
     std::vector<Seen> seen_;
 };
