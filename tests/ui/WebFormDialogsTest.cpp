@@ -131,6 +131,16 @@ void PauseForScreenshot() {
     if (const char* pause = std::getenv("KELVANDOR_SHOT_PAUSE")) Pump(static_cast<DWORD>(std::atoi(pause)));
 }
 
+// A timer that answers the menu being tracked, once it shows, by the
+// keyboard: its first item.
+void CALLBACK ChooseFirstMenuItem(HWND, UINT, UINT_PTR id, DWORD) {
+    if (HWND menu = FindWindowA("#32768", nullptr)) {
+        KillTimer(nullptr, id);
+        PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+    }
+}
+
 bool MenuChecked(HWND dialog, UINT item) {
     return (GetMenuState(GetMenu(dialog), item, MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
@@ -407,14 +417,7 @@ TEST_F(AutoFillPopupTest, ASiteWithoutRecordsOpensTheAddWebFormDialogInstead) {
 
 TEST_F(AutoFillPopupTest, IgnoreThisSiteFromItsOptionsMenuListsTheSiteAsItCloses) {
     ASSERT_TRUE(popup_.Open(browser_->window, false));
-    // The Options menu is answered by the keyboard once it shows.
-    SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
-        if (HWND menu = FindWindowA("#32768", nullptr)) {
-            KillTimer(nullptr, id);
-            PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-            PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-        }
-    });
+    SetTimer(nullptr, 0, 200, ChooseFirstMenuItem);
     Press(PopupWindow(), IDC_POPUP_OPTIONS);
     Press(PopupWindow(), IDCANCEL);
     EXPECT_FALSE(popup_.IsOpen());
