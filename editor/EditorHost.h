@@ -9,6 +9,7 @@
 #include "settings/AppSettings.h"
 #include "settings/SettingsStore.h"
 #include "views/UndoHistory.h"
+#include "webforms/ui/WebFormHost.h"
 
 namespace kv {
 
@@ -31,6 +32,11 @@ public:
     virtual bool TrayIconShown() const = 0;
     virtual void RefreshTrayDlg() = 0;
     virtual void MarkTrayDlgStale() = 0;
+
+    // The program's web-form side (filling a record into its site); none
+    // until the program provides it, and the launch button then only opens
+    // the web address.
+    virtual WebFormHost* WebForms() { return nullptr; }
 };
 
 }  // namespace kv

@@ -122,6 +122,8 @@ const ui::MessageMap<CEditorView>& CEditorView::Messages() {
                                 .Command(ID_GENERATE, &CEditorView::OnGeneratePassword)
                                 .Command(ID_REPORT, &CEditorView::OnReport)
                                 .Command(IDC_LAUNCH_URL, &CEditorView::OnLaunchUrl)
+                                .Command(ID_EDIT_FORM_DATA, &CEditorView::OnEditFormData)
+                                .Command(ID_IGNORED_SITES, &CEditorView::OnIgnoredSites)
                                 .Command(IDC_SEND_EMAIL, &CEditorView::OnSendEmail)
                                 .Command(ID_UNDO, &CEditorView::Undo)
                                 .Command(ID_UNDO_FOLDERS, &CEditorView::Undo)

@@ -141,6 +141,11 @@ private:
     void OnGeneratePassword();
     void OnReport();
     void OnLaunchUrl();
+    void OnEditFormData();
+    void OnIgnoredSites();
+    // Fills record `record` of folder `folder` into its web form when its
+    // first entry is of a page, else opens its web address.
+    void LaunchRecord(int folder, int record);
     void OnSendEmail();
     void OnNotesLink(const ENLINK& link);
     void ShowGridMenu(POINT at);

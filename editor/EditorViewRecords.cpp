@@ -222,11 +222,6 @@ void CEditorView::OnReport() {
     dialog.DoModal(hwnd());
 }
 
-void CEditorView::OnLaunchUrl() {
-    // Web forms open through AutoFill once that exists; the address opens with the shell.
-    ShellExecuteA(hwnd(), "open", ItemText(IDC_URL).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
-
 void CEditorView::OnSendEmail() {
     ShellExecuteA(hwnd(), "open", ("mailto:" + ItemText(IDC_EMAIL)).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -8,6 +8,16 @@
 
 namespace kv::test {
 
+// A captured form field given a column (-1: none).
+inline FormField FormEntry(int type, const std::string& name, const std::string& value, int column = -1) {
+    FormField entry;
+    entry.type = type;
+    entry.name = name;
+    entry.value = value;
+    entry.column = column;
+    return entry;
+}
+
 inline Record LoginRecord(const std::string& description, const std::string& user = "",
                           const std::string& password = "") {
     Record record;

@@ -15,7 +15,7 @@
 #include "protocol/SharedBlock.h"
 #include "tests/support/Records.h"
 #include "tests/ui/support/AppFixture.h"
-#include "tests/ui/support/FakeBrowser.h"
+#include "tests/ui/support/MemoryBrowser.h"
 #include "tests/ui/support/UiHarness.h"
 
 namespace kv {
@@ -161,8 +161,8 @@ protected:
     }
 
     HWND window_ = nullptr;
-    std::shared_ptr<FakeBrowserState> browser_ = std::make_shared<FakeBrowserState>();
-    FakeBrowserInPlace inPlace_{browser_};
+    std::shared_ptr<MemoryBrowserState> browser_ = std::make_shared<MemoryBrowserState>();
+    MemoryBrowserInPlace inPlace_{browser_};
     std::shared_ptr<DialogCalls> calls_ = std::make_shared<DialogCalls>();
 };
 
