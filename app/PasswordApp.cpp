@@ -44,7 +44,7 @@ std::string ClassNameOf(HWND window) {
 
 CPasswordApp& App() { return *theApp; }
 
-CPasswordApp::CPasswordApp() {
+CPasswordApp::CPasswordApp() : webForms_(MakeAppWebForms(*this)) {
     theApp = this;
     Database.EncryptFiles = 1;  // also the setting, whose default is on
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/AppFileUi.h"
+#include "app/AppWebForms.h"
 #include "app/TrayWnd.h"
 #include "app/WebFormDialogs.h"
 #include "editor/EditorHost.h"
@@ -83,7 +84,8 @@ public:
     bool IsBrowserWindow(HWND window) const;
     // Tests put a check of their own in place of the process check.
     void SetBrowserWindowCheck(std::function<bool(HWND)> check) { browserWindowCheck_ = std::move(check); }
-    WebFormDialogs& WebForms() { return *webForms_; }
+    WebFormDialogs& WebFormWindows() { return *webForms_; }
+    WebFormHost* WebForms() override { return WebFormHostOf(*webForms_); }
     void SetWebFormDialogs(std::unique_ptr<WebFormDialogs> dialogs) { webForms_ = std::move(dialogs); }
 
     void LoadAppSettings();
@@ -141,7 +143,7 @@ private:
     bool released_ = false;
     unsigned shutdownTimeoutMs_ = 60000;
     std::vector<HWND> hiddenByLock_;
-    std::unique_ptr<WebFormDialogs> webForms_ = MakeMessageBoxWebFormDialogs();
+    std::unique_ptr<WebFormDialogs> webForms_;
     std::function<bool(HWND)> browserWindowCheck_;
     bool fillInProgress_ = false;
 };

@@ -117,10 +117,10 @@ LRESULT CTrayWnd::OnBhoForm(WPARAM wParam, LPARAM lParam) {
         case AutoFillOffer::Nothing:
             break;
         case AutoFillOffer::AddWebForm:
-            app.WebForms().OpenAddWebForm({browser, nullptr, address});
+            app.WebFormWindows().OpenAddWebForm({browser, nullptr, address});
             break;
         case AutoFillOffer::AutoFillPopup:
-            app.WebForms().OpenAutoFillPopup(browser, true);
+            app.WebFormWindows().OpenAutoFillPopup(browser, true);
             break;
     }
     return 0;
@@ -171,7 +171,7 @@ void CTrayWnd::RunBrowserCommand(UINT command, const WebFormTarget& target) {
             OpenAddWebForm(target);
             break;
         case protocol::kCommandAutoFillPopup:
-            if (!app.Locked && target.browser != nullptr) app.WebForms().OpenAutoFillPopup(target.browser, false);
+            if (!app.Locked && target.browser != nullptr) app.WebFormWindows().OpenAutoFillPopup(target.browser, false);
             break;
         default:
             break;
@@ -180,7 +180,7 @@ void CTrayWnd::RunBrowserCommand(UINT command, const WebFormTarget& target) {
 
 void CTrayWnd::OpenAddWebForm(WebFormTarget target) {
     CPasswordApp& app = App();
-    WebFormDialogs& dialogs = app.WebForms();
+    WebFormDialogs& dialogs = app.WebFormWindows();
     if (dialogs.IsAutoFillPopupOpen()) {
         ShowMessage(kAutoFillPopupOpenMessage);
         return;

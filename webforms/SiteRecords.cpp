@@ -91,7 +91,7 @@ WebFormMenuPlan PlanWebFormMenu(const ProgramState& state, bool canLock, const P
 
 bool AutoSubmitOf(const Record& record, int override) {
     if (override == kForceAutoSubmit) return true;
-    if (override == kPreventAutoSubmit) return false;
+    if (override == kNoAutoSubmit) return false;
     return !record.formData.empty() && record.formData.front().autoSubmit != 0;
 }
 

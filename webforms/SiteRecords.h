@@ -77,9 +77,11 @@ struct WebFormMenuPlan {
 WebFormMenuPlan PlanWebFormMenu(const ProgramState& state, bool canLock, const PasswordDatabase& db,
                                 std::string_view address, bool forDialog);
 
-// Overrides of a record's auto-submit flag.
+// The auto-submit override of a fill: none (the record's first entry
+// decides), forced on ("Submit"), forced off ("Fill form").
+constexpr int kRecordsAutoSubmit = 0;
 constexpr int kForceAutoSubmit = 100;
-constexpr int kPreventAutoSubmit = 101;
+constexpr int kNoAutoSubmit = 101;
 
 // The record's auto-submit flag (its first entry's), as `override` may force it.
 bool AutoSubmitOf(const Record& record, int override);

@@ -9,7 +9,7 @@
 namespace kv::test {
 
 // A captured form field given a column (-1: none).
-inline FormField FormEntry(int type, const std::string& name, const std::string& value, int column = -1) {
+inline FormField ColumnEntry(int type, const std::string& name, const std::string& value, int column = -1) {
     FormField entry;
     entry.type = type;
     entry.name = name;
@@ -27,6 +27,7 @@ inline Record LoginRecord(const std::string& description, const std::string& use
     return record;
 }
 
+// A captured form field of the form at `formIndex` (-1: any form).
 inline FormField FormEntry(int type, const std::string& name, const std::string& value, int formIndex) {
     FormField field;
     field.type = type;

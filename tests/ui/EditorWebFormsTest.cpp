@@ -16,8 +16,8 @@ constexpr char kZetaCaption[] = "Edit form data - Zeta";
 Record Zeta() {
     Record record = test::LoginRecord("Zeta", "bob", "secret");
     record.fields[kUrl] = "https://forum.example/login";
-    record.formData = {test::FormEntry(kTextInput, "user", "bob", kUsername), test::FormEntry(kPasswordInput, "pwd", "secret", kPassword),
-                       test::FormEntry(kTextInput, "password2", "again", kPassword), test::FormEntry(kCheckBox, "remember", "on", -1)};
+    record.formData = {test::ColumnEntry(kTextInput, "user", "bob", kUsername), test::ColumnEntry(kPasswordInput, "pwd", "secret", kPassword),
+                       test::ColumnEntry(kTextInput, "password2", "again", kPassword), test::ColumnEntry(kCheckBox, "remember", "on", -1)};
     return record;
 }
 

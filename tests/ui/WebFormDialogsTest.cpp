@@ -68,7 +68,7 @@ Record SiteLogin(const std::string& description, const std::string& address, con
     record.fields[kDescription] = description;
     record.fields[kUrl] = address;
     record.fields[kNotes] = notes;
-    record.formData = {test::FormEntry(kTextInput, "user", "bob", kUsername)};
+    record.formData = {test::ColumnEntry(kTextInput, "user", "bob", kUsername)};
     return record;
 }
 

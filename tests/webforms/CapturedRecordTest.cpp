@@ -11,7 +11,7 @@ Record WithForm(const std::string& description, const std::string& address) {
     Record record;
     record.fields[kDescription] = description;
     record.fields[kUrl] = address;
-    record.formData = {test::FormEntry(kTextInput, "user", "bob")};
+    record.formData = {test::ColumnEntry(kTextInput, "user", "bob")};
     return record;
 }
 
@@ -24,8 +24,8 @@ TEST(CapturedRecordTest, TheNameIsTheTitleBeforeItsLastDash) {
 
 TEST(CapturedRecordTest, ACaptureGivesTheClassifiedRecordWithTheDialogsChoices) {
     CapturedForm form{"Forum", "https://forum.example/login",
-                      {test::FormEntry(kTextInput, "username", "bob"), test::FormEntry(kPasswordInput, "pwd", "secret"),
-                       test::FormEntry(kTextInput, "q", "query")},
+                      {test::ColumnEntry(kTextInput, "username", "bob"), test::ColumnEntry(kPasswordInput, "pwd", "secret"),
+                       test::ColumnEntry(kTextInput, "q", "query")},
                       true};
     const test::FixedLocale locale;
     const Record record = BuildCapturedRecord(form, locale);
@@ -41,8 +41,8 @@ TEST(CapturedRecordTest, ACaptureGivesTheClassifiedRecordWithTheDialogsChoices) 
 }
 
 TEST(CapturedRecordTest, AnAuthenticationDialogsEntriesGiveUserNameAndPassword) {
-    CapturedForm form{"Router", "http://router/", {test::FormEntry(kAuthDialogUsername, "Username", "admin"),
-                                                    test::FormEntry(kAuthDialogPassword, "Password", "pw")}, false};
+    CapturedForm form{"Router", "http://router/", {test::ColumnEntry(kAuthDialogUsername, "Username", "admin"),
+                                                    test::ColumnEntry(kAuthDialogPassword, "Password", "pw")}, false};
     const Record record = BuildCapturedRecord(form, test::FixedLocale());
     EXPECT_EQ(record.fields[kUsername], "admin");
     EXPECT_EQ(record.fields[kPassword], "pw");
@@ -59,7 +59,7 @@ TEST(CapturedRecordTest, TheSameDescriptionWithoutCaseIsReplacedAndOnlyItsFormDa
     EXPECT_EQ(RecordNamed(db.Folders[0], "Foru"), -1);
 
     Record captured = WithForm("FORUM", "https://forum.example/");
-    captured.formData = {test::FormEntry(kPasswordInput, "pwd", "new")};
+    captured.formData = {test::ColumnEntry(kPasswordInput, "pwd", "new")};
     EXPECT_EQ(StoreCapturedRecord(db, folder, captured, 1), 1);
     ASSERT_EQ(db.Folders[0].records.size(), 2u);
     EXPECT_EQ(db.Folders[0].records[1].fields[kNotes], "kept");

@@ -13,8 +13,8 @@ Record Login() {
     record.fields[kDescription] = "Forum";
     record.fields[kUsername] = "bob";
     record.fields[kPassword] = "secret";
-    record.formData = {test::FormEntry(kTextInput, "user", "bob", kUsername), test::FormEntry(kPasswordInput, "pwd", "secret", kPassword),
-                       test::FormEntry(kCheckBox, "remember", "on", -1)};
+    record.formData = {test::ColumnEntry(kTextInput, "user", "bob", kUsername), test::ColumnEntry(kPasswordInput, "pwd", "secret", kPassword),
+                       test::ColumnEntry(kCheckBox, "remember", "on", -1)};
     return record;
 }
 
@@ -41,13 +41,13 @@ TEST(FormDataEditTest, RowTextsNameTheTypeAndTheColumn) {
 }
 
 TEST(FormDataEditTest, PasswordsAreMaskedWhileMaskIsOnAndTheyAreNotEmpty) {
-    EXPECT_EQ(FormValueText(test::FormEntry(kPasswordInput, "p", "x", -1), true), "*****");
-    EXPECT_EQ(FormValueText(test::FormEntry(kAuthDialogPassword, "p", "x", -1), true), "*****");
+    EXPECT_EQ(FormValueText(test::ColumnEntry(kPasswordInput, "p", "x", -1), true), "*****");
+    EXPECT_EQ(FormValueText(test::ColumnEntry(kAuthDialogPassword, "p", "x", -1), true), "*****");
     // A text input classified into Password is a password too.
-    EXPECT_EQ(FormValueText(test::FormEntry(kTextInput, "password", "x", kPassword), true), "*****");
-    EXPECT_EQ(FormValueText(test::FormEntry(kTextInput, "user", "x", kUsername), true), "x");
-    EXPECT_EQ(FormValueText(test::FormEntry(kPasswordInput, "p", "", kPassword), true), "");
-    EXPECT_EQ(FormValueText(test::FormEntry(kPasswordInput, "p", "x", kPassword), false), "x");
+    EXPECT_EQ(FormValueText(test::ColumnEntry(kTextInput, "password", "x", kPassword), true), "*****");
+    EXPECT_EQ(FormValueText(test::ColumnEntry(kTextInput, "user", "x", kUsername), true), "x");
+    EXPECT_EQ(FormValueText(test::ColumnEntry(kPasswordInput, "p", "", kPassword), true), "");
+    EXPECT_EQ(FormValueText(test::ColumnEntry(kPasswordInput, "p", "x", kPassword), false), "x");
 }
 
 TEST(FormDataEditTest, NothingChangedIsNoEdit) {
@@ -115,7 +115,7 @@ TEST(FormDataEditTest, UnassigningKeepsNoStaleCopyButAnEmptyFieldNeedsNoWarning)
 
 TEST(FormDataEditTest, TwoRowsOfOneColumnWriteInListOrder) {
     Record record = Login();
-    record.formData.push_back(test::FormEntry(kPasswordInput, "confirm", "secret", kPassword));
+    record.formData.push_back(test::ColumnEntry(kPasswordInput, "confirm", "secret", kPassword));
     std::vector<FormField> edited = record.formData;
     edited[1].value = "first";
     edited[3].value = "second";
@@ -126,7 +126,7 @@ TEST(FormDataEditTest, TwoRowsOfOneColumnWriteInListOrder) {
 
 TEST(FormDataEditTest, MovingAwayFromAColumnAnotherRowStillHoldsClearsNothing) {
     Record record = Login();
-    record.formData.push_back(test::FormEntry(kPasswordInput, "confirm", "secret", kPassword));
+    record.formData.push_back(test::ColumnEntry(kPasswordInput, "confirm", "secret", kPassword));
     std::vector<FormField> edited = record.formData;
     edited[3].column = -1;
     EXPECT_EQ(OverwrittenField(record, edited), -1);

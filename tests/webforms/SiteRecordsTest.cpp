@@ -140,7 +140,7 @@ TEST(FillRulesTest, AutoSubmitFollowsTheFirstEntryUnlessOverridden) {
     EXPECT_TRUE(AutoSubmitOf(record, kForceAutoSubmit));
     record.formData[0].autoSubmit = 1;
     EXPECT_TRUE(AutoSubmitOf(record, 0));
-    EXPECT_FALSE(AutoSubmitOf(record, kPreventAutoSubmit));
+    EXPECT_FALSE(AutoSubmitOf(record, kNoAutoSubmit));
 }
 
 TEST(FillRulesTest, AnAuthenticationDialogTakesTheRecordsDialogEntries) {

@@ -9,16 +9,11 @@
 #include "db/Database.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsStore.h"
+#include "webforms/SiteRecords.h"
 
 namespace kv {
 
 class CBrowserConnection;
-
-// The auto-submit override of a fill: none (the record's first entry
-// decides), forced on ("Submit"), forced off ("Fill form").
-constexpr int kRecordsAutoSubmit = 0;
-constexpr int kForceAutoSubmit = 100;
-constexpr int kNoAutoSubmit = 101;
 
 class WebFormHost {
 public:
