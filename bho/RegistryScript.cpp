@@ -90,8 +90,8 @@ private:
             SkipBlanks();
             std::string digits = Peek('\'') ? Quoted() : Word();
             char* end = nullptr;
-            const unsigned long number = std::strtoul(digits.c_str(), &end, 0);
-            if (digits.empty() || *end != '\0' || number > 0xFFFFFFFFul) return Error("a bad number");
+            const unsigned long long number = std::strtoull(digits.c_str(), &end, 0);
+            if (digits.empty() || *end != '\0' || number > 0xFFFFFFFFull) return Error("a bad number");
             value.isNumber = true;
             value.number = static_cast<std::uint32_t>(number);
             return true;

@@ -54,9 +54,10 @@ const ui::MessageMap<CAddWebFormDlg>& CAddWebFormDlg::Messages() {
 bool CAddWebFormDlg::Prepare(HWND browser) {
     if (IsOpen()) return false;
     captured_.clear();
+    connection_ = std::make_unique<CBrowserConnection>();
     if (!authDialog_) {
-        if (!connection_.AttachToWindow(browser)) return false;
-        target_ = connection_.Window();
+        if (!connection_->AttachToWindow(browser)) return false;
+        target_ = connection_->Window();
     }
     if (!host_.MakeDatabaseReady()) return false;
     const auto& folders = host_.Database().Folders;
@@ -97,7 +98,7 @@ bool CAddWebFormDlg::OpenForAuthDialog(HWND dialog, const std::string& address, 
 void CAddWebFormDlg::Close() {
     if (!IsOpen()) return;
     KillTimer(hwnd(), kWatchTimer);
-    connection_.DropWatches();
+    connection_->DropWatches();
     if (IsModal()) {
         EndDialog(IDCANCEL);
     } else {
@@ -113,8 +114,8 @@ bool CAddWebFormDlg::OnInitDialog() {
         SetItemText(IDC_ADD_FORM_STATUS, kPressOk);
     } else {
         SetItemText(IDC_ADD_FORM_STATUS, kSearching);
-        address_ = connection_.GetLocationURL();
-        connection_.SetNotifyWindow(hwnd());
+        address_ = connection_->GetLocationURL();
+        connection_->SetNotifyWindow(hwnd());
         SetTimer(hwnd(), kWatchTimer, kWatchPeriodMs, nullptr);
     }
     return true;
@@ -138,22 +139,22 @@ void CAddWebFormDlg::TakeNameFromTitle() {
 
 void CAddWebFormDlg::OnTimer(UINT_PTR id) {
     if (id != kWatchTimer) return;
-    const std::string address = connection_.GetLocationURL();
+    const std::string address = connection_->GetLocationURL();
     if (address != address_) {
         // Another page: what was seen of the last one no longer counts.
         address_ = address;
         TakeNameFromTitle();
         captured_.clear();
-        connection_.DropWatches();
+        connection_->DropWatches();
         return;
     }
     if (!captured_.empty()) return;
-    connection_.WalkForms(false, captured_, false, address_);
-    SetItemText(IDC_ADD_FORM_STATUS, connection_.FormsFound() ? kReady : kNoForm);
+    connection_->WalkForms(false, captured_, false, address_);
+    SetItemText(IDC_ADD_FORM_STATUS, connection_->FormsFound() ? kReady : kNoForm);
 }
 
 LRESULT CAddWebFormDlg::OnSubmitted(WPARAM form, LPARAM) {
-    connection_.WalkForms(false, captured_, false, address_);
+    connection_->WalkForms(false, captured_, false, address_);
     if (captured_.empty()) {
         Finish();
         return 0;
@@ -174,7 +175,7 @@ bool CAddWebFormDlg::IsMenuChecked(UINT item) const {
 void CAddWebFormDlg::OnOK() {
     if (!authDialog_ && captured_.empty()) {
         // OK before any submission: the page's fields as they are now.
-        connection_.WalkForms(false, captured_, false, address_);
+        connection_->WalkForms(false, captured_, false, address_);
         if (captured_.empty()) {
             SetItemText(IDC_ADD_FORM_STATUS, kNoForm);
             return;

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -62,7 +63,7 @@ private:
     void Finish();
 
     WebFormHost& host_;
-    CBrowserConnection connection_;
+    std::unique_ptr<CBrowserConnection> connection_;  // made anew for each opening
     HWND target_ = nullptr;  // the browser, or the authentication dialog
     bool authDialog_ = false;
     std::string address_;

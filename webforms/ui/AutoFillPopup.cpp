@@ -36,8 +36,9 @@ const ui::MessageMap<CAutoFillPopup>& CAutoFillPopup::Messages() {
 
 bool CAutoFillPopup::Open(HWND browser, bool fromHelper) {
     if (IsOpen() || !host_.IsFileOpen() || host_.IsLocked() || host_.IsFillInProgress()) return false;
-    if (!connection_.AttachToWindow(browser)) return false;
-    const std::string address = connection_.GetLocationURL();
+    connection_ = std::make_unique<CBrowserConnection>();
+    if (!connection_->AttachToWindow(browser)) return false;
+    const std::string address = connection_->GetLocationURL();
     PasswordDatabase& db = host_.Database();
     if (fromHelper && IsIgnoredSite(db.IgnoredSites, address)) return false;
     records_.clear();
@@ -50,7 +51,7 @@ bool CAutoFillPopup::Open(HWND browser, bool fromHelper) {
         host_.AddWebForm(browser);
         return false;
     }
-    browser_ = connection_.Window();
+    browser_ = connection_->Window();
     address_ = address;
     ignoreSite_ = false;
     if (!CreateModeless(nullptr)) return false;
@@ -97,7 +98,7 @@ std::optional<RecordPlace> CAutoFillPopup::SelectedRecord() const {
 void CAutoFillPopup::OnTimer(UINT_PTR id) {
     if (id != kWatchTimer) return;
     // The browser went, or shows another page: the offer is over.
-    if (!connection_.AttachToWindow(browser_) || connection_.GetLocationURL() != address_) {
+    if (!connection_->AttachToWindow(browser_) || connection_->GetLocationURL() != address_) {
         Close();
         return;
     }
@@ -114,7 +115,7 @@ void CAutoFillPopup::Fill(int override) {
     const std::optional<RecordPlace> place = SelectedRecord();
     if (place) {
         KillTimer(hwnd(), kWatchTimer);
-        host_.FillRecord(place->folder, place->record, &connection_, override);
+        host_.FillRecord(place->folder, place->record, connection_.get(), override);
     }
     Close();
 }

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,7 @@ private:
     void HideNotes();
 
     WebFormHost& host_;
-    CBrowserConnection connection_;
+    std::unique_ptr<CBrowserConnection> connection_;  // made anew for each opening
     HWND browser_ = nullptr;
     std::string address_;
     // The listed records, in list order, each found again before it is used.
