@@ -96,6 +96,8 @@ protected:
         SetMessageScript(nullptr);
         UseFakeBrowser(nullptr);
         DestroyWindow(browser_->window);
+        // The window system finishes with the destroyed windows before the next test makes its own.
+        Pump(50);
     }
 
     static const UINT kSubmitted;
@@ -314,6 +316,13 @@ protected:
         host_.db.Folders[0].records.write() = {SiteLogin("Other site", "https://other.example/"),
                                                SiteLogin("Forum", "http://www.forum.example.com/login?x=1"), bare};
         host_.db.Folders[2].records.write() = {SiteLogin("Forum mail", kAddress, "ask Bob")};
+    }
+
+    // The pop-up goes before the browser window it stands over.
+    void TearDown() override {
+        popup_.Close();
+        Pump(50);
+        WebFormDialogsTest::TearDown();
     }
 
     HWND PopupWindow() { return popup_.hwnd(); }
