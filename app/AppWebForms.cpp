@@ -11,7 +11,7 @@ namespace {
 class AppWebForms final : public WebFormDialogs, public WebFormHost {
 public:
     explicit AppWebForms(CPasswordApp& app)
-        : app_(app), fallback_(MakeMessageBoxWebFormDialogs()), addForm_(*this), popup_(*this) {}
+        : app_(app), addForm_(*this), popup_(*this) {}
 
     // What the main window's handlers open.
     void OpenAddWebForm(const WebFormTarget& target) override {
@@ -25,7 +25,7 @@ public:
         popup_.Close();
     }
     bool ConfirmFillPage(FillCheck check, const std::string& recordAddress) override {
-        return fallback_->ConfirmFillPage(check, recordAddress);
+        return AskToFillPage(check, recordAddress);
     }
 
     // What the dialogs and the editor ask of the program.
@@ -54,7 +54,6 @@ public:
 
 private:
     CPasswordApp& app_;
-    std::unique_ptr<WebFormDialogs> fallback_;
     CAddWebFormDlg addForm_;
     CAutoFillPopup popup_;
 };

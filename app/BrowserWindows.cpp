@@ -1,22 +1,13 @@
 #include "app/BrowserWindows.h"
 
 #include "db/Database.h"
-#include "platform/Win32Handles.h"
 #include "platform/Windows1252.h"
+#include "webforms/BrowserWindows.h"
 
 namespace kv {
 namespace {
 
 const char kInternetExplorer[] = "iexplore.exe";
-
-std::string ProgramOfProcess(DWORD processId) {
-    KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-    if (!process) return {};
-    char path[MAX_PATH] = {};
-    DWORD size = MAX_PATH;
-    if (!QueryFullProcessImageNameA(process.get(), 0, path, &size)) return {};
-    return FileNameOf(std::string(path, size));
-}
 
 }  // namespace
 
@@ -28,7 +19,7 @@ bool IsBrowserProcessWindow(HWND window, const std::string& otherBrowser) {
     if (window == nullptr || !IsWindow(window)) return false;
     DWORD processId = 0;
     if (GetWindowThreadProcessId(window, &processId) == 0 || processId == GetCurrentProcessId()) return false;
-    const std::string program = ProgramOfProcess(processId);
+    const std::string program = FileNameOf(ExecutablePathOf(processId));
     return !program.empty() &&
            (windows1252::EqualNoCase(program, kInternetExplorer) || windows1252::EqualNoCase(program, otherBrowser));
 }

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
 #include "webforms/SiteAddress.h"
@@ -39,7 +38,7 @@ public:
     virtual bool ConfirmFillPage(FillCheck check, const std::string& recordAddress) = 0;
 };
 
-// Opens no dialog; asks the fill question with the message box.
-std::unique_ptr<WebFormDialogs> MakeMessageBoxWebFormDialogs();
+// The fill question in a message box: true to fill the page as it is.
+bool AskToFillPage(FillCheck check, const std::string& recordAddress);
 
 }  // namespace kv

@@ -116,8 +116,7 @@ STDAPI DllGetClassObject(REFCLSID classId, REFIID iid, LPVOID* object) {
 STDAPI DllRegisterServer() {
     const kv::registration::ParsedScript script = Script();
     if (!script.error.empty()) return SELFREG_E_CLASS;
-    std::string failedKey;
-    const HRESULT keys = kv::registration::ApplyScript(script, failedKey);
+    const HRESULT keys = kv::registration::ApplyScript(script);
     const HRESULT library = RegisterTypeLibrary();
     if (FAILED(keys)) return keys;
     return FAILED(library) ? SELFREG_E_TYPELIB : S_OK;
@@ -126,8 +125,7 @@ STDAPI DllRegisterServer() {
 STDAPI DllUnregisterServer() {
     const kv::registration::ParsedScript script = Script();
     if (!script.error.empty()) return SELFREG_E_CLASS;
-    std::string failedKey;
-    const HRESULT keys = kv::registration::UndoScript(script, failedKey);
+    const HRESULT keys = kv::registration::UndoScript(script);
     const HRESULT library = UnregisterTypeLibrary();
     if (FAILED(keys)) return keys;
     return FAILED(library) ? SELFREG_E_TYPELIB : S_OK;

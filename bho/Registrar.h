@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "bho/RegistryScript.h"
 
 namespace kv::registration {
@@ -15,10 +13,10 @@ namespace kv::registration {
 // Where the script's HKCR keys go: this user's classes.
 inline constexpr char kUserClasses[] = "Software\\Classes";
 
-// S_OK when every key was written; otherwise the first failure's HRESULT,
-// with the key that failed in `failedKey`. Keys that could be written stay.
-HRESULT ApplyScript(const ParsedScript& script, std::string& failedKey);
+// S_OK when every key was written; otherwise the first failure's HRESULT.
+// Keys that could be written stay.
+HRESULT ApplyScript(const ParsedScript& script);
 // Takes out what the script added; a key that is not there is no failure.
-HRESULT UndoScript(const ParsedScript& script, std::string& failedKey);
+HRESULT UndoScript(const ParsedScript& script);
 
 }  // namespace kv::registration

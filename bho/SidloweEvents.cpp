@@ -3,17 +3,12 @@
 // password, tells the program, which offers AutoFill.
 #include <mshtml.h>
 
-#include <algorithm>
-
 #include "bho/PasswordSearch.h"
 #include "bho/SidloweObj.h"
-#include "platform/WideText.h"
 #include "protocol/MessageNames.h"
 
 namespace kv::bho {
 namespace {
-
-constexpr std::size_t kAddressLimit = 2047;  // ANSI bytes kept of a navigation's address
 
 // The event's argument at `position` counted from the first, as the browser
 // lists them (DISPPARAMS holds them last first); by reference or by value.
@@ -27,15 +22,6 @@ const VARIANT* Argument(const DISPPARAMS& parameters, UINT position) {
 IDispatch* FrameOf(const DISPPARAMS& parameters) {
     const VARIANT* frame = Argument(parameters, 0);
     return frame != nullptr && frame->vt == VT_DISPATCH ? frame->pdispVal : nullptr;
-}
-
-std::string AddressOf(const DISPPARAMS& parameters) {
-    const VARIANT* address = Argument(parameters, 1);
-    if (address == nullptr || address->vt != VT_BSTR || address->bstrVal == nullptr) return {};
-    std::optional<SecretString> text = Narrow(CP_ACP, address->bstrVal, false);
-    if (!text) return {};
-    std::string kept(text->c_str(), std::min(text->size(), kAddressLimit));
-    return kept;
 }
 
 HWND MainWindow() { return FindWindowA(protocol::kMainWindowClass, nullptr); }
@@ -75,9 +61,6 @@ void SidloweObj::StopListening() {
 
 void SidloweObj::OnEvent(DISPID id, const DISPPARAMS& parameters) {
     switch (id) {
-        case kBeforeNavigate2:
-            address_ = AddressOf(parameters);
-            break;
         case kNavigateComplete2:
             if (!topFrame_) topFrame_ = ComPtr<IDispatch>(FrameOf(parameters));
             break;

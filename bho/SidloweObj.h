@@ -9,7 +9,6 @@
 #include <ocidl.h>
 
 #include <atomic>
-#include <string>
 
 #include "bho/Sidlowe.h"
 #include "platform/ComPtr.h"
@@ -41,7 +40,6 @@ public:
                                      VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
 
     // The browser's events, as their dispatch identifiers number them.
-    static constexpr DISPID kBeforeNavigate2 = 250;
     static constexpr DISPID kNavigateComplete2 = 252;
     static constexpr DISPID kDocumentComplete = 259;
     static constexpr DISPID kOnQuit = 253;
@@ -59,8 +57,7 @@ private:
     ComPtr<ITypeInfo> typeInfo_;
     ComPtr<IWebBrowser2> browser_;
     DWORD cookie_ = 0;
-    ComPtr<IDispatch> topFrame_;   // the frame whose completion completes the page
-    std::string address_;          // of the last navigation, ANSI
+    ComPtr<IDispatch> topFrame_;  // the frame whose completion completes the page
 };
 
 }  // namespace kv::bho

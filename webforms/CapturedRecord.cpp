@@ -1,10 +1,11 @@
 #include "webforms/CapturedRecord.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "platform/Windows1252.h"
 #include "webforms/FormFieldClassifier.h"
 #include "webforms/SiteAddress.h"
+#include "webforms/SiteRecords.h"
 
 namespace kv {
 namespace {
@@ -13,12 +14,6 @@ std::string Trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) return std::string();
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-bool EqualWithoutCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 }  // namespace
@@ -46,7 +41,7 @@ Record BuildCapturedRecord(const CapturedForm& form, const Locale& locale) {
 
 int RecordNamed(const Folder& folder, const std::string& name) {
     for (std::size_t i = 0; i < folder.records.size(); ++i) {
-        if (EqualWithoutCase(folder.records[i].fields[kDescription], name)) return static_cast<int>(i);
+        if (windows1252::EqualNoCase(folder.records[i].fields[kDescription], name)) return static_cast<int>(i);
     }
     return -1;
 }
@@ -59,21 +54,6 @@ int StoreCapturedRecord(PasswordDatabase& db, int folderIndex, const Record& cap
     }
     records.push_back(captured);
     return static_cast<int>(records.size()) - 1;
-}
-
-std::vector<SiteRecord> RecordsOfSite(const std::vector<Folder>& folders, const std::string& address) {
-    std::vector<SiteRecord> found;
-    for (std::size_t f = 0; f < folders.size(); ++f) {
-        if (folders[f].present == 0) continue;
-        const auto& records = folders[f].records;
-        for (std::size_t r = 0; r < records.size(); ++r) {
-            const Record& record = records[r];
-            if (!record.formData.empty() && SameSite(record.fields[kUrl], address)) {
-                found.push_back({static_cast<int>(f), static_cast<int>(r), record.fields[kDescription]});
-            }
-        }
-    }
-    return found;
 }
 
 std::optional<RecordMark> MarkRecord(const std::vector<Folder>& folders, RecordPlace place) {
@@ -98,13 +78,6 @@ std::optional<RecordPlace> FindRecordAgain(const std::vector<Folder>& folders, c
         }
     }
     return std::nullopt;
-}
-
-bool IsIgnoredSite(const std::vector<std::string>& ignored, const std::string& address) {
-    // The list holds site forms already: reducing them again could drop more.
-    const std::string site = SiteFormOf(address);
-    return std::any_of(ignored.begin(), ignored.end(),
-                       [&site](const std::string& entry) { return EqualWithoutCase(entry, site); });
 }
 
 bool IgnoreSite(std::vector<std::string>& ignored, const std::string& address) {

@@ -1,9 +1,8 @@
 // What the Add Web Form dialog and the AutoFill pop-up decide without a
 // window: the name a page's title gives, the record a capture makes, the
-// record it replaces, and the records of a site.
+// record it replaces, finding a record again, and ignoring a site.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,21 +38,6 @@ int RecordNamed(const Folder& folder, const std::string& name);
 // record's index in the folder.
 int StoreCapturedRecord(PasswordDatabase& db, int folderIndex, const Record& captured, int existing);
 
-// A record of a site as the AutoFill pop-up lists it.
-struct SiteRecord {
-    int folder;
-    int record;
-    std::string description;
-    // (record << 16) | folder, the list's item data.
-    std::uint32_t ItemData() const {
-        return (static_cast<std::uint32_t>(record) << 16) | (static_cast<std::uint32_t>(folder) & 0xFFFFu);
-    }
-};
-
-// Every record of a present folder with form data whose web address has the
-// site form of `address`, in folder and record order.
-std::vector<SiteRecord> RecordsOfSite(const std::vector<Folder>& folders, const std::string& address);
-
 // Where a record a window showed stands now. A window that outlives a
 // change of the arrays (a sort, a move, an undo) keeps the folder's path and
 // a copy of the record, and finds it again before it uses it.
@@ -76,10 +60,8 @@ std::optional<RecordMark> MarkRecord(const std::vector<Folder>& folders, RecordP
 // when it changed or went.
 std::optional<RecordPlace> FindRecordAgain(const std::vector<Folder>& folders, const RecordMark& mark);
 
-// Whether the site form of `address` is on the ignored list.
-bool IsIgnoredSite(const std::vector<std::string>& ignored, const std::string& address);
-
-// Puts the site form of `address` on the ignored list unless it is there;
+// Puts the site form of `address` on the ignored list unless it is there
+// (IsIgnoredSite);
 // true when the list changed.
 bool IgnoreSite(std::vector<std::string>& ignored, const std::string& address);
 

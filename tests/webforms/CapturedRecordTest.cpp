@@ -2,7 +2,9 @@
 
 #include "tests/support/FixedLocale.h"
 #include "tests/support/Records.h"
+#include "protocol/MessageNames.h"
 #include "webforms/CapturedRecord.h"
+#include "webforms/SiteRecords.h"
 
 namespace kv {
 namespace {
@@ -80,11 +82,13 @@ TEST(CapturedRecordTest, ASitesRecordsHaveFormDataAndItsSiteFormInPresentFolders
                                      WithForm("other", "https://other.example/")};
     db.Folders[1].records.write() = {WithForm("deleted", "https://www.shop.example/login")};
     db.Folders[2].records.write() = {WithForm("", ""), WithForm("two", "http://WWW.shop.example/login")};
-    const std::vector<SiteRecord> found = RecordsOfSite(db.Folders, "https://www.shop.example/login");
+    const std::vector<RecordRef> found = RecordsOfSite(db, "https://www.shop.example/login");
     ASSERT_EQ(found.size(), 2u);
-    EXPECT_EQ(found[0].description, "one");
-    EXPECT_EQ(found[1].description, "two");
-    EXPECT_EQ(found[1].ItemData(), (1u << 16) | 2u);
+    EXPECT_EQ(RecordAt(db, found[0].folder, found[0].record)->fields[kDescription], "one");
+    EXPECT_EQ(RecordAt(db, found[1].folder, found[1].record)->fields[kDescription], "two");
+    EXPECT_EQ(protocol::PackFillTarget(static_cast<std::uint32_t>(found[1].folder),
+                                       static_cast<std::uint32_t>(found[1].record)),
+              (1u << 16) | 2u);
 }
 
 TEST(CapturedRecordTest, IgnoredSitesHoldSiteFormsOnce) {

@@ -5,7 +5,9 @@
 #include "db/RichText.h"
 #include "resources/resource.h"
 #include "uikit/Controls.h"
+#include "protocol/MessageNames.h"
 #include "uikit/PopupMenu.h"
+#include "webforms/SiteRecords.h"
 #include "webforms/ui/BrowserWindowPlace.h"
 
 namespace kv {
@@ -42,7 +44,7 @@ bool CAutoFillPopup::Open(HWND browser, bool fromHelper) {
     PasswordDatabase& db = host_.Database();
     if (fromHelper && IsIgnoredSite(db.IgnoredSites, address)) return false;
     records_.clear();
-    for (const SiteRecord& found : RecordsOfSite(db.Folders, address)) {
+    for (const RecordRef& found : RecordsOfSite(db, address)) {
         if (const std::optional<RecordMark> mark = MarkRecord(db.Folders, {found.folder, found.record})) {
             records_.push_back(*mark);
         }
@@ -62,7 +64,8 @@ bool CAutoFillPopup::Open(HWND browser, bool fromHelper) {
 bool CAutoFillPopup::OnInitDialog() {
     ui::ListBox list(Item(IDC_POPUP_RECORDS));
     for (const RecordMark& mark : records_) {
-        const std::uint32_t data = SiteRecord{mark.hint.folder, mark.hint.record, ""}.ItemData();
+        const std::uint32_t data = protocol::PackFillTarget(static_cast<std::uint32_t>(mark.hint.folder),
+                                                            static_cast<std::uint32_t>(mark.hint.record));
         list.Insert(-1, mark.copy.fields[kDescription], static_cast<LPARAM>(data));
     }
     list.Select(0);
