@@ -54,10 +54,15 @@ start_wine() {
         "$WINESERVER" -w
         # The fonts that Wine brings (Marlett draws the caption buttons).
         cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+        "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
+        "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f </dev/null >/dev/null 2>&1
+        # The desktop that reg started knew no virtual desktop yet: a session
+        # with it would show notification icons in a window of their own,
+        # which then stands in the Z order above every program's window.
+        "$WINESERVER" -k >/dev/null 2>&1 || true
+        "$WINESERVER" -w
     fi
     "$WINESERVER" -p >/dev/null 2>&1 || true
-    "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
-    "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f </dev/null >/dev/null 2>&1
     # Start the prefix's services and its desktop now, with no terminal or
     # pipe of ours: a test runner would otherwise wait for them to close it.
     "$WINE64" cmd /c ver </dev/null >/dev/null 2>&1 || true

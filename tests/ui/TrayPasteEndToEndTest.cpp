@@ -18,6 +18,18 @@ namespace {
 
 using namespace uitest;
 
+// The titled windows that stand above the target in Z order, which the tray
+// dialog would take for the application to type into.
+std::string WindowsAbove(HWND target, HWND dialog) {
+    std::string above;
+    for (HWND window = GetTopWindow(nullptr); window != nullptr && window != target;
+         window = GetWindow(window, GW_HWNDNEXT)) {
+        if (window == dialog || !IsWindowVisible(window) || TextOf(window).empty()) continue;
+        above += " \"" + TextOf(window) + "\" (" + ClassOf(window) + ")";
+    }
+    return above.empty() ? " none" : above;
+}
+
 class TrayPasteEndToEndTest : public EndToEndTest {
 protected:
     void SetUp() override {
@@ -63,7 +75,8 @@ TEST_F(TrayPasteEndToEndTest, TheTrayDialogTypesTheUserNameAndTabIntoAnotherProg
 
     PressButton(dialog, IDC_TRAY_PASTE);
     EXPECT_TRUE(WaitUntil([&] { return target.FirstText() == "ann" && target.TabbedOn(); }, 10000))
-        << "typed: \"" << target.FirstText() << "\", in front: \"" << TextOf(GetForegroundWindow()) << "\"";
+        << "typed: \"" << target.FirstText() << "\", in front: \"" << TextOf(GetForegroundWindow())
+        << "\", windows above the target:" << WindowsAbove(target.hwnd(), dialog);
     // The dialog takes the focus back only after the target read every key.
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }));
     Pump(200);
