@@ -1,7 +1,12 @@
 #include "app/AppWebForms.h"
 
 #include "app/PasswordApp.h"
+#include <cstring>
+#include <string_view>
+
 #include "editor/EditorDlg.h"
+#include "hooklib/KelvandorKey.h"
+#include "platform/SecureWipe.h"
 #include "webforms/ui/AddWebFormDlg.h"
 #include "webforms/ui/AutoFillPopup.h"
 
@@ -15,7 +20,11 @@ public:
 
     // What the main window's handlers open.
     void OpenAddWebForm(const WebFormTarget& target) override {
-        if (target.browser != nullptr) addForm_.RunModal(target.browser);
+        if (target.dialog != nullptr) {
+            addForm_.OpenForAuthDialog(target.dialog, target.address);
+        } else if (target.browser != nullptr) {
+            addForm_.RunModal(target.browser);
+        }
     }
     void OpenAutoFillPopup(HWND browser, bool fromHelper) override { popup_.Open(browser, fromHelper); }
     bool IsAddWebFormOpen() const override { return addForm_.IsOpen(); }
@@ -51,6 +60,17 @@ public:
     }
     void AddWebForm(HWND browser) override { addForm_.RunModal(browser); }
     void ShowAutoFillHelp() override {}
+    bool WatchAuthDialog(HWND dialog, HWND notify) override { return SetHook(dialog, notify) != FALSE; }
+    AuthDialogValues TakeAuthDialogValues() override {
+        char username[keys::kFormDataSize] = {};
+        char password[keys::kFormDataSize] = {};
+        GetFormData(username, password);
+        AuthDialogValues values{SecretString(std::string_view(username, strnlen(username, sizeof username))),
+                                SecretString(std::string_view(password, strnlen(password, sizeof password)))};
+        SecureWipe(username, sizeof username);
+        SecureWipe(password, sizeof password);
+        return values;
+    }
 
 private:
     CPasswordApp& app_;

@@ -6,7 +6,14 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 #include "hooklib/SendKeysResult.h"
+
+namespace kv::keys {
+// The size of each buffer that GetFormData fills.
+constexpr std::size_t kFormDataSize = 80;
+}  // namespace kv::keys
 
 extern "C" {
 

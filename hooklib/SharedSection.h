@@ -2,13 +2,14 @@
 // as the library's own code reads and writes them.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
+
+#include "hooklib/KelvandorKey.h"
 
 namespace kv::keys {
 
 // Each text holds at most 79 characters and a zero.
-constexpr std::size_t kSharedTextSize = 80;
+constexpr std::size_t kSharedTextSize = kFormDataSize;
 
 }  // namespace kv::keys
 

@@ -23,13 +23,6 @@ LRESULT CALLBACK NotifyProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-std::string HostPath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1) + "auth-dialog-host.exe";
-}
-
 // A shared variable of the library, read through its export.
 template <class T>
 T* Shared(const char* name) {
@@ -56,7 +49,7 @@ protected:
 
     // Starts the host with these edit texts and finds its dialog.
     HWND StartHost(const std::string& arguments) {
-        if (!host_.Start(HostPath(), arguments)) return nullptr;
+        if (!host_.Start(PathBesideThisProgram("auth-dialog-host.exe"), arguments)) return nullptr;
         HWND dialog = nullptr;
         WaitUntil([&] {
             dialog = FindWindowA("#32770", "Authentication host");

@@ -19,11 +19,7 @@ namespace {
 
 using namespace uitest;
 
-std::string FakeBrowserPath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return (std::filesystem::path(path).parent_path() / "fakebrowser" / "iexplore.exe").string();
-}
+std::string FakeBrowserPath() { return PathBesideThisProgram("fakebrowser\\iexplore.exe"); }
 
 Record WebRecord(const std::string& description, const std::string& address) {
     Record record = test::LoginRecord(description, "ann", "s3cret");

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 #include "desktop/MessageBox.h"
 #include "protocol/MessageNames.h"
@@ -46,6 +47,8 @@ public:
     std::vector<HWND> addWebForm;
     int modifiedChanges = 0;
     int help = 0;
+    std::vector<std::pair<HWND, HWND>> watched;  // authentication dialog, window told
+    AuthDialogValues authValues;
 
     PasswordDatabase& Database() override { return db; }
     const AppSettings& Settings() override { return settings; }
@@ -61,6 +64,11 @@ public:
     void ShowCapturedRecord(int folder, int record) override { shown.push_back({folder, record}); }
     void AddWebForm(HWND browser) override { addWebForm.push_back(browser); }
     void ShowAutoFillHelp() override { ++help; }
+    bool WatchAuthDialog(HWND dialog, HWND notify) override {
+        watched.emplace_back(dialog, notify);
+        return true;
+    }
+    AuthDialogValues TakeAuthDialogValues() override { return std::exchange(authValues, {}); }
 };
 
 Record SiteLogin(const std::string& description, const std::string& address, const std::string& notes = "") {
@@ -264,12 +272,20 @@ TEST_F(WebFormDialogsTest, LockingEndsTheDialogWithoutARecord) {
     EXPECT_TRUE(dialog.Open(browser_->window));
 }
 
-TEST_F(WebFormDialogsTest, AnAuthenticationDialogsUserNameAndPasswordAreSavedOnOk) {
+TEST_F(WebFormDialogsTest, AnAuthenticationDialogIsWatchedAndSavedWhenItCloses) {
     HWND prompt = CreateBrowserWindow("Connect to router");
     CAddWebFormDlg dialog(host_);
-    ASSERT_TRUE(dialog.OpenForAuthDialog(prompt, "http://router/", "admin", "pw"));
+    ASSERT_TRUE(dialog.OpenForAuthDialog(prompt, "http://router/"));
     EXPECT_EQ(ItemText(dialog.hwnd(), IDC_ADD_FORM_STATUS), "Press OK to save");
-    Press(dialog.hwnd(), IDOK);
+    ASSERT_EQ(host_.watched.size(), 1u);
+    EXPECT_EQ(host_.watched[0], std::make_pair(prompt, dialog.hwnd()));
+    // A form position other than the dialog's is not the watch's report.
+    host_.authValues = {SecretString("admin"), SecretString("pw")};
+    SendMessageA(dialog.hwnd(), kSubmitted, 2, 0);
+    ASSERT_TRUE(dialog.IsOpen());
+    EXPECT_TRUE(host_.db.Folders[0].records.empty());
+
+    SendMessageA(dialog.hwnd(), kSubmitted, 1, 0);
     EXPECT_FALSE(dialog.IsOpen());
     ASSERT_EQ(host_.db.Folders[0].records.size(), 1u);
     const Record& record = host_.db.Folders[0].records[0];
@@ -282,6 +298,20 @@ TEST_F(WebFormDialogsTest, AnAuthenticationDialogsUserNameAndPasswordAreSavedOnO
     EXPECT_EQ(record.formData[1].type, kAuthDialogPassword);
     EXPECT_EQ(record.formData[1].name, "Password");
     DestroyWindow(prompt);
+}
+
+TEST_F(WebFormDialogsTest, OkSavesWhatTheWatchHasReadAndAGoneDialogIsNotWatched) {
+    HWND prompt = CreateBrowserWindow("Connect to router");
+    CAddWebFormDlg dialog(host_);
+    ASSERT_TRUE(dialog.OpenForAuthDialog(prompt, "http://router/"));
+    host_.authValues = {SecretString("root"), SecretString("")};
+    Press(dialog.hwnd(), IDOK);
+    EXPECT_FALSE(dialog.IsOpen());
+    ASSERT_EQ(host_.db.Folders[0].records.size(), 1u);
+    EXPECT_EQ(host_.db.Folders[0].records[0].fields[kUsername], "root");
+    DestroyWindow(prompt);
+    EXPECT_FALSE(dialog.OpenForAuthDialog(prompt, "http://router/"));
+    EXPECT_EQ(host_.watched.size(), 1u);
 }
 
 TEST_F(WebFormDialogsTest, LaunchSiteFillsTheRecordWhereItStandsAfterASort) {

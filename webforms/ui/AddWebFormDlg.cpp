@@ -4,6 +4,7 @@
 
 #include "desktop/MessageBox.h"
 #include "platform/Locale.h"
+#include "platform/SecureWipe.h"
 #include "protocol/MessageNames.h"
 #include "uikit/Controls.h"
 #include "webforms/CapturedRecord.h"
@@ -20,6 +21,7 @@ constexpr char kSearching[] = "Searching forms...";
 constexpr char kReady[] = "Ready to record form data";
 constexpr char kNoForm[] = "This page does not contain a form";
 constexpr char kPressOk[] = "Press OK to save";
+constexpr WPARAM kAuthDialogClosed = 1;  // the form position the dialog watch reports
 
 const UINT kSubmitted = RegisterWindowMessageA(protocol::kOnSubmitMessage);
 
@@ -28,11 +30,11 @@ std::string ShownPath(std::string path) {
     return path;
 }
 
-FormField AuthEntry(int type, const char* name, const std::string& value) {
+FormField AuthEntry(int type, const char* name, const SecretString& value) {
     FormField entry;
     entry.type = type;
     entry.name = name;
-    entry.value = value;
+    entry.value.assign(value.c_str(), value.size());
     return entry;
 }
 
@@ -82,14 +84,11 @@ bool CAddWebFormDlg::RunModal(HWND browser) {
     return true;
 }
 
-bool CAddWebFormDlg::OpenForAuthDialog(HWND dialog, const std::string& address, const std::string& username,
-                                       const std::string& password) {
+bool CAddWebFormDlg::OpenForAuthDialog(HWND dialog, const std::string& address) {
     authDialog_ = true;
     target_ = dialog;
-    if (!Prepare(dialog)) return false;
+    if (!IsWindow(dialog) || !Prepare(dialog)) return false;
     address_ = address;
-    captured_ = {AuthEntry(kAuthDialogUsername, "Username", username),
-                 AuthEntry(kAuthDialogPassword, "Password", password)};
     if (!CreateModeless(nullptr)) return false;
     Show(SW_SHOW);
     return true;
@@ -112,6 +111,7 @@ bool CAddWebFormDlg::OnInitDialog() {
     TakeNameFromTitle();
     if (authDialog_) {
         SetItemText(IDC_ADD_FORM_STATUS, kPressOk);
+        host_.WatchAuthDialog(target_, hwnd());
     } else {
         SetItemText(IDC_ADD_FORM_STATUS, kSearching);
         address_ = connection_->GetLocationURL();
@@ -154,6 +154,10 @@ void CAddWebFormDlg::OnTimer(UINT_PTR id) {
 }
 
 LRESULT CAddWebFormDlg::OnSubmitted(WPARAM form, LPARAM) {
+    if (authDialog_) {
+        if (form == kAuthDialogClosed) OnOK();
+        return 0;
+    }
     connection_->WalkForms(false, captured_, false, address_);
     if (captured_.empty()) {
         Finish();
@@ -172,7 +176,15 @@ bool CAddWebFormDlg::IsMenuChecked(UINT item) const {
     return (GetMenuState(GetMenu(hwnd()), item, MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
 
+void CAddWebFormDlg::TakeAuthDialogValues() {
+    const AuthDialogValues values = host_.TakeAuthDialogValues();
+    for (FormField& entry : captured_) SecureWipe(entry.value);
+    captured_ = {AuthEntry(kAuthDialogUsername, "Username", values.username),
+                 AuthEntry(kAuthDialogPassword, "Password", values.password)};
+}
+
 void CAddWebFormDlg::OnOK() {
+    if (authDialog_) TakeAuthDialogValues();
     if (!authDialog_ && captured_.empty()) {
         // OK before any submission: the page's fields as they are now.
         connection_->WalkForms(false, captured_, false, address_);
@@ -182,6 +194,7 @@ void CAddWebFormDlg::OnOK() {
         }
     }
     Save();
+    for (FormField& entry : captured_) SecureWipe(entry.value);
     Finish();
 }
 

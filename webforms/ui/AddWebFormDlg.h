@@ -31,9 +31,9 @@ public:
     // The same, run modally; returns when the dialog ended.
     bool RunModal(HWND browser);
     // Opens it for a browser's authentication dialog `dialog` at `address`
-    // with the user name and password taken from it: "Press OK to save".
-    bool OpenForAuthDialog(HWND dialog, const std::string& address, const std::string& username,
-                           const std::string& password);
+    // ("Press OK to save"), watching the dialog: when the user closes it, the
+    // user name and password read from it are saved.
+    bool OpenForAuthDialog(HWND dialog, const std::string& address);
     // Ends the dialog without saving (the program locks or exits).
     void Close();
     bool IsOpen() const { return hwnd() != nullptr; }
@@ -54,6 +54,8 @@ private:
     LRESULT OnSubmitted(WPARAM form, LPARAM);
     void OnToggleIgnore() { Toggle(ID_IGNORE_THIS_SITE); }
     void OnToggleAutoSubmit() { Toggle(ID_ALWAYS_AUTO_SUBMIT); }
+    // The user name and password that the watch of the authentication dialog read.
+    void TakeAuthDialogValues();
     void Toggle(UINT item);
     bool IsMenuChecked(UINT item) const;
     // Builds the record and stores it; false when the user kept the old one.

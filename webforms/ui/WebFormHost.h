@@ -44,6 +44,14 @@ public:
     virtual void AddWebForm(HWND browser) = 0;
     // "?" of the AutoFill pop-up.
     virtual void ShowAutoFillHelp() = 0;
+
+    // Watches a browser's authentication dialog: when the user closes it, its
+    // user name and password are read and "PASSWORDOnSubmit" (wParam 1) is
+    // posted to `notify`. False while another watch runs.
+    virtual bool WatchAuthDialog(HWND dialog, HWND notify) = 0;
+    // The user name and password that the watch read; they are wiped where
+    // the watch kept them.
+    virtual AuthDialogValues TakeAuthDialogValues() = 0;
 };
 
 }  // namespace kv

@@ -13,6 +13,13 @@ std::string WindowsPath(const std::string& path) {
     return windows;
 }
 
+std::string PathBesideThisProgram(const std::string& relative) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string self = path;
+    return self.substr(0, self.find_last_of('\\') + 1) + relative;
+}
+
 bool ChildProcess::Start(const std::string& program, const std::string& arguments) {
     Kill();
     std::string commandLine = "\"" + program + "\"";

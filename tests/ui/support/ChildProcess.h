@@ -10,6 +10,8 @@ namespace kv::uitest {
 // A path as Windows sees it: a Unix path (as the build passes it under Wine)
 // becomes one on drive Z:, which Wine maps to the root.
 std::string WindowsPath(const std::string& path);
+// The path of `relative` (a file of the build) from the folder of this test program.
+std::string PathBesideThisProgram(const std::string& relative);
 
 class ChildProcess {
 public:
