@@ -16,8 +16,10 @@ public:
     SharedMemoryBlock() = default;
     ~SharedMemoryBlock() { Close(); }
 
-    // Creates the block; on failure everything made so far is closed. A block
-    // that exists already (another process made it) is not used: squatted().
+    // Creates the block, empty; on failure everything made so far is closed.
+    // A block that exists already is used only when this program made it (an
+    // earlier run, whose block a browser helper still holds open); one that
+    // another process made is not used: squatted().
     bool Create();
     // Zeroes the whole block.
     void Clear();

@@ -233,23 +233,5 @@ TEST(MessageBoxTest, RealBoxHasTheProgramCaptionAndReturnsTheButton) {
     EXPECT_EQ(answerer.seen()[0].text, "Do you wish to save your changes?");
 }
 
-TEST(SharedMemoryBlockTest, ABlockThatExistsAlreadyIsNotUsed) {
-    SharedMemoryBlock first;
-    ASSERT_TRUE(first.Create());
-    EXPECT_TRUE(first.created());
-    EXPECT_FALSE(first.squatted());
-    first.data()[100] = 42;
-    EXPECT_EQ(first.data()[protocol::kSharedBlockSize - 1], 0);
-    SharedMemoryBlock second;
-    EXPECT_FALSE(second.Create());
-    EXPECT_TRUE(second.squatted());
-    EXPECT_FALSE(second.IsOpen());
-    first.Close();
-    EXPECT_FALSE(first.IsOpen());
-    // Once the other one is gone, the name is free again.
-    ASSERT_TRUE(second.Create());
-    EXPECT_EQ(second.data()[100], 0);
-}
-
 }  // namespace
 }  // namespace kv

@@ -394,6 +394,32 @@ TEST(SharedBlockSafetyTest, TheBlockIsOpenToTheCurrentUserOnly) {
     LocalFree(descriptor);
 }
 
+TEST(SharedBlockSafetyTest, AnEarlierRunsBlockThatAHelperStillHoldsIsUsedAndCleared) {
+    SharedMemoryBlock earlier;  // a browser helper keeps its view of it
+    ASSERT_TRUE(earlier.Create());
+    earlier.data()[0] = 0x5A;
+    SharedMemoryBlock next;
+    ASSERT_TRUE(next.Create());
+    EXPECT_FALSE(next.squatted());
+    EXPECT_EQ(earlier.data()[0], 0);
+}
+
+TEST(SharedBlockSafetyTest, ABlockThatKeepsTheProgramOutCountsAsTaken) {
+    SECURITY_DESCRIPTOR descriptor{};
+    ACL empty{};
+    ASSERT_TRUE(InitializeAcl(&empty, sizeof empty, ACL_REVISION));
+    ASSERT_TRUE(InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION));
+    ASSERT_TRUE(SetSecurityDescriptorDacl(&descriptor, TRUE, &empty, FALSE));
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, &descriptor, FALSE};
+    KernelHandle squatter(CreateFileMappingA(INVALID_HANDLE_VALUE, &attributes, PAGE_READWRITE, 0,
+                                             protocol::kSharedBlockSize, protocol::kSharedBlockName));
+    ASSERT_TRUE(squatter);
+    SharedMemoryBlock block;
+    EXPECT_FALSE(block.Create());
+    EXPECT_TRUE(block.squatted());
+    EXPECT_FALSE(block.IsOpen());
+}
+
 class SquattedBlockTest : public AppFixture {};
 
 TEST_F(SquattedBlockTest, ABlockAnotherProcessMadeIsNotUsedAndTheUserIsTold) {
