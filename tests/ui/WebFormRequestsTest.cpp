@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <thread>
 
@@ -13,6 +14,7 @@
 #include "protocol/CopyDataRecord.h"
 #include "protocol/MessageNames.h"
 #include "protocol/SharedBlock.h"
+#include "tests/support/DatabaseFile.h"
 #include "tests/support/Records.h"
 #include "tests/ui/support/AppFixture.h"
 #include "tests/ui/support/MemoryBrowser.h"
@@ -368,6 +370,28 @@ TEST_F(WebFormRequestsTest, AnAuthenticationDialogsMenuShowsAfterItsRequestRetur
     EXPECT_EQ(answer, TRUE);
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.autoFill.texts, (std::vector<std::string>{"Web mail"}));
+}
+
+TEST_F(WebFormRequestsTest, AnAuthenticationDialogsMenuReadsANamedFileFirst) {
+    const std::string file = (std::filesystem::temp_directory_path() / "kelvandor-dialog-menu.kv").string();
+    PasswordDatabase saved;
+    const int folder = AddFolder(saved, "Internet", kInternetCategory);
+    saved.Folders[static_cast<std::size_t>(folder)].records.write() = {WebRecord("Router", "http://router.example/")};
+    ASSERT_TRUE(test::WriteDatabaseFile(file, "", std::move(saved)));
+    app_->Settings.LastFile = file;
+    app_->Database.FilePath = file;
+    app_->Database.FileLoaded = 0;
+    app_->Database.Folders.clear();
+    protocol::CopyDataRecord request{protocol::CopyDataKind::AuthenticationDialog, "http://router.example/", 0,
+                                     static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window_))};
+    const MenuSeen seen = SeeMenu([&] {
+        SendCopyData(request);
+        Pump(500);
+    });
+    std::filesystem::remove(file);
+    ASSERT_TRUE(seen.shown);
+    EXPECT_EQ(seen.autoFill.texts, (std::vector<std::string>{"Router"}));
+    EXPECT_EQ(app_->Database.FileLoaded, 1);
 }
 
 TEST(SharedBlockSafetyTest, TheBlockIsOpenToTheCurrentUserOnly) {

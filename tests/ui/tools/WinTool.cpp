@@ -28,7 +28,7 @@ namespace {
 using kv::uitest::FindWindowMatching;
 
 int Usage() {
-    std::fprintf(stderr, "usage: wintool list | foreground | tray | rect TITLE | press TITLE ID | settext TITLE ID TEXT | command TITLE ID | expand TITLE ID | wait TITLE [MS] | key TITLE ID VK... | hover TITLE ID X Y | syscommand TITLE SC [LPARAM]\n");
+    std::fprintf(stderr, "usage: wintool list | foreground | tray | rect TITLE | press TITLE ID | settext TITLE ID TEXT | command TITLE ID | expand TITLE ID | wait TITLE [MS] | key TITLE ID VK... | hover TITLE ID X Y | syscommand TITLE SC [LPARAM] | menu LETTER\n");
     return 2;
 }
 
@@ -79,6 +79,13 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     if (command == "list") {
         EnumWindows(PrintWindow, 0);
+        return 0;
+    }
+    if (command == "menu" && argc > 2) {
+        // Chooses the item of the open pop-up menu whose mnemonic is LETTER.
+        HWND menu = FindWindowA("#32768", nullptr);
+        if (menu == nullptr || !IsWindowVisible(menu)) return 1;
+        PostMessageA(menu, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(argv[2][0])), 1);
         return 0;
     }
     if (command == "foreground") {
