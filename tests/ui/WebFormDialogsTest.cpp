@@ -279,6 +279,13 @@ TEST_F(WebFormDialogsTest, AnAuthenticationDialogIsWatchedAndSavedWhenItCloses) 
     EXPECT_EQ(ItemText(dialog.hwnd(), IDC_ADD_FORM_STATUS), "Press OK to save");
     ASSERT_EQ(host_.watched.size(), 1u);
     EXPECT_EQ(host_.watched[0], std::make_pair(prompt, dialog.hwnd()));
+    // It leaves the fields of the browser's dialog uncovered.
+    RECT own{};
+    RECT fields{};
+    RECT overlap{};
+    GetWindowRect(dialog.hwnd(), &own);
+    GetWindowRect(prompt, &fields);
+    EXPECT_FALSE(IntersectRect(&overlap, &own, &fields));
     // A form position other than the dialog's is not the watch's report.
     host_.authValues = {SecretString("admin"), SecretString("pw")};
     SendMessageA(dialog.hwnd(), kSubmitted, 2, 0);

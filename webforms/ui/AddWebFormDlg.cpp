@@ -107,12 +107,13 @@ void CAddWebFormDlg::Close() {
 
 bool CAddWebFormDlg::OnInitDialog() {
     FillFolders();
-    PlaceOverBrowser(host_.Storage(), hwnd(), target_);
     TakeNameFromTitle();
     if (authDialog_) {
+        PlaceBesideAuthDialog(hwnd(), target_);
         SetItemText(IDC_ADD_FORM_STATUS, kPressOk);
         host_.WatchAuthDialog(target_, hwnd());
     } else {
+        PlaceOverBrowser(host_.Storage(), hwnd(), target_);
         SetItemText(IDC_ADD_FORM_STATUS, kSearching);
         address_ = connection_->GetLocationURL();
         connection_->SetNotifyWindow(hwnd());

@@ -12,6 +12,10 @@ namespace kv {
 // client area (below its menu bar), and keeps it above other windows.
 void PlaceOverBrowser(SettingsStorage& storage, HWND window, HWND browser);
 
+// Moves `window` beside a browser's authentication dialog, so that the
+// fields the user types into stay uncovered, and keeps it above other windows.
+void PlaceBesideAuthDialog(HWND window, HWND dialog);
+
 // Stores the window's position for the next of them.
 void RememberBrowserWindowPlace(SettingsStorage& storage, HWND window);
 
