@@ -326,17 +326,6 @@ TEST(ComBrowserAccessTest, ABrowserThatCannotBeStartedIsReported) {
     EXPECT_EQ(shown.texts[1], "Could not find browser interface for C:\\nowhere\\browser.exe");
 }
 
-TEST(ComBrowserAccessTest, TheShellsOwnListHasNoBrowserForAnOrdinaryWindow) {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    {
-        BrowserWindowsOnScreen screen;
-        const std::unique_ptr<BrowserAccess> access = MakeComBrowserAccess();
-        EXPECT_FALSE(access->AttachToWindow(screen.frame));
-        EXPECT_EQ(access->Document(nullptr), nullptr);
-    }
-    CoUninitialize();
-}
-
 TEST(BrowserWindowsTest, TheTitleRuleIsCaseSensitiveAndTheAddressBoxMustBeAComboBox) {
     const HWND frame = CreateWindowA("STATIC", "myie2 lower", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     EXPECT_FALSE(HasMyIE2Title(frame));
