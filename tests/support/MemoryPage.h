@@ -16,7 +16,7 @@ struct MemoryForm {
     std::vector<WebSelectState> selects;
     std::vector<std::size_t> clicked;
     int submitted = 0;
-    bool watched = false;
+    int watched = 0;  // times watched for its submission
 };
 
 class FormHandle : public WebForm {
@@ -43,7 +43,7 @@ public:
         return true;
     }
     bool Submit() override { return ++form_->submitted; }
-    void Watch() override { form_->watched = true; }
+    void Watch() override { ++form_->watched; }
 
 private:
     std::shared_ptr<MemoryForm> form_;
@@ -56,7 +56,7 @@ struct MemoryPage : WebDocument {
     std::size_t unavailable = static_cast<std::size_t>(-1);  // a form the browser will not give
 
     MemoryForm& AddForm(std::vector<WebInputState> inputs, std::vector<WebSelectState> selects = {}) {
-        forms.push_back(std::make_shared<MemoryForm>(MemoryForm{std::move(inputs), std::move(selects), {}, 0, false}));
+        forms.push_back(std::make_shared<MemoryForm>(MemoryForm{std::move(inputs), std::move(selects), {}, 0, 0}));
         return *forms.back();
     }
     std::string Address() override { return address; }

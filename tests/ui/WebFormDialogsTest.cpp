@@ -12,7 +12,7 @@
 #include "resources/resource.h"
 #include "tests/support/MemorySettings.h"
 #include "tests/support/Records.h"
-#include "tests/ui/support/FakeBrowser.h"
+#include "tests/ui/support/MemoryBrowser.h"
 #include "tests/ui/support/UiHarness.h"
 #include "webforms/ui/AddWebFormDlg.h"
 #include "webforms/ui/AutoFillPopup.h"
@@ -83,13 +83,12 @@ Record SiteLogin(const std::string& description, const std::string& address, con
 class WebFormDialogsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        browser_ = std::make_shared<FakeBrowserState>();
         browser_->window = CreateBrowserWindow(kTitle);
-        browser_->address = kAddress;
-        browser_->inputs = {{"text", "username", "bob", false},
-                            {"password", "pwd", "secret", false},
-                            {"checkbox", "remember", "on", false}};
-        UseFakeBrowser(browser_);
+        browser_->page->address = kAddress;
+        browser_->page->AddForm({{"text", "username", "bob", false},
+                                 {"password", "pwd", "secret", false},
+                                 {"checkbox", "remember", "on", false}});
+        inPlace_ = std::make_unique<MemoryBrowserInPlace>(browser_);
         AddFolder(host_.db, "Internet", kInternetCategory);
         AddFolder(host_.db, "Gone", kDefaultCategory);
         AddFolder(host_.db, "Email", kDefaultCategory);
@@ -102,7 +101,7 @@ protected:
 
     void TearDown() override {
         SetMessageScript(nullptr);
-        UseFakeBrowser(nullptr);
+        inPlace_.reset();
         DestroyWindow(browser_->window);
         // The window system finishes with the destroyed windows before the next test makes its own.
         Pump(50);
@@ -110,7 +109,8 @@ protected:
 
     static const UINT kSubmitted;
 
-    std::shared_ptr<FakeBrowserState> browser_;
+    std::shared_ptr<MemoryBrowserState> browser_ = std::make_shared<MemoryBrowserState>();
+    std::unique_ptr<MemoryBrowserInPlace> inPlace_;
     RecordingHost host_;
     std::vector<std::string> messages_;
     int answer_ = IDYES;
@@ -167,13 +167,13 @@ TEST_F(WebFormDialogsTest, ASubmittedLoginFormBecomesAClassifiedRecordOfTheChose
     EXPECT_FALSE(MenuChecked(window, ID_IGNORE_THIS_SITE));
     EXPECT_FALSE(MenuChecked(window, ID_ALWAYS_AUTO_SUBMIT));
     ASSERT_TRUE(WaitUntil([&] { return ItemText(window, IDC_ADD_FORM_STATUS) == "Ready to record form data"; }));
-    EXPECT_EQ(browser_->watches, 1);
+    EXPECT_EQ(browser_->page->forms[0]->watched, 1);
     PauseForScreenshot();
 
     SendDlgItemMessageA(window, IDC_ADD_FORM_FOLDER, CB_SETCURSEL, 1, 0);
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_ALWAYS_AUTO_SUBMIT, 0), 0);
     EXPECT_TRUE(MenuChecked(window, ID_ALWAYS_AUTO_SUBMIT));
-    browser_->inputs[0].value = "alice";  // typed after the first look
+    browser_->page->forms[0]->inputs[0].value = "alice";  // typed after the first look
     SendMessageA(browser_->notifyWindow, kSubmitted, 0, 0);
     EXPECT_FALSE(dialog.IsOpen());
 
@@ -202,9 +202,9 @@ TEST_F(WebFormDialogsTest, AnotherPageForgetsWhatWasSeenAndTakesTheNameAgain) {
     CAddWebFormDlg dialog(host_);
     ASSERT_TRUE(dialog.Open(browser_->window));
     HWND window = dialog.hwnd();
-    ASSERT_TRUE(WaitUntil([&] { return browser_->watches == 1; }));
-    browser_->address = "https://www.forum.example.com/welcome";
-    browser_->inputs.clear();
+    ASSERT_TRUE(WaitUntil([&] { return browser_->page->forms[0]->watched == 1; }));
+    browser_->page->address = "https://www.forum.example.com/welcome";
+    browser_->page->forms.clear();
     SetWindowTextA(browser_->window, "Welcome - Microsoft Internet Explorer");
     ASSERT_TRUE(WaitUntil([&] { return browser_->drops == 1; }));
     EXPECT_EQ(ItemText(window, IDC_ADD_FORM_NAME), "Welcome");
@@ -401,7 +401,7 @@ TEST_F(AutoFillPopupTest, AChangeOfTheBrowsersAddressClosesItWithinAQuarterOfASe
     ASSERT_TRUE(popup_.Open(browser_->window, true));
     Pump(300);
     ASSERT_TRUE(popup_.IsOpen());
-    browser_->address = std::string(kAddress) + "?next=1";
+    browser_->page->address = std::string(kAddress) + "?next=1";
     const DWORD changed = GetTickCount();
     ASSERT_TRUE(WaitUntil([&] { return !popup_.IsOpen(); }, 2000));
     EXPECT_LE(GetTickCount() - changed, 400u);
@@ -450,11 +450,11 @@ TEST_F(AutoFillPopupTest, ItDoesNotOpenWhenTheProgramCannotOfferAFill) {
 }
 
 TEST_F(AutoFillPopupTest, ASiteWithoutRecordsOpensTheAddWebFormDialogInstead) {
-    browser_->address = "https://new.example/login";
+    browser_->page->address = "https://new.example/login";
     EXPECT_FALSE(popup_.Open(browser_->window, true));
     EXPECT_EQ(host_.addWebForm, std::vector<HWND>{browser_->window});
     ASSERT_TRUE(popup_.Open(browser_->window, false) == false);
-    browser_->address = kAddress;
+    browser_->page->address = kAddress;
     ASSERT_TRUE(popup_.Open(browser_->window, false));
     Press(PopupWindow(), IDC_POPUP_ADD_FORM);
     EXPECT_FALSE(popup_.IsOpen());

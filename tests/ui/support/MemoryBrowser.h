@@ -1,5 +1,6 @@
 // A browser that tests put in place of Internet Explorer: a window of the
-// test, the address it shows and its page held in memory.
+// test stands for its frame, and its page, with the address it shows, is
+// held in memory, where the test changes it as a user would.
 #pragma once
 
 #include <windows.h>
@@ -18,6 +19,8 @@ struct MemoryBrowserState {
     std::shared_ptr<test::MemoryPage> page = std::make_shared<test::MemoryPage>();
     std::vector<std::string> navigated;
     int opened = 0;
+    int drops = 0;                // times the watches of its forms were dropped
+    HWND notifyWindow = nullptr;  // told of a submission
 };
 
 class MemoryBrowserAccess : public BrowserAccess {
@@ -41,10 +44,11 @@ public:
         return true;
     }
     int ReadyState() override { return 4; }
-    std::unique_ptr<WebDocument> Document(HWND) override {
+    std::unique_ptr<WebDocument> Document(HWND notifyWindow) override {
+        state_->notifyWindow = notifyWindow;
         return std::make_unique<test::MemoryPage::SharedPage>(state_->page);
     }
-    void DropWatches() override {}
+    void DropWatches() override { ++state_->drops; }
 
 private:
     std::shared_ptr<MemoryBrowserState> state_;
@@ -61,5 +65,11 @@ public:
     MemoryBrowserInPlace(const MemoryBrowserInPlace&) = delete;
     MemoryBrowserInPlace& operator=(const MemoryBrowserInPlace&) = delete;
 };
+
+// A top-level window standing for the browser's frame, titled `title`.
+inline HWND CreateBrowserWindow(const std::string& title) {
+    return CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 600, 400, nullptr,
+                           nullptr, GetModuleHandleA(nullptr), nullptr);
+}
 
 }  // namespace kv::uitest
