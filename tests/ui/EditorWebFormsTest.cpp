@@ -1,9 +1,11 @@
 // The editor's web-form commands on the real editor: the form-data editor
 // driven through its list, its cell editors and its buttons (one undo level,
-// the overwrite warning, a sort while it is open), and the ignored sites.
+// the overwrite warning, a sort while it is open), the ignored sites, and the
+// launch button filling a record's form through the program.
 #include <gtest/gtest.h>
 #include "tests/support/Records.h"
 #include "tests/ui/support/GridFixture.h"
+#include "tests/ui/support/MemoryBrowser.h"
 
 namespace kv {
 namespace {
@@ -183,6 +185,26 @@ TEST_F(EditorWebFormsTest, ASortWhileTheDialogIsOpenStillChangesTheRecordItOpene
     ASSERT_NE(RowOf(editor, "Zeta"), before);
     EXPECT_EQ(RecordNamed("Zeta").fields[kPassword], "better");
     EXPECT_EQ(RecordNamed("Alpha"), test::LoginRecord("Alpha"));
+}
+
+TEST_F(EditorWebFormsTest, TheLaunchButtonOpensTheRecordsSiteAndFillsItsFormAfterASort) {
+    const auto browser = std::make_shared<MemoryBrowserState>();
+    browser->window = CreateBrowserWindow("Forum - Microsoft Internet Explorer");
+    browser->page->address = "about:blank";
+    test::MemoryForm& form = browser->page->AddForm({{"text", "user", "", false}, {"password", "pwd", "", false}});
+    const MemoryBrowserInPlace inPlace(browser);
+    CEditorDlg& editor = OpenZeta();
+    Grid(editor).SortBy(0);
+    Grid(editor).MoveTo(Cell{RowOf(editor, "Zeta"), 0});
+    SendMessageA(editor.view().hwnd(), WM_COMMAND, MAKEWPARAM(IDC_LAUNCH_URL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(editor.view().hwnd(), IDC_LAUNCH_URL)));
+    Pump(50);
+    EXPECT_EQ(browser->opened, 1);
+    EXPECT_EQ(browser->navigated, std::vector<std::string>{"https://forum.example/login"});
+    EXPECT_EQ(form.inputs[0].value, "bob");
+    EXPECT_EQ(form.inputs[1].value, "secret");
+    EXPECT_EQ(form.submitted, 0);
+    DestroyWindow(browser->window);
 }
 
 TEST_F(EditorWebFormsTest, DeleteFormDataEmptiesItAfterAskingAndTheButtonGoesGrey) {
