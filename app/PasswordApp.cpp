@@ -78,6 +78,7 @@ bool CPasswordApp::InitInstance(const std::string& commandLine) {
     ReadSystemVersion();
     LoadAppSettings();
     skinBrush_.Reset(CreateSolidBrush(RGB(240, 240, 248)));
+    SyncIntegration();
 
     if (Settings.Init != 0) {
         Settings.CategoryNames[0] = "Email";

@@ -6,11 +6,13 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/AppFileUi.h"
 #include "app/AppWebForms.h"
+#include "app/Integration.h"
 #include "app/TrayWnd.h"
 #include "app/WebFormDialogs.h"
 #include "editor/EditorHost.h"
@@ -92,6 +94,14 @@ public:
     // Saves the settings; a key that cannot be created is reported once a run.
     void SaveAppSettings() override;
 
+    // Brings the shortcuts and the browser helper's registration in line with
+    // the settings; "Start with Windows" then says whether the Startup
+    // shortcut really starts this program.
+    void SyncIntegration() override;
+    void SyncBrowserMenu(bool create);
+    // Points the shortcuts and keys at places of a test's own; before InitInstance.
+    void UseIntegrationPlaces(IntegrationPlaces places) { places_ = std::move(places); }
+
     // How long a second start waits for this one to close (tests shorten it).
     void SetShutdownTimeout(unsigned milliseconds) { shutdownTimeoutMs_ = milliseconds; }
 
@@ -146,6 +156,7 @@ private:
     std::unique_ptr<WebFormDialogs> webForms_;
     std::function<bool(HWND)> browserWindowCheck_;
     bool fillInProgress_ = false;
+    std::optional<IntegrationPlaces> places_;
 };
 
 // The one application object of the process.

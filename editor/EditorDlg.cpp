@@ -298,6 +298,7 @@ void CEditorDlg::OnClose() {
     EditorHost& app = host_;
     CommitPendingEdits();
     app.SaveAppSettings();
+    app.SyncIntegration();
     SaveWindowRect(app.Storage(), hwnd(), "WindowPosition");
     if (app.Database.Modified) {
         switch (ShowMessage("Do you wish to save your changes?", MB_YESNOCANCEL | MB_ICONQUESTION)) {

@@ -37,6 +37,9 @@ public:
     // until the program provides it, and the launch button then only opens
     // the web address.
     virtual WebFormHost* WebForms() { return nullptr; }
+    // Brings the shortcuts and the browser integration in line with the
+    // settings, as the editor leaves them when it closes.
+    virtual void SyncIntegration() {}
 };
 
 }  // namespace kv

@@ -1,5 +1,7 @@
 #include "tests/ui/support/AppFixture.h"
 
+#include <filesystem>
+
 #include "desktop/MessageBox.h"
 
 namespace kv::uitest {
@@ -31,6 +33,23 @@ void AppFixture::NewApp() {
     location.legacyKey = std::string(kTestRoot) + "\\Legacy";
     app_ = std::make_unique<CPasswordApp>();
     app_->UseSettingsLocation(location);
+    app_->UseIntegrationPlaces(TestIntegrationPlaces());
+}
+
+IntegrationPlaces AppFixture::TestIntegrationPlaces() {
+    const std::string folder = (std::filesystem::temp_directory_path() / "kelvandor-integration").string() + "\\";
+    IntegrationPlaces places;
+    places.startupFolder = folder + "Startup\\";
+    places.favoritesFolder = folder + "Favorites\\";
+    std::filesystem::create_directories(places.startupFolder);
+    std::filesystem::create_directories(places.favoritesFolder + "Links");
+    char program[MAX_PATH + 1] = {};
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    places.program = program;
+    places.helper = folder + "no helper here.dll";
+    places.machine = {HKEY_CURRENT_USER, std::string(kTestRoot) + "\\Machine\\"};
+    places.user = {HKEY_CURRENT_USER, std::string(kTestRoot) + "\\User\\"};
+    return places;
 }
 
 void AppFixture::DropQuit() {

@@ -30,6 +30,9 @@ protected:
     void RememberFile(const std::string& path) {
         if (std::unique_ptr<SettingsStore> store = app_->Storage().OpenOrCreate()) store->WriteText("LastFile", path);
     }
+    // The shortcut folders in the temporary folder, the helper's and browser's
+    // keys below the tests' key, and no helper library.
+    static IntegrationPlaces TestIntegrationPlaces();
     // Forgets a quit request that a shutdown left in this thread's queue.
     static void DropQuit();
     static bool QuitPosted();
