@@ -1,6 +1,7 @@
 // What the helper object does with the browser's events: it follows the
 // navigation and, when the page of the top frame is complete and asks for a
-// password, tells the program, which offers AutoFill.
+// password, tells the program, which offers AutoFill; after the start of a
+// download it watches for the browser's authentication dialog.
 #include <mshtml.h>
 
 #include "bho/PasswordSearch.h"
@@ -17,6 +18,18 @@ const VARIANT* Argument(const DISPPARAMS& parameters, UINT position) {
     const VARIANT* argument = &parameters.rgvarg[parameters.cArgs - 1 - position];
     if (argument->vt == (VT_BYREF | VT_VARIANT) && argument->pvarVal != nullptr) return argument->pvarVal;
     return argument;
+}
+
+constexpr std::size_t kAddressLength = 2047;
+
+// A navigation's address (its second argument) in the ANSI code page.
+std::string AddressOf(const DISPPARAMS& parameters) {
+    const VARIANT* url = Argument(parameters, 1);
+    if (url == nullptr || url->vt != VT_BSTR || url->bstrVal == nullptr) return {};
+    char text[kAddressLength + 1] = {};
+    const int length = WideCharToMultiByte(CP_ACP, 0, url->bstrVal, static_cast<int>(SysStringLen(url->bstrVal)),
+                                           text, static_cast<int>(kAddressLength), nullptr, nullptr);
+    return std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
 IDispatch* FrameOf(const DISPPARAMS& parameters) {
@@ -60,7 +73,27 @@ void SidloweObj::StopListening() {
 }
 
 void SidloweObj::OnEvent(DISPID id, const DISPPARAMS& parameters) {
+    if (id == kDownloadBegin) {
+        if (browser_) watcher_.OnDownloadBegin(BrowserWindowOf(browser_.get()), address_);
+        return;
+    }
     switch (id) {
+        case kBeforeNavigate2:
+        case kNewWindow2:
+        case kDownloadComplete:
+        case kNavigateComplete2:
+        case kDocumentComplete:
+        case kOnQuit:
+        case kQuitOfOldBrowsers:
+            watcher_.OnOtherEvent(id);
+            break;
+        default:
+            return;
+    }
+    switch (id) {
+        case kBeforeNavigate2:
+            address_ = AddressOf(parameters);
+            break;
         case kNavigateComplete2:
             if (!topFrame_) topFrame_ = ComPtr<IDispatch>(FrameOf(parameters));
             break;

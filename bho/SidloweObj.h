@@ -9,7 +9,9 @@
 #include <ocidl.h>
 
 #include <atomic>
+#include <string>
 
+#include "bho/AuthDialogWatcher.h"
 #include "bho/Sidlowe.h"
 #include "platform/ComPtr.h"
 
@@ -40,6 +42,10 @@ public:
                                      VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
 
     // The browser's events, as their dispatch identifiers number them.
+    static constexpr DISPID kBeforeNavigate2 = 250;
+    static constexpr DISPID kNewWindow2 = 251;
+    static constexpr DISPID kDownloadBegin = 106;
+    static constexpr DISPID kDownloadComplete = 104;
     static constexpr DISPID kNavigateComplete2 = 252;
     static constexpr DISPID kDocumentComplete = 259;
     static constexpr DISPID kOnQuit = 253;
@@ -58,6 +64,8 @@ private:
     ComPtr<IWebBrowser2> browser_;
     DWORD cookie_ = 0;
     ComPtr<IDispatch> topFrame_;  // the frame whose completion completes the page
+    std::string address_;         // of the last navigation, in the ANSI code page
+    AuthDialogWatcher watcher_;
 };
 
 }  // namespace kv::bho

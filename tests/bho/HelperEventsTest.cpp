@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "FakeMshtml.h"
 #include "bho/Sidlowe.h"
+#include "protocol/CopyDataRecord.h"
 #include "protocol/MessageNames.h"
 
 namespace kv {
@@ -24,6 +26,8 @@ constexpr DISPID kBeforeNavigate2 = 250;
 constexpr DISPID kNavigateComplete2 = 252;
 constexpr DISPID kDocumentComplete = 259;
 constexpr DISPID kOnQuit = 253;
+constexpr DISPID kDownloadBegin = 106;
+constexpr DISPID kDownloadComplete = 104;
 
 // A browser with the events of a browser window.
 #pragma GCC diagnostic push
@@ -54,8 +58,9 @@ public:
         wc.hInstance = GetModuleHandleA(nullptr);
         wc.lpszClassName = protocol::kMainWindowClass;
         RegisterClassA(&wc);
-        window_ = CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+        window_ = CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
         received.clear();
+        reports.clear();
     }
     ~MainWindow() { DestroyWindow(window_); }
     static std::vector<std::pair<WPARAM, LPARAM>> Pumped() {
@@ -63,12 +68,25 @@ public:
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
         return received;
     }
+    // Handles what is sent and posted to this thread for a while.
+    static void PumpFor(DWORD milliseconds) {
+        for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds;) {
+            Pumped();
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+    }
     static inline std::vector<std::pair<WPARAM, LPARAM>> received;
+    static inline std::vector<protocol::CopyDataRecord> reports;
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         static const UINT form = RegisterWindowMessageA(protocol::kBhoFormMessage);
         if (message == form) received.emplace_back(wParam, lParam);
+        if (message == WM_COPYDATA) {
+            const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+            if (auto record = protocol::DecodeCopyData(data->lpData, data->cbData)) reports.push_back(*record);
+            return TRUE;
+        }
         return DefWindowProcA(window, message, wParam, lParam);
     }
     HWND window_ = nullptr;
@@ -93,16 +111,31 @@ protected:
 
     ComPtr<IObjectWithSite> MakeHelper();
 
-    void Send(DISPID id, IDispatch* frame) {
-        VARIANT argument;
-        VariantInit(&argument);
-        argument.vt = VT_DISPATCH;
-        argument.pdispVal = frame;
+    void Send(DISPID id, IDispatch* frame, const wchar_t* address = nullptr) {
         VARIANT arguments[2];
         VariantInit(&arguments[0]);  // the address, last
-        arguments[1] = argument;
+        if (address != nullptr) {
+            arguments[0].vt = VT_BSTR;
+            arguments[0].bstrVal = SysAllocString(address);
+        }
+        VariantInit(&arguments[1]);
+        arguments[1].vt = VT_DISPATCH;
+        arguments[1].pdispVal = frame;
         DISPPARAMS parameters{arguments, nullptr, 2, 0};
         helper_.As<IDispatch>()->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &parameters, nullptr, nullptr, nullptr);
+        VariantClear(&arguments[0]);
+    }
+
+    // A browser window of this thread, and its authentication dialog (with a
+    // password field or without) owned by it.
+    HWND ShowBrowserWithDialog(bool password) {
+        browser_->frame = CreateWindowExA(0, "STATIC", "Browser", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
+                                          nullptr, nullptr, nullptr);
+        HWND dialog = CreateWindowExA(0, "#32770", "Connect to router", WS_POPUP | WS_CAPTION, 20, 20, 240, 120,
+                                      browser_->frame, nullptr, nullptr, nullptr);
+        CreateWindowExA(0, "EDIT", "", WS_CHILD | (password ? ES_PASSWORD : 0), 10, 10, 100, 20, dialog, nullptr,
+                        nullptr, nullptr);
+        return dialog;
     }
     void LoadPage(IDispatch* frame) {
         Send(kBeforeNavigate2, frame);
@@ -170,6 +203,40 @@ TEST_F(HelperEventsTest, TheHelperStopsListeningWhenTheBrowserQuitsOrTakesTheSit
     EXPECT_EQ(browser_->Events().Listeners(), 0u);
     helper_.Reset();
     EXPECT_EQ(browser_->References(), 1u) << "the helper kept the browser";
+}
+
+TEST_F(HelperEventsTest, AnAuthenticationDialogWithinASecondOfADownloadIsReportedOnce) {
+    MainWindow main;
+    HWND dialog = ShowBrowserWithDialog(true);
+    helper_ = MakeHelper();
+    Send(kBeforeNavigate2, BrowserDispatch(), L"http://router.example/setup");
+    Send(kDownloadBegin, nullptr);
+    MainWindow::PumpFor(1800);
+    ASSERT_EQ(MainWindow::reports.size(), 1u);
+    const protocol::CopyDataRecord& report = MainWindow::reports[0];
+    EXPECT_EQ(report.kind, protocol::CopyDataKind::AuthenticationDialog);
+    EXPECT_EQ(report.address, "http://router.example/setup");
+    EXPECT_EQ(report.browserWindow, static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(browser_->frame)));
+    EXPECT_EQ(report.dialogWindow, static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(dialog)));
+    DestroyWindow(browser_->frame);
+}
+
+TEST_F(HelperEventsTest, NoReportWhenAnotherEventComesWithinTheSecondOrTheDialogAsksNoPassword) {
+    MainWindow main;
+    ShowBrowserWithDialog(true);
+    helper_ = MakeHelper();
+    Send(kBeforeNavigate2, BrowserDispatch(), L"http://router.example/setup");
+    Send(kDownloadBegin, nullptr);
+    Send(kDownloadComplete, nullptr);
+    MainWindow::PumpFor(1400);
+    EXPECT_TRUE(MainWindow::reports.empty()) << "another event came";
+    DestroyWindow(browser_->frame);
+
+    ShowBrowserWithDialog(false);
+    Send(kDownloadBegin, nullptr);
+    MainWindow::PumpFor(1400);
+    EXPECT_TRUE(MainWindow::reports.empty()) << "a dialog without a password field";
+    DestroyWindow(browser_->frame);
 }
 
 ComPtr<IObjectWithSite> HelperEventsTest::MakeHelper() {
