@@ -8,9 +8,11 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "bho/Sidlowe.h"
 #include "platform/ComPtr.h"
+#include "tests/support/ServerExports.h"
 
 namespace kv {
 
@@ -73,6 +75,16 @@ protected:
 
     HMODULE module_ = nullptr;
 };
+
+TEST(HelperFilesTest, BothBuildsExportTheEntryPointsOfAServerByTheirPlainNames) {
+    const std::string folder = std::filesystem::path(helperPath).parent_path().string();
+    for (const char* name : {"SidloweNT.dll", "Sidlowe.dll"}) {
+        pe::PeImage image;
+        std::string error;
+        ASSERT_TRUE(pe::ReadPeFile((std::filesystem::path(folder) / name).string(), image, error)) << error;
+        EXPECT_EQ(pe::ServerExportProblems(image), std::vector<std::string>{}) << name;
+    }
+}
 
 TEST_F(HelperServerTest, RegistrationWritesTheClassTheTypeLibraryAndTheBrowsersKeysAndUndoesThem) {
     ASSERT_EQ(Call("DllRegisterServer"), S_OK);

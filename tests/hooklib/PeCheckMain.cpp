@@ -1,16 +1,20 @@
 // kelvandor-pecheck: checks built Windows files on any platform: that
 // KelvandorKey.dll exports its functions under the names and ordinals the
-// program relies on, and that each program binds the library by ordinal.
+// program relies on, that each program binds the library by ordinal, and
+// that each browser helper exports the entry points of a COM server.
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "tests/hooklib/KeyLibraryLinkage.h"
+#include "tests/support/ServerExports.h"
 
 namespace {
 
 // Prints the file's problems; returns whether there were none.
-bool Report(const std::string& path, std::vector<std::string> (*problemsOf)(const kv::pe::PeImage&)) {
+using ProblemCheck = std::vector<std::string> (*)(const kv::pe::PeImage&);
+
+bool Report(const std::string& path, ProblemCheck problemsOf) {
     kv::pe::PeImage image;
     std::string error;
     if (!kv::pe::ReadPeFile(path, image, error)) {
@@ -27,10 +31,17 @@ bool Report(const std::string& path, std::vector<std::string> (*problemsOf)(cons
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: kelvandor-pecheck KelvandorKey.dll PROGRAM.exe...\n");
+        std::fprintf(stderr, "usage: kelvandor-pecheck KelvandorKey.dll PROGRAM.exe... [--server SERVER.dll...]\n");
         return 2;
     }
     bool ok = Report(argv[1], kv::keys::KeyLibraryExportProblems);
-    for (int i = 2; i < argc; ++i) ok = Report(argv[i], kv::keys::KeyLibraryImportProblems) && ok;
+    ProblemCheck check = kv::keys::KeyLibraryImportProblems;
+    for (int i = 2; i < argc; ++i) {
+        if (std::string(argv[i]) == "--server") {
+            check = kv::pe::ServerExportProblems;
+            continue;
+        }
+        ok = Report(argv[i], check) && ok;
+    }
     return ok ? 0 : 1;
 }
