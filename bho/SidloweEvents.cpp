@@ -115,12 +115,13 @@ void SidloweObj::OnEvent(DISPID id, const DISPPARAMS& parameters) {
 
 void SidloweObj::OnPageComplete(IDispatch* frame) {
     const HWND main = MainWindow();
-    if (main == nullptr) return;
     const ComPtr<IWebBrowser2> browser = ComPtr<IDispatch>(frame).As<IWebBrowser2>();
     ComPtr<IDispatch> document;
     if (!browser || FAILED(browser->get_Document(document.Receive())) || !document) return;
     const ComPtr<IHTMLDocument2> page = document.As<IHTMLDocument2>();
-    if (!page || !PageHasPasswordField(page.get())) return;
+    if (!page) return;
+    HandlePageUi(document.get());
+    if (main == nullptr || !PageHasPasswordField(page.get())) return;
     static const UINT formMessage = RegisterWindowMessageA(protocol::kBhoFormMessage);
     PostMessageA(main, formMessage, reinterpret_cast<WPARAM>(BrowserWindowOf(browser.get())), 1);
 }

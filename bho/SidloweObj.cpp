@@ -12,6 +12,10 @@ HRESULT STDMETHODCALLTYPE SidloweObj::QueryInterface(REFIID iid, void** object) 
     if (object == nullptr) return E_POINTER;
     if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IObjectWithSite)) {
         *object = static_cast<IObjectWithSite*>(this);
+    } else if (IsEqualIID(iid, IID_IDocHostUIHandler)) {
+        *object = static_cast<IDocHostUIHandler*>(this);
+    } else if (IsEqualIID(iid, IID_IOleCommandTarget)) {
+        *object = static_cast<IOleCommandTarget*>(this);
     } else if (IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID_ISidloweObj) ||
                IsEqualIID(iid, DIID_DWebBrowserEvents2)) {
         // The browser asks its listeners for its event interface, which is a dispatch interface.

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
-#include <thread>
 
 #include "app/PasswordApp.h"
 #include "desktop/RegisteredMessages.h"
@@ -18,6 +17,7 @@
 #include "tests/support/Records.h"
 #include "tests/ui/support/AppFixture.h"
 #include "tests/ui/support/MemoryBrowser.h"
+#include "tests/ui/support/MenuReader.h"
 #include "tests/ui/support/UiHarness.h"
 
 namespace kv {
@@ -52,55 +52,22 @@ private:
     std::shared_ptr<DialogCalls> calls_;
 };
 
-// The texts of a menu's items ("" for a separator), and whether each is grayed.
-struct MenuItems {
-    std::vector<std::string> texts;
-    std::vector<bool> grayed;
-};
-
-MenuItems ItemsOf(HMENU menu) {
-    MenuItems items;
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        char text[128] = {};
-        GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-        items.texts.push_back(text);
-        items.grayed.push_back((GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED) != 0);
-    }
-    return items;
-}
-
 struct MenuSeen {
     bool shown = false;
     MenuItems top;
     MenuItems autoFill;
 };
 
-BOOL CALLBACK FindShownMenu(HWND window, LPARAM found) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != GetCurrentProcessId() || !IsWindowVisible(window) || ClassOf(window) != "#32768") return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-// Runs `open`, which shows a menu in this thread, reads the menu from another
-// thread and closes it again.
+// The program's web-form menu that `open` shows, and its AutoFill submenu.
 MenuSeen SeeMenu(const std::function<void()>& open, DWORD waitMs = 5000) {
     MenuSeen seen;
-    std::thread reader([&seen, waitMs] {
-        HWND window = nullptr;
-        for (DWORD start = GetTickCount(); window == nullptr && GetTickCount() - start < waitMs; Sleep(20)) {
-            EnumWindows(FindShownMenu, reinterpret_cast<LPARAM>(&window));
-        }
-        if (window == nullptr) return;
-        HMENU menu = reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0));
-        seen.shown = true;
-        seen.top = ItemsOf(menu);
-        seen.autoFill = ItemsOf(GetSubMenu(menu, 4));
-        PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
-    });
-    open();
-    reader.join();
+    seen.shown = ReadShownMenu(
+        open,
+        [&seen](HMENU menu) {
+            seen.top = ItemsOf(menu);
+            seen.autoFill = ItemsOf(GetSubMenu(menu, 4));
+        },
+        waitMs);
     return seen;
 }
 
