@@ -66,6 +66,25 @@ TEST_F(HelperEventsTest, NothingIsToldWithoutAPasswordAFrameOfItsOwnOrAProgram) 
     EXPECT_TRUE(MainWindow::Pumped().empty()) << "no program is running";
 }
 
+TEST_F(HelperEventsTest, ACompletedPageTakesTheHelperAsItsUiHandlerWhichPassesOnToThePagesOwn) {
+    const ComPtr<test::PageHost> host = Make<test::PageHost>();
+    fake::Document& page = *browser_->document;
+    page.clientSite = ComPtr<IOleClientSite>(static_cast<StubIOleClientSite*>(host.get()));
+    helper_ = MakeHelper();
+    LoadPage(BrowserDispatch());
+    ASSERT_TRUE(page.uiHandler);
+    EXPECT_EQ(page.uiHandler.As<IUnknown>().get(), helper_.As<IUnknown>().get());
+    DOCHOSTUIINFO info{};
+    EXPECT_EQ(page.uiHandler->GetHostInfo(&info), S_OK);
+    EXPECT_EQ(host->hostInfos, 1);
+    EXPECT_EQ(helper_.As<IOleCommandTarget>()->Exec(nullptr, 42, 0, nullptr, nullptr), S_OK);
+    EXPECT_EQ(host->executed, std::vector<DWORD>{42});
+    ComPtr<IDispatch> external;
+    EXPECT_EQ(page.uiHandler->GetExternal(external.Receive()), S_OK);
+    EXPECT_TRUE(external);
+    page.uiHandler.Reset();
+}
+
 TEST_F(HelperEventsTest, TheHelperStopsListeningWhenTheBrowserQuitsOrTakesTheSiteAway) {
     helper_ = MakeHelper();
     ASSERT_EQ(browser_->Events().Listeners(), 1u);

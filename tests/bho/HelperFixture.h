@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "FakeMshtml.h"
 #include "bho/Sidlowe.h"
@@ -29,6 +30,22 @@ inline constexpr DISPID kDownloadComplete = 104;
 
 using fake::Make;
 using namespace events;
+
+// The page's own host, whose UI handler and command target the helper keeps
+// and answers through.
+class PageHost : public fake::Object<StubIOleClientSite, StubIDocHostUIHandler, StubIOleCommandTarget> {
+public:
+    HRESULT STDMETHODCALLTYPE GetHostInfo(DOCHOSTUIINFO*) override {
+        ++hostInfos;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Exec(const GUID*, DWORD id, DWORD, VARIANT*, VARIANT*) override {
+        executed.push_back(id);
+        return S_OK;
+    }
+    int hostInfos = 0;
+    std::vector<DWORD> executed;
+};
 
 // A browser with the events of a browser window.
 #pragma GCC diagnostic push

@@ -259,7 +259,7 @@ private:
     std::size_t next_ = 0;
 };
 
-class Document : public Object<StubIHTMLDocument2, StubIOleContainer> {
+class Document : public Object<StubIHTMLDocument2, StubIOleContainer, StubIOleObject, StubICustomDoc> {
 public:
     explicit Document(std::wstring url_) : url(std::move(url_)), window(Make<Window>()), forms(Make<Collection>()) {}
     HRESULT STDMETHODCALLTYPE get_URL(BSTR* p) override { return Out(url, p); }
@@ -281,6 +281,16 @@ public:
         list->AddRef();
         return S_OK;
     }
+    HRESULT STDMETHODCALLTYPE GetClientSite(IOleClientSite** site) override {
+        *site = clientSite.get();
+        if (!clientSite) return E_FAIL;
+        clientSite->AddRef();
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE SetUIHandler(IDocHostUIHandler* handler) override {
+        uiHandler = ComPtr<IDocHostUIHandler>(handler);
+        return S_OK;
+    }
     ComPtr<Form> AddForm() {
         ComPtr<Form> form = Make<Form>();
         forms->Add(form);
@@ -290,6 +300,8 @@ public:
     ComPtr<Window> window;
     ComPtr<Collection> forms;
     std::vector<ComPtr<IUnknown>> embedded;  // frames, and other objects that are no browsers
+    ComPtr<IOleClientSite> clientSite;       // the page's host
+    ComPtr<IDocHostUIHandler> uiHandler;     // set by whoever takes the page's UI
 };
 
 class Browser : public Object<StubIWebBrowser2, StubIOleWindow> {
