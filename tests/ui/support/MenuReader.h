@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <thread>
@@ -41,6 +42,17 @@ inline BOOL CALLBACK FindShownMenu(HWND window, LPARAM found) {
     return FALSE;
 }
 
+// With KELVANDOR_HOLD_MENU_MS set (the screenshot script sets it), opens the
+// menu's first submenu and keeps the menu that long, to be looked at.
+inline void HoldForScreenshot(HWND menu) {
+    char text[16] = {};
+    if (GetEnvironmentVariableA("KELVANDOR_HOLD_MENU_MS", text, sizeof text) == 0) return;
+    PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(menu, WM_KEYDOWN, VK_RIGHT, 0);
+    Sleep(static_cast<DWORD>(atoi(text)));
+    PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
 // Runs `open`, which shows a menu in this thread, has `read` look at the
 // menu from another thread and closes it; false when no menu showed.
 inline bool ReadShownMenu(const std::function<void()>& open, const std::function<void(HMENU)>& read,
@@ -54,6 +66,7 @@ inline bool ReadShownMenu(const std::function<void()>& open, const std::function
         if (window == nullptr) return;
         shown = true;
         read(reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0)));
+        HoldForScreenshot(window);
         PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
     });
     open();
