@@ -49,13 +49,7 @@ protected:
 
     // Starts the host with these edit texts and finds its dialog.
     HWND StartHost(const std::string& arguments) {
-        if (!host_.Start(PathBesideThisProgram("auth-dialog-host.exe"), arguments)) return nullptr;
-        HWND dialog = nullptr;
-        WaitUntil([&] {
-            dialog = FindWindowA("#32770", "Authentication host");
-            return dialog != nullptr && IsWindowVisible(dialog);
-        });
-        return dialog;
+        return StartAuthenticationHost(host_, PathBesideThisProgram("auth-dialog-host.exe"), arguments);
     }
 
     static std::vector<std::string> EditTexts(HWND dialog) {

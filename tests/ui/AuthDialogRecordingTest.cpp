@@ -33,13 +33,7 @@ protected:
     }
 
     HWND StartPrompt(const std::string& arguments) {
-        if (!prompt_.Start(PathBesideThisProgram("..\\hooklib\\auth-dialog-host.exe"), arguments)) return nullptr;
-        HWND dialog = nullptr;
-        WaitUntil([&] {
-            dialog = FindWindowA("#32770", "Authentication host");
-            return dialog != nullptr && IsWindowVisible(dialog);
-        });
-        return dialog;
+        return StartAuthenticationHost(prompt_, PathBesideThisProgram("..\\hooklib\\auth-dialog-host.exe"), arguments);
     }
 
     const CowVector<Record>& Records() const { return app_->Database.Folders[0].records; }

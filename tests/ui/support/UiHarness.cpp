@@ -99,6 +99,16 @@ std::string TextOf(HWND window) {
     return text;
 }
 
+HWND StartAuthenticationHost(ChildProcess& host, const std::string& program, const std::string& arguments) {
+    if (!host.Start(program, arguments)) return nullptr;
+    HWND dialog = nullptr;
+    WaitUntil([&] {
+        dialog = FindWindowA("#32770", "Authentication host");
+        return dialog != nullptr && IsWindowVisible(dialog);
+    });
+    return dialog;
+}
+
 std::string ClassOf(HWND window) {
     char name[256] = {};
     GetClassNameA(window, name, sizeof name);

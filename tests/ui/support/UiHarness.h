@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/ui/support/ChildProcess.h"
+
 namespace kv::uitest {
 
 // Handles this thread's messages until `condition` holds or `timeoutMs`
@@ -34,6 +36,11 @@ HWND WaitForWindow(const WindowQuery& query, DWORD timeoutMs = 5000);
 
 std::string TextOf(HWND window);
 std::string ClassOf(HWND window);
+
+// Starts the build's auth-dialog-host (at `program`) with these edit texts
+// in `host`, as a browser's authentication dialog in a process of its own,
+// and finds its dialog once it shows; null when it did not.
+HWND StartAuthenticationHost(ChildProcess& host, const std::string& program, const std::string& arguments);
 std::string ItemText(HWND dialog, int id);
 void SetItemText(HWND dialog, int id, const std::string& text);
 
