@@ -42,6 +42,7 @@ const ui::MessageMap<CTrayWnd>& CTrayWnd::Messages() {
                                 .Command(ID_OPEN_EDITOR, &CTrayWnd::OnOpenEditor)
                                 .Command(ID_SELECT_DATABASE, &CTrayWnd::OnSelectDatabase)
                                 .Command(ID_LOCK_DATABASE, &CTrayWnd::OnLockDatabase)
+                                .Command(ID_TRAY_HELP, &CTrayWnd::OnHelp)
                                 .Command(ID_ABOUT, &CTrayWnd::OnAbout)
                                 .Command(ID_EXIT, &CTrayWnd::OnExit);
     return map;

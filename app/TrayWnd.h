@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/WebFormDialogs.h"
+#include "desktop/UserGuide.h"
 #include "protocol/MessageNames.h"
 #include "uikit/MessageMap.h"
 #include "uikit/NotifyIcon.h"
@@ -107,6 +108,7 @@ private:
     void OnSelectDatabase();
     void OnLockDatabase();
     void OnAbout();
+    void OnHelp() { OpenUserGuide(); }
     void OnExit();
     // Prepares and tracks the icon menu; the chosen command, 0 for none.
     UINT TrackIconMenu(HMENU menu, std::vector<TrayItem>& autoFillItems);

@@ -58,6 +58,8 @@ const ui::MessageMap<CEditorDlg>& CEditorDlg::Messages() {
                                 .Command(ID_EXIT, &CEditorDlg::OnExit)
                                 .Command(ID_MASTER_PASSWORD, &CEditorDlg::OnMasterPassword)
                                 .Command(ID_TIP_OF_THE_DAY, &CEditorDlg::OnTipOfTheDay)
+                                .Command(ID_HELP_INDEX, &CEditorDlg::OnHelp)
+                                .Command(ID_SUPPORT, &CEditorDlg::OnSupport)
                                 .Command(ID_ABOUT, &CEditorDlg::OnAbout);
     return map;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "db/FileFlows.h"
+#include "desktop/UserGuide.h"
 #include "editor/EditorHost.h"
 #include "editor/EditorText.h"
 #include "editor/EditorView.h"
@@ -76,6 +77,8 @@ private:
     void OnMasterPassword();
     void OnTipOfTheDay();
     void OnAbout();
+    void OnHelp() { OpenUserGuide(); }
+    void OnSupport() { OpenSupportPage(); }
     void PrepareMenu(HMENU menu);
     void LayOut();
 

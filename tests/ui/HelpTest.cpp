@@ -1,0 +1,67 @@
+// Help from the editor's menu and the icon's menu: the user guide beside the
+// program and the support page, opened in the system's browser.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "desktop/UserGuide.h"
+#include "resources/resource.h"
+#include "tests/ui/support/EditorFixture.h"
+
+namespace kv {
+namespace {
+
+using namespace uitest;
+
+class HelpTest : public EditorFixture {
+protected:
+    void SetUp() override {
+        EditorFixture::SetUp();
+        SetDocumentOpener([this](const std::string& document) {
+            opened_.push_back(document);
+            return true;
+        });
+    }
+    void TearDown() override {
+        SetDocumentOpener(nullptr);
+        EditorFixture::TearDown();
+    }
+
+    CEditorDlg& OpenEditor() {
+        WriteFile(PathOf("Help.kv"), "", {"Internet"});
+        return StartEditorOn(PathOf("Help.kv"));
+    }
+
+    std::vector<std::string> opened_;
+};
+
+TEST_F(HelpTest, TheEditorsHelpOpensTheGuideBesideTheProgramAndSupportTheProjectsPage) {
+    ASSERT_TRUE(std::filesystem::exists(UserGuidePath())) << UserGuidePath();
+    CEditorDlg& editor = OpenEditor();
+    Command(editor, ID_HELP_INDEX);
+    Command(editor, ID_SUPPORT);
+    ASSERT_EQ(opened_.size(), 2u);
+    EXPECT_EQ(opened_[0], UserGuidePath());
+    EXPECT_EQ(opened_[1].rfind("https://", 0), 0u) << opened_[1];
+    EXPECT_TRUE(shown_.empty());
+}
+
+TEST_F(HelpTest, TheIconMenusHelpOpensTheGuideAndAMissingGuideIsReported) {
+    RememberFile(PathOf("Help.kv"));
+    ASSERT_TRUE(app_->InitInstance("systray"));
+    app_->Tray().Send(WM_COMMAND, MAKEWPARAM(ID_TRAY_HELP, 0));
+    EXPECT_EQ(opened_, std::vector<std::string>{UserGuidePath()});
+
+    const std::string away = UserGuidePath() + ".away";
+    std::filesystem::rename(UserGuidePath(), away);
+    app_->Tray().Send(WM_COMMAND, MAKEWPARAM(ID_TRAY_HELP, 0));
+    std::filesystem::rename(away, UserGuidePath());
+    EXPECT_EQ(opened_.size(), 1u);
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_NE(shown_[0].text.find("is missing"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kv
