@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "desktop/UserGuide.h"
 #include "editor/EditorDlg.h"
 #include "hooklib/KelvandorKey.h"
 #include "platform/SecureWipe.h"
@@ -59,7 +60,7 @@ public:
         editor->view().ShowRecord(folder, record, 0);
     }
     void AddWebForm(HWND browser) override { addForm_.RunModal(browser); }
-    void ShowAutoFillHelp() override {}
+    void ShowAutoFillHelp() override { OpenUserGuide(); }
     bool WatchAuthDialog(HWND dialog, HWND notify) override { return SetHook(dialog, notify) != FALSE; }
     AuthDialogValues TakeAuthDialogValues() override {
         char username[keys::kFormDataSize] = {};

@@ -1,5 +1,6 @@
-// Help from the editor's menu and the icon's menu: the user guide beside the
-// program and the support page, opened in the system's browser.
+// Help from the editor's menu, the icon's menu and the AutoFill pop-up: the
+// user guide beside the program and the support page, opened in the system's
+// browser.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,7 +9,9 @@
 
 #include "desktop/UserGuide.h"
 #include "resources/resource.h"
+#include "tests/support/Records.h"
 #include "tests/ui/support/EditorFixture.h"
+#include "tests/ui/support/MemoryBrowser.h"
 
 namespace kv {
 namespace {
@@ -61,6 +64,41 @@ TEST_F(HelpTest, TheIconMenusHelpOpensTheGuideAndAMissingGuideIsReported) {
     EXPECT_EQ(opened_.size(), 1u);
     ASSERT_EQ(shown_.size(), 1u);
     EXPECT_NE(shown_[0].text.find("is missing"), std::string::npos);
+}
+
+TEST_F(HelpTest, TheAutoFillPopUpsQuestionMarkOpensTheGuide) {
+    RememberFile(PathOf("Help.kv"));
+    ASSERT_TRUE(app_->InitInstance("systray"));
+    app_->Database.FileLoaded = 1;
+    app_->Database.FilePath = PathOf("Help.kv");
+    const int folder = AddFolder(app_->Database, "Internet", kInternetCategory);
+    Record record = test::LoginRecord("Forum", "ann", "s3cret");
+    record.fields[kUrl] = "https://forum.example/login";
+    record.formData = {test::ColumnEntry(kPasswordInput, "pwd", "s3cret", kPassword)};
+    app_->Database.Folders[static_cast<std::size_t>(folder)].records.write() = {record};
+    const auto browser = std::make_shared<MemoryBrowserState>();
+    browser->window = CreateBrowserWindow("Forum - Microsoft Internet Explorer");
+    browser->page->address = "https://forum.example/login";
+    const MemoryBrowserInPlace inPlace(browser);
+
+    app_->WebFormWindows().OpenAutoFillPopup(browser->window, false);
+    ASSERT_TRUE(app_->WebFormWindows().IsAutoFillPopupOpen());
+    HWND help = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+            HWND button = GetDlgItem(window, IDC_POPUP_HELP);
+            if (button == nullptr || !IsWindowVisible(window)) return TRUE;
+            *reinterpret_cast<HWND*>(found) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&help));
+    ASSERT_NE(help, nullptr) << "no pop-up with its question mark";
+    PressButton(help, IDC_POPUP_HELP);
+    Pump(50);
+    EXPECT_EQ(opened_, std::vector<std::string>{UserGuidePath()});
+    app_->WebFormWindows().CloseAll();
+    DestroyWindow(browser->window);
 }
 
 }  // namespace
