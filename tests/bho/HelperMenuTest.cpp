@@ -74,9 +74,35 @@ protected:
         return seen;
     }
 
+    // Shows the menu and chooses with these keys, as a user would.
+    HRESULT Choose(const std::vector<WPARAM>& keys) {
+        helper_ = MakeHelper();
+        const ComPtr<IDocHostUIHandler> handler = helper_.As<IDocHostUIHandler>();
+        HRESULT answer = E_FAIL;
+        POINT at{120, 80};
+        uitest::ReadShownMenu(
+            [&] {
+                answer = handler->ShowContextMenu(0, &at, static_cast<StubIOleCommandTarget*>(target_.get()),
+                                                  nullptr);
+            },
+            [&keys](HMENU) {
+                HWND menu = nullptr;
+                EnumWindows(uitest::FindShownMenu, reinterpret_cast<LPARAM>(&menu));
+                for (WPARAM key : keys) {
+                    PostMessageA(menu, WM_KEYDOWN, key, 0);
+                    Sleep(50);
+                }
+            });
+        FakeProgram::Pumped();
+        return answer;
+    }
+
     HWND pane_ = nullptr;
     ComPtr<PageTarget> target_ = Make<PageTarget>();
 };
+
+// Into the helper's popup, then to its first item.
+const std::vector<WPARAM> kIntoPopup{VK_DOWN, VK_RIGHT};
 
 TEST_F(HelperMenuTest, TheMenuCarriesTheProgramsCommandsAndTheRecordsItListsForTheSite) {
     FakeProgram program;
@@ -99,6 +125,31 @@ TEST_F(HelperMenuTest, TheMenuCarriesTheProgramsCommandsAndTheRecordsItListsForT
     EXPECT_EQ(FakeProgram::reports[0].browserWindow,
               static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(pane_)));
     EXPECT_TRUE(FakeProgram::posted.empty()) << "a dismissed menu sends nothing";
+}
+
+TEST_F(HelperMenuTest, AChosenCommandRunsInTheProgramAndAChosenRecordIsFilledThere) {
+    FakeProgram program;
+    FakeProgram::siteRecords = {{0, 1, "Web mail"}, {2, 0, "Mail (work)"}};
+    static const UINT fill = RegisterWindowMessageA(protocol::kBhoFillMessage);
+    static const UINT command = RegisterWindowMessageA(protocol::kBhoCommandMessage);
+    const auto browser = reinterpret_cast<WPARAM>(browser_->frame);
+
+    std::vector<WPARAM> keys = kIntoPopup;
+    keys.push_back(VK_RETURN);
+    EXPECT_EQ(Choose(keys), S_OK);
+    ASSERT_EQ(FakeProgram::posted.size(), 1u);
+    EXPECT_EQ(FakeProgram::posted[0].message, command);
+    EXPECT_EQ(FakeProgram::posted[0].wParam, protocol::kCommandOpenProgram);
+    EXPECT_EQ(FakeProgram::posted[0].lParam, static_cast<LPARAM>(browser));
+
+    // Down to "Auto&Fill form", into it, past its pop-up item and the separator to the second record.
+    keys = kIntoPopup;
+    keys.insert(keys.end(), {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN});
+    Choose(keys);
+    ASSERT_EQ(FakeProgram::posted.size(), 2u);
+    EXPECT_EQ(FakeProgram::posted[1].message, fill);
+    EXPECT_EQ(FakeProgram::posted[1].wParam, browser);
+    EXPECT_EQ(FakeProgram::posted[1].lParam, static_cast<LPARAM>(protocol::PackFillTarget(2, 0)));
 }
 
 TEST_F(HelperMenuTest, WithoutRecordsAutoFillIsGreyAndALockedProgramGreysAddAndChecksLock) {

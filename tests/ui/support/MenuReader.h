@@ -67,7 +67,12 @@ inline bool ReadShownMenu(const std::function<void()>& open, const std::function
         shown = true;
         read(reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0)));
         HoldForScreenshot(window);
-        PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+        // One Escape closes one level of an open submenu: as many as it takes,
+        // and none left over for the next menu of the thread.
+        for (int level = 0; level < 3 && IsWindowVisible(window); ++level) {
+            PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+            for (DWORD start = GetTickCount(); IsWindowVisible(window) && GetTickCount() - start < 1000;) Sleep(10);
+        }
     });
     open();
     reader.join();
