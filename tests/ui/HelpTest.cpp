@@ -18,6 +18,12 @@ namespace {
 
 using namespace uitest;
 
+BOOL CALLBACK TakeWindowWithHelpButton(HWND window, LPARAM found) {
+    if (GetDlgItem(window, IDC_POPUP_HELP) == nullptr || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
 class HelpTest : public EditorFixture {
 protected:
     void SetUp() override {
@@ -84,15 +90,7 @@ TEST_F(HelpTest, TheAutoFillPopUpsQuestionMarkOpensTheGuide) {
     app_->WebFormWindows().OpenAutoFillPopup(browser->window, false);
     ASSERT_TRUE(app_->WebFormWindows().IsAutoFillPopupOpen());
     HWND help = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) {
-            HWND button = GetDlgItem(window, IDC_POPUP_HELP);
-            if (button == nullptr || !IsWindowVisible(window)) return TRUE;
-            *reinterpret_cast<HWND*>(found) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&help));
+    EnumThreadWindows(GetCurrentThreadId(), TakeWindowWithHelpButton, reinterpret_cast<LPARAM>(&help));
     ASSERT_NE(help, nullptr) << "no pop-up with its question mark";
     PressButton(help, IDC_POPUP_HELP);
     Pump(50);
