@@ -1,9 +1,9 @@
 #include "app/AppWebForms.h"
 
-#include "app/PasswordApp.h"
 #include <cstring>
 #include <string_view>
 
+#include "app/PasswordApp.h"
 #include "desktop/UserGuide.h"
 #include "editor/EditorDlg.h"
 #include "hooklib/KelvandorKey.h"

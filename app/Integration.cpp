@@ -54,12 +54,6 @@ std::string ShortPath(const std::string& path) {
     return length > 0 && length <= MAX_PATH ? std::string(shortened, length) : path;
 }
 
-std::string LongPath(const std::string& path) {
-    char lengthened[MAX_PATH + 1] = {};
-    const DWORD length = GetLongPathNameA(path.c_str(), lengthened, MAX_PATH);
-    return length > 0 && length <= MAX_PATH ? std::string(lengthened, length) : path;
-}
-
 std::string FolderOf(const std::string& file) { return file.substr(0, file.find_last_of('\\') + 1); }
 
 bool IsFolder(const std::string& path) {
@@ -68,8 +62,6 @@ bool IsFolder(const std::string& path) {
 }
 
 std::string ShortcutFile(const std::string& folder) { return folder + kShortcutName + std::string(".lnk"); }
-
-std::string StartupShortcut(const IntegrationPlaces& places) { return ShortcutFile(places.startupFolder); }
 
 // The Links folder of the browser's favourites; empty when the browser has none.
 std::string LinksFolder(const IntegrationPlaces& places) {
@@ -123,12 +115,6 @@ bool SyncShortcut(const IntegrationPlaces& places, ShortcutFolder folder, bool c
     if (SaveShellLink(file, {target, startup ? kStartupArguments : "", kShortcutName, places.program, 0})) return true;
     ShowMessage(kSaveFailed, MB_OK | MB_ICONSTOP);
     return false;
-}
-
-bool StartupShortcutIsOurs(const IntegrationPlaces& places) {
-    const ComForCall com;
-    const std::optional<ShellLinkSpec> link = ReadShellLink(StartupShortcut(places));
-    return link && lstrcmpiA(LongPath(link->target).c_str(), LongPath(places.program).c_str()) == 0;
 }
 
 void SyncHelperLibrary(const IntegrationPlaces& places, bool registered) {

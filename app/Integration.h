@@ -33,11 +33,10 @@ IntegrationPlaces SystemIntegrationPlaces(bool isNT);
 enum class ShortcutFolder { Startup, Links };
 
 // Creates ("Unable to add startup shortcut entry." when that fails) or
-// deletes one shortcut. Without the browser's Links folder there is no
-// Links shortcut to keep. False when a shortcut could not be saved.
+// deletes one shortcut; one that is created replaces whatever was there.
+// Without the browser's Links folder there is no Links shortcut to keep.
+// False when a shortcut could not be saved.
 bool SyncShortcut(const IntegrationPlaces& places, ShortcutFolder folder, bool create);
-// Whether the Startup shortcut exists and starts this program.
-bool StartupShortcutIsOurs(const IntegrationPlaces& places);
 
 // Has the helper library register or unregister itself, when it is there.
 void SyncHelperLibrary(const IntegrationPlaces& places, bool registered);

@@ -98,7 +98,6 @@ public:
     // the settings; "Start with Windows" then says whether the Startup
     // shortcut really starts this program.
     void SyncIntegration() override;
-    void SyncBrowserMenu(bool create);
     // Points the shortcuts and keys at places of a test's own; before InitInstance.
     void UseIntegrationPlaces(IntegrationPlaces places) { places_ = std::move(places); }
 

@@ -8,7 +8,6 @@
 #include "desktop/MessageBox.h"
 #include "desktop/RegisteredMessages.h"
 #include "hooklib/KelvandorKey.h"
-#include "platform/SecureWipe.h"
 #include "protocol/MessageNames.h"
 #include "webforms/BrowserConnection.h"
 
@@ -16,10 +15,6 @@ namespace kv {
 namespace {
 
 const char kAddWebFormOpenMessage[] = "Please cancel the Add Web Form dialog before adding/filling new forms.";
-
-void WipeValues(std::vector<FormField>& fields) {
-    for (FormField& field : fields) SecureWipe(field.value);
-}
 
 }  // namespace
 
@@ -77,8 +72,8 @@ int CPasswordApp::RunFill(int folder, int record, CBrowserConnection& browser, b
         Database.Folders[static_cast<std::size_t>(folder)].records.write()[static_cast<std::size_t>(record)].formData =
             fields;
     }
-    WipeValues(original);
-    WipeValues(fields);
+    WipeFormValues(original);
+    WipeFormValues(fields);
     return result;
 }
 

@@ -16,11 +16,14 @@ constexpr char kHelperKeysRefused[] = "HelperKeysRefused";
 void CPasswordApp::SyncIntegration() {
     if (!places_) places_ = SystemIntegrationPlaces(IsNT);
     const bool helper = Settings.CheckFormPasswords != 0;
-    SyncShortcut(*places_, ShortcutFolder::Startup, Settings.StartWithWindows != 0);
+    // Saving the Startup shortcut replaces one left by a moved program; one
+    // that could not be saved leaves "Start with Windows" off.
+    const bool startup = Settings.StartWithWindows != 0;
+    const bool startupSynced = SyncShortcut(*places_, ShortcutFolder::Startup, startup);
+    Settings.StartWithWindows = startup && startupSynced ? 1 : 0;
     SyncShortcut(*places_, ShortcutFolder::Links, Settings.AddLink != 0);
     SyncHelperLibrary(*places_, helper);
     const LONG keys = SyncHelperKeys(*places_, helper);
-    Settings.StartWithWindows = StartupShortcutIsOurs(*places_) ? 1 : 0;
 
     const std::unique_ptr<SettingsStore> store = storage_.OpenOrCreate();
     const bool told = store && store->ReadNumber(kHelperKeysRefused).value_or(0) != 0;
@@ -30,11 +33,6 @@ void CPasswordApp::SyncIntegration() {
     } else if (keys == ERROR_SUCCESS && told) {
         store->WriteNumber(kHelperKeysRefused, 0);
     }
-}
-
-void CPasswordApp::SyncBrowserMenu(bool create) {
-    if (!places_) places_ = SystemIntegrationPlaces(IsNT);
-    kv::SyncBrowserMenu(*places_, create);
 }
 
 }  // namespace kv

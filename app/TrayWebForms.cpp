@@ -195,7 +195,7 @@ void CTrayWnd::ShowWebFormMenu(const WebFormTarget& target) {
     CPasswordApp& app = App();
     // After a start from the tray the file is only named: it is read now,
     // with its password prompt, as the tray dialog reads it.
-    if (!app.FileOpen() && !app.EnsureDatabaseLoaded()) return;
+    if (!app.EnsureDatabaseLoaded()) return;
     const WebFormMenuPlan plan = PlanWebFormMenu(app.WebFormState(), app.FileOpen() && app.CanLock(), app.Database,
                                                  target.address, target.dialog != nullptr);
     if (!plan.show) return;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bho/BrowserParts.h"
 #include "bho/MenuChoice.h"
 #include "bho/Module.h"
 #include "platform/ComPtr.h"
@@ -24,10 +25,12 @@ constexpr UINT kEncodingItem = 2292;
 constexpr DWORD kEncodingMenuCommand = 27;
 constexpr DWORD kMenuExtensionsCommand = 53;
 constexpr int kAutoFillPosition = 4;  // in the helper's popup
+const UINT kCommandMessage = RegisterWindowMessageA(protocol::kBhoCommandMessage);
+const UINT kFillMessage = RegisterWindowMessageA(protocol::kBhoFillMessage);
 const GUID kShellDocView = {0x000214D1, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 // The helper's popup while it is tracked, for the page pane's replaced
-// window procedure (one menu at a time in the browser's thread).
+// window procedure (one menu at a time in each of the browser's threads).
 struct Tracked {
     HMENU helper = nullptr;
     HMENU autoFill = nullptr;
@@ -35,7 +38,7 @@ struct Tracked {
     UINT lockCheck = MF_UNCHECKED;
     WNDPROC previous = nullptr;
 };
-Tracked* tracked = nullptr;
+thread_local Tracked* tracked = nullptr;
 
 void ApplyLockFlags(const Tracked& menu) {
     EnableMenuItem(menu.helper, protocol::kCommandLock, MF_BYCOMMAND | menu.lockEnable);
@@ -54,15 +57,6 @@ LRESULT CALLBACK PaneProcedure(HWND pane, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     }
     return CallWindowProcA(menu->previous, pane, message, wParam, lParam);
-}
-
-std::string Ansi(const BSTR text) {
-    if (text == nullptr) return {};
-    const int wide = static_cast<int>(SysStringLen(text));
-    const int length = WideCharToMultiByte(CP_ACP, 0, text, wide, nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
-    if (length > 0) WideCharToMultiByte(CP_ACP, 0, text, wide, ansi.data(), length, nullptr, nullptr);
-    return ansi;
 }
 
 // The browser's own menu for the context, with its encodings and extensions.
@@ -98,12 +92,12 @@ HMENU BrowserMenu(HMENU loaded, DWORD context, IOleCommandTarget* target, bool& 
 // form"; the item data of each, in order.
 std::vector<std::uint32_t> ListSiteRecords(HWND main, HWND pane, IWebBrowser2* browser, HMENU autoFill) {
     std::vector<std::uint32_t> listed;
-    BSTR location = nullptr;
-    if (browser == nullptr || FAILED(browser->get_LocationURL(&location))) return listed;
+    Bstr location;
+    if (browser == nullptr || FAILED(browser->get_LocationURL(location.Receive()))) return listed;
     protocol::CopyDataRecord request;
     request.kind = protocol::CopyDataKind::ContextMenu;
-    request.address = Ansi(location);
-    SysFreeString(location);
+    // The record carries as much of the address as it holds.
+    request.address = AnsiText(location.get(), protocol::kCopyDataAddressSize);
     request.browserWindow = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(pane));
     unsigned char bytes[protocol::kCopyDataSize] = {};
     protocol::EncodeCopyData(request, bytes);
@@ -133,27 +127,20 @@ std::vector<std::uint32_t> ListSiteRecords(HWND main, HWND pane, IWebBrowser2* b
 }
 
 void Route(const MenuChoiceAction& action, HWND main, HWND pane, HWND browserWindow) {
-    static const UINT command = RegisterWindowMessageA(protocol::kBhoCommandMessage);
-    static const UINT fill = RegisterWindowMessageA(protocol::kBhoFillMessage);
     switch (action.kind) {
         case MenuChoiceKind::Nothing:
             break;
         case MenuChoiceKind::ProgramCommand:
-            PostMessageA(main, command, action.command, reinterpret_cast<LPARAM>(browserWindow));
+            PostMessageA(main, kCommandMessage, action.command, reinterpret_cast<LPARAM>(browserWindow));
             break;
         case MenuChoiceKind::Fill:
-            PostMessageA(main, fill, reinterpret_cast<WPARAM>(browserWindow), static_cast<LPARAM>(action.itemData));
+            PostMessageA(main, kFillMessage, reinterpret_cast<WPARAM>(browserWindow),
+                         static_cast<LPARAM>(action.itemData));
             break;
         case MenuChoiceKind::Browser:
             SendMessageA(pane, WM_COMMAND, action.command, 0);
             break;
     }
-}
-
-HWND BrowserWindowOf(IWebBrowser2* browser) {
-    SHANDLE_PTR handle = 0;
-    if (browser != nullptr && SUCCEEDED(browser->get_HWND(&handle))) return reinterpret_cast<HWND>(handle);
-    return nullptr;
 }
 
 }  // namespace
@@ -189,8 +176,7 @@ HRESULT ShowPageMenu(DWORD context, POINT at, IUnknown* commandTarget, IWebBrows
         InsertMenuA(menu, 1, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
         records = ListSiteRecords(main, pane, browser, helper.autoFill);
         if (records.empty()) EnableMenuItem(helper.helper, kAutoFillPosition, MF_BYPOSITION | MF_GRAYED);
-        static const UINT command = RegisterWindowMessageA(protocol::kBhoCommandMessage);
-        const auto state = static_cast<std::uint32_t>(SendMessageA(main, command, protocol::kStateQuery, 0));
+        const auto state = static_cast<std::uint32_t>(SendMessageA(main, kCommandMessage, protocol::kStateQuery, 0));
         helper.lockEnable = state & 0xFFFFu;
         helper.lockCheck = state >> 16;
         ApplyLockFlags(helper);

@@ -4,6 +4,7 @@
 // download it watches for the browser's authentication dialog.
 #include <mshtml.h>
 
+#include "bho/BrowserParts.h"
 #include "bho/PasswordSearch.h"
 #include "bho/SidloweObj.h"
 #include "protocol/MessageNames.h"
@@ -20,16 +21,12 @@ const VARIANT* Argument(const DISPPARAMS& parameters, UINT position) {
     return argument;
 }
 
-constexpr std::size_t kAddressLength = 2047;
+constexpr std::size_t kAddressLength = 2047;  // ANSI bytes kept of a navigation's address
 
-// A navigation's address (its second argument) in the ANSI code page.
+// A navigation's address (its second argument).
 std::string AddressOf(const DISPPARAMS& parameters) {
     const VARIANT* url = Argument(parameters, 1);
-    if (url == nullptr || url->vt != VT_BSTR || url->bstrVal == nullptr) return {};
-    char text[kAddressLength + 1] = {};
-    const int length = WideCharToMultiByte(CP_ACP, 0, url->bstrVal, static_cast<int>(SysStringLen(url->bstrVal)),
-                                           text, static_cast<int>(kAddressLength), nullptr, nullptr);
-    return std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0);
+    return url != nullptr && url->vt == VT_BSTR ? AnsiText(url->bstrVal, kAddressLength) : std::string();
 }
 
 IDispatch* FrameOf(const DISPPARAMS& parameters) {
@@ -38,15 +35,6 @@ IDispatch* FrameOf(const DISPPARAMS& parameters) {
 }
 
 HWND MainWindow() { return FindWindowA(protocol::kMainWindowClass, nullptr); }
-
-HWND BrowserWindowOf(IWebBrowser2* browser) {
-    SHANDLE_PTR handle = 0;
-    if (SUCCEEDED(browser->get_HWND(&handle)) && handle != 0) return reinterpret_cast<HWND>(handle);
-    HWND window = nullptr;
-    const ComPtr<IOleWindow> ole = ComPtr<IWebBrowser2>(browser).As<IOleWindow>();
-    if (ole) ole->GetWindow(&window);
-    return window;
-}
 
 }  // namespace
 

@@ -1,8 +1,13 @@
 #include "db/Record.h"
 
 #include "db/RichText.h"
+#include "platform/SecureWipe.h"
 
 namespace kv {
+
+void WipeFormValues(std::vector<FormField>& fields) {
+    for (FormField& field : fields) SecureWipe(field.value);
+}
 
 bool HasEmptyFields(const Record& record) {
     for (const std::string& field : record.fields) {

@@ -102,6 +102,9 @@ struct Folder {
     }
 };
 
+// Wipes the values of the fields (the secrets a form held) where they lie.
+void WipeFormValues(std::vector<FormField>& fields);
+
 // All fourteen strings empty (dates and form data do not count).
 bool HasEmptyFields(const Record& record);
 // All fields empty, notes counting as empty when their plain text is empty:

@@ -9,8 +9,6 @@
 namespace kv {
 namespace {
 
-constexpr int kTextLength = MAX_PATH;
-
 // A path in UTF-16, as the link's file interface takes it.
 std::wstring WidePath(const std::string& path) {
     const std::optional<WipedWide> wide = Widen(CP_ACP, 0, path);
@@ -38,24 +36,6 @@ bool SaveShellLink(const std::string& file, const ShellLinkSpec& spec) {
     link->SetIconLocation(spec.iconPath.c_str(), spec.iconIndex);
     const ComPtr<IPersistFile> persist = link.As<IPersistFile>();
     return persist && SUCCEEDED(persist->Save(WidePath(file).c_str(), TRUE));
-}
-
-std::optional<ShellLinkSpec> ReadShellLink(const std::string& file) {
-    const ComPtr<IShellLinkA> link = NewShellLink();
-    if (!link) return std::nullopt;
-    const ComPtr<IPersistFile> persist = link.As<IPersistFile>();
-    if (!persist || FAILED(persist->Load(WidePath(file).c_str(), STGM_READ))) return std::nullopt;
-    char text[kTextLength + 1] = {};
-    ShellLinkSpec spec;
-    // SLGP_RAWPATH: the target as it was written, not resolved anew.
-    if (SUCCEEDED(link->GetPath(text, kTextLength, nullptr, SLGP_RAWPATH))) spec.target = text;
-    text[0] = '\0';
-    if (SUCCEEDED(link->GetArguments(text, kTextLength))) spec.arguments = text;
-    text[0] = '\0';
-    if (SUCCEEDED(link->GetDescription(text, kTextLength))) spec.description = text;
-    text[0] = '\0';
-    if (SUCCEEDED(link->GetIconLocation(text, kTextLength, &spec.iconIndex))) spec.iconPath = text;
-    return spec;
 }
 
 }  // namespace kv

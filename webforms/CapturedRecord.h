@@ -61,8 +61,7 @@ std::optional<RecordMark> MarkRecord(const std::vector<Folder>& folders, RecordP
 std::optional<RecordPlace> FindRecordAgain(const std::vector<Folder>& folders, const RecordMark& mark);
 
 // Puts the site form of `address` on the ignored list unless it is there
-// (IsIgnoredSite);
-// true when the list changed.
+// (IsIgnoredSite); true when the list changed.
 bool IgnoreSite(std::vector<std::string>& ignored, const std::string& address);
 
 }  // namespace kv

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <objbase.h>
+#include <shlobj.h>
 
 #include <filesystem>
 #include <optional>
 
 #include "app/Integration.h"
 #include "desktop/ShellLink.h"
+#include "platform/ComPtr.h"
+#include "platform/WideText.h"
 #include "tests/ui/support/AppFixture.h"
 
 namespace kv {
@@ -32,10 +35,42 @@ bool KeyExists(HKEY root, const std::string& key) {
     return true;
 }
 
+// The shortcut in `file`, read back through the shell's link object; nothing
+// when there is none. COM is initialised by the caller.
+std::optional<ShellLinkSpec> ReadShellLink(const std::string& file) {
+    ComPtr<IShellLinkA> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                link.ReceiveVoid()))) {
+        return std::nullopt;
+    }
+    const ComPtr<IPersistFile> persist = link.As<IPersistFile>();
+    const std::optional<WipedWide> path = Widen(CP_ACP, 0, file);
+    if (!persist || !path || FAILED(persist->Load(path->c_str(), STGM_READ))) return std::nullopt;
+    char text[MAX_PATH + 1] = {};
+    ShellLinkSpec spec;
+    // SLGP_RAWPATH: the target as it was written, not resolved anew.
+    if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH))) spec.target = text;
+    text[0] = '\0';
+    if (SUCCEEDED(link->GetArguments(text, MAX_PATH))) spec.arguments = text;
+    text[0] = '\0';
+    if (SUCCEEDED(link->GetDescription(text, MAX_PATH))) spec.description = text;
+    text[0] = '\0';
+    if (SUCCEEDED(link->GetIconLocation(text, MAX_PATH, &spec.iconIndex))) spec.iconPath = text;
+    return spec;
+}
+
 std::string LongPath(const std::string& path) {
     char lengthened[MAX_PATH + 1] = {};
     GetLongPathNameA(path.c_str(), lengthened, MAX_PATH);
     return lengthened;
+}
+
+// Whether the Startup shortcut exists and starts this program.
+bool StartupShortcutIsOurs(const IntegrationPlaces& places) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const std::optional<ShellLinkSpec> link = ReadShellLink(places.startupFolder + "Kelvandor.lnk");
+    CoUninitialize();
+    return link && lstrcmpiA(LongPath(link->target).c_str(), LongPath(places.program).c_str()) == 0;
 }
 
 class IntegrationTest : public AppFixture {

@@ -4,7 +4,6 @@
 
 #include "desktop/MessageBox.h"
 #include "platform/Locale.h"
-#include "platform/SecureWipe.h"
 #include "protocol/MessageNames.h"
 #include "uikit/Controls.h"
 #include "webforms/CapturedRecord.h"
@@ -34,7 +33,7 @@ FormField AuthEntry(int type, const char* name, const SecretString& value) {
     FormField entry;
     entry.type = type;
     entry.name = name;
-    entry.value.assign(value.c_str(), value.size());
+    entry.value = value.view();
     return entry;
 }
 
@@ -179,7 +178,7 @@ bool CAddWebFormDlg::IsMenuChecked(UINT item) const {
 
 void CAddWebFormDlg::TakeAuthDialogValues() {
     const AuthDialogValues values = host_.TakeAuthDialogValues();
-    for (FormField& entry : captured_) SecureWipe(entry.value);
+    WipeFormValues(captured_);
     captured_ = {AuthEntry(kAuthDialogUsername, "Username", values.username),
                  AuthEntry(kAuthDialogPassword, "Password", values.password)};
 }
@@ -195,7 +194,7 @@ void CAddWebFormDlg::OnOK() {
         }
     }
     Save();
-    for (FormField& entry : captured_) SecureWipe(entry.value);
+    WipeFormValues(captured_);
     Finish();
 }
 
