@@ -16,6 +16,8 @@
 #include "app/TrayWnd.h"
 #include "app/WebFormDialogs.h"
 #include "editor/EditorHost.h"
+#include "options/OptionEffects.h"
+#include "options/ui/AutoFillPage.h"
 #include "platform/Win32Handles.h"
 #include "settings/AppSettings.h"
 #include "settings/RegistrySettings.h"
@@ -98,6 +100,15 @@ public:
     // the settings; "Start with Windows" then says whether the Startup
     // shortcut really starts this program.
     void SyncIntegration() override;
+    // The Options sheet, and what closing it with OK or Cancel applies.
+    void EditOptions(HWND owner) override;
+    void ApplyOptions(const OptionsState& opened, const OptionsState& edited);
+    void RevertOptions(const OptionsState& opened, const OptionsState& edited);
+    // Shows or removes the notification icon, with the hot key and timers
+    // that go with it.
+    void ApplyTrayIcon(bool show);
+    // How the AutoFill page asks for a browser (tests answer in place of the dialog).
+    void SetBrowserChooser(BrowserChooser choose) { optionsChooser_ = std::move(choose); }
     // Points the shortcuts and keys at places of a test's own; before InitInstance.
     void UseIntegrationPlaces(IntegrationPlaces places) { places_ = std::move(places); }
 
@@ -134,6 +145,9 @@ private:
     void CreateSharedBlock();
     // Goes to the record's site (with `navigate`) and fills it; 1 filled, 0 abandoned, -1 no answer.
     int RunFill(int folder, int record, CBrowserConnection& browser, bool navigate, int autoSubmitOverride);
+    void ApplyEffects(const OptionEffects& effects);
+    // Registers and saves the hot key chosen in the options, if the system takes it.
+    void ApplyHotKey(const HotKey& chosen);
 
     RegistrySettings storage_{SettingsLocation{}};
     AppFileUi fileUi_;
@@ -156,6 +170,7 @@ private:
     std::function<bool(HWND)> browserWindowCheck_;
     bool fillInProgress_ = false;
     std::optional<IntegrationPlaces> places_;
+    BrowserChooser optionsChooser_;
 };
 
 // The one application object of the process.

@@ -49,9 +49,16 @@ constexpr ButtonPictures kButtonPictures[] = {
 
 using SetLayeredWindowAttributesFunction = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
+SetLayeredWindowAttributesFunction LayeredWindowFunction() {
+    return reinterpret_cast<SetLayeredWindowAttributesFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("User32"), "SetLayeredWindowAttributes")));
+}
+
 ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 }  // namespace
+
+bool CanMakeTransparent() { return LayeredWindowFunction() != nullptr; }
 
 CTrayDlg::CTrayDlg() : Mapped(IDD_TRAY), tree_(App().Database, App().Settings) {}
 
@@ -114,8 +121,7 @@ bool CTrayDlg::OnInitDialog() {
 }
 
 void CTrayDlg::ApplyTransparency() {
-    const auto setLayered = reinterpret_cast<SetLayeredWindowAttributesFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("User32"), "SetLayeredWindowAttributes")));
+    const SetLayeredWindowAttributesFunction setLayered = LayeredWindowFunction();
     if (setLayered == nullptr) return;
     const std::uint32_t alpha = App().Settings.Transparency;
     const LONG_PTR exStyle = GetWindowLongPtrA(hwnd(), GWL_EXSTYLE);

@@ -18,6 +18,9 @@ namespace kv {
 
 class CNotesPopup;
 
+// Whether the system can make a window transparent (layered windows).
+bool CanMakeTransparent();
+
 class CTrayDlg : public ui::Mapped<CTrayDlg, ui::Dialog>, public SearchTarget {
 public:
     CTrayDlg();

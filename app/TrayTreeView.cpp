@@ -4,6 +4,7 @@
 
 #include "platform/Locale.h"
 #include "platform/SecretString.h"
+#include "resources/ColumnBitmaps.h"
 #include "resources/bitmaps.h"
 #include "uikit/BitmapButton.h"
 
@@ -14,14 +15,6 @@ constexpr int kFolderImage = 0;
 constexpr int kOpenFolderImage = 1;
 constexpr int kFirstValueImage = 2;
 
-// The pictures that value items can show, after the two folder pictures; a
-// column whose icon is none of them shows the last one.
-const std::vector<UINT> kValueImages = {
-    IDB_COLUMN_DESCRIPTION, IDB_COLUMN_USERNAME, IDB_COLUMN_PASSWORD, IDB_COLUMN_TITLE,
-    IDB_COLUMN_SERIAL,      IDB_COLUMN_CARD,     IDB_COLUMN_BANK,     IDB_COLUMN_ACCOUNT,
-    IDB_COLUMN_PHONE,       IDB_COLUMN_ASSIGNED, IDB_COLUMN_EXPIRES,  IDB_TREE_ITEM,
-};
-
 }  // namespace
 
 CTrayTreeView::CTrayTreeView(const PasswordDatabase& db, const AppSettings& settings)
@@ -30,7 +23,7 @@ CTrayTreeView::CTrayTreeView(const PasswordDatabase& db, const AppSettings& sett
 void CTrayTreeView::Initialise(HWND tree) {
     Attach(tree);
     std::vector<UINT> bitmaps = {IDB_FOLDER, IDB_FOLDER_OPEN};
-    bitmaps.insert(bitmaps.end(), kValueImages.begin(), kValueImages.end());
+    bitmaps.insert(bitmaps.end(), std::begin(kColumnBitmaps), std::end(kColumnBitmaps));
     images_ = ui::BuildImageList(bitmaps, 16);
     SetImageList(images_.get());
 }
@@ -156,10 +149,7 @@ int CTrayTreeView::ImageOf(const TrayItem& item) const {
     const UINT icon = column >= 0 && column < kNamedColumns
                           ? static_cast<UINT>(settings_.ColumnIcons[static_cast<std::size_t>(column)])
                           : 0;
-    const auto found = std::find(kValueImages.begin(), kValueImages.end(), icon);
-    const auto position = found != kValueImages.end() ? found - kValueImages.begin()
-                                                      : static_cast<std::ptrdiff_t>(kValueImages.size()) - 1;
-    return kFirstValueImage + static_cast<int>(position);
+    return kFirstValueImage + ColumnBitmapIndex(icon);
 }
 
 }  // namespace kv

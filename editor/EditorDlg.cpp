@@ -57,6 +57,7 @@ const ui::MessageMap<CEditorDlg>& CEditorDlg::Messages() {
                                 .Command(ID_CLOSE_EDITOR, &CEditorDlg::OnCloseEditor)
                                 .Command(ID_EXIT, &CEditorDlg::OnExit)
                                 .Command(ID_MASTER_PASSWORD, &CEditorDlg::OnMasterPassword)
+                                .Command(ID_OPTIONS, &CEditorDlg::OnOptions)
                                 .Command(ID_TIP_OF_THE_DAY, &CEditorDlg::OnTipOfTheDay)
                                 .Command(ID_HELP_INDEX, &CEditorDlg::OnHelp)
                                 .Command(ID_SUPPORT, &CEditorDlg::OnSupport)
@@ -277,6 +278,14 @@ void CEditorDlg::OnMasterPassword() {
         ModifiedChanged();
         InvalidateRect(hwnd(), nullptr, TRUE);
     }
+}
+
+void CEditorDlg::OnOptions() {
+    // A cell being edited keeps what was typed before the settings change.
+    CommitPendingEdits();
+    host_.EditOptions(hwnd());
+    view_->SettingsChanged();
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void CEditorDlg::OnTipOfTheDay() {

@@ -75,6 +75,7 @@ private:
     void OnCloseEditor();
     void OnExit();
     void OnMasterPassword();
+    void OnOptions();
     void OnTipOfTheDay();
     void OnAbout();
     void OnHelp() { OpenUserGuide(); }

@@ -4,6 +4,8 @@
 // the orderly exit).
 #pragma once
 
+#include <windows.h>
+
 #include "db/Database.h"
 #include "db/FileFlows.h"
 #include "settings/AppSettings.h"
@@ -40,6 +42,9 @@ public:
     // Brings the shortcuts and the browser integration in line with the
     // settings, as the editor leaves them when it closes.
     virtual void SyncIntegration() {}
+    // Runs the Options sheet over the settings and applies what closing it
+    // with OK or Cancel means for the program.
+    virtual void EditOptions(HWND owner) = 0;
 };
 
 }  // namespace kv

@@ -56,6 +56,9 @@ public:
     // The grid of the selected folder again, keeping the current row.
     void ReloadGrid();
     void UpdateButtons();
+    // After the options changed: the button pictures, the grid's columns and
+    // completions, and a repaint.
+    void SettingsChanged();
     // Undoes the newest change, if any.
     void Undo() override;
     // Gives the two undo items of a menu their current text and state.

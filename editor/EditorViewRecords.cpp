@@ -79,6 +79,15 @@ void CEditorView::ReloadGrid() {
     UpdateButtons();
 }
 
+void CEditorView::SettingsChanged() {
+    ChooseButtonImages();
+    grid_->RefreshColumns();
+    grid_->RebuildCompletions();
+    ShowMessagePane();
+    UpdateButtons();
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void CEditorView::FolderAdded(int folderIndex) {
     host_.Database.Folders[static_cast<std::size_t>(folderIndex)].records.write().emplace_back();
     FolderSelected(folderIndex);

@@ -142,6 +142,13 @@ void CRecordGrid::Reload() {
     host_.CurrentRowChanged();
 }
 
+void CRecordGrid::RefreshColumns() {
+    CancelEditor();
+    SetColumns(GridColumns(settings_, category_));
+    if (sortColumn_ >= static_cast<int>(columns_.size())) sortColumn_ = 0;
+    Reload();
+}
+
 void CRecordGrid::Clear() {
     CancelEditor();
     folderIndex_ = -1;

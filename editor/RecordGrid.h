@@ -65,6 +65,9 @@ public:
     int SortForDisplay(int folderIndex, Category category, int row);
     // Rebuilds the rows of the same folder, keeping the current cell.
     void Reload();
+    // Rebuilds the columns of the shown category as the settings now name
+    // and list them, then the rows.
+    void RefreshColumns();
 
     // The shown folder's index, -1 when none.
     int FolderIndex() const { return ShownFolder() != nullptr ? folderIndex_ : -1; }

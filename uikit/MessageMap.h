@@ -48,6 +48,12 @@ public:
     MessageMap& Control(UINT id, UINT code, CommandHandler handler) {
         return AddRange(Kind::Control, code, id, id, [handler](T& t, WPARAM, LPARAM) { return Done(t, handler); });
     }
+    MessageMap& ControlRange(UINT first, UINT last, UINT code, RangeHandler handler) {
+        return AddRange(Kind::Control, code, first, last, [handler](T& t, WPARAM w, LPARAM) {
+            (t.*handler)(LOWORD(w));
+            return LRESULT{0};
+        });
+    }
     // A WM_NOTIFY notification of a control.
     MessageMap& Notify(UINT id, UINT code, NotifyHandler handler) {
         return AddRange(Kind::Notify, code, id, id, [handler](T& t, WPARAM, LPARAM l) {

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <string>
-
 #include "uikit/Module.h"
 
 namespace ui {
@@ -13,18 +11,24 @@ HWND AddToolTips(HWND dialog, std::initializer_list<int> controlIds) {
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr, Instance(), nullptr);
     if (tips == nullptr) return nullptr;
     for (const int id : controlIds) {
-        std::string text = LoadText(static_cast<UINT>(id));
-        text = text.substr(0, text.find('\n'));
-        if (text.empty()) continue;
-        TOOLINFOA tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = dialog;
-        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, id));
-        tool.lpszText = text.data();
-        SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        const std::string text = LoadText(static_cast<UINT>(id));
+        SetToolTip(tips, dialog, GetDlgItem(dialog, id), text.substr(0, text.find('\n')));
     }
     return tips;
+}
+
+void SetToolTip(HWND tips, HWND dialog, HWND control, const std::string& text) {
+    if (tips == nullptr || control == nullptr) return;
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = dialog;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    SendMessageA(tips, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    if (text.empty()) return;
+    std::string shown = text;
+    tool.lpszText = shown.data();
+    SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace ui
