@@ -1,5 +1,7 @@
 #include "options/ui/PreferencesPage.h"
 
+#include <algorithm>
+
 #include "options/OptionRules.h"
 #include "resources/resource.h"
 
@@ -91,7 +93,9 @@ void CPreferencesPage::OnClearClipboard() {
 
 void CPreferencesPage::OnSecondsChanged() {
     if (!ready_) return;
-    Settings().ClearSeconds = DigitsValue(KeepDigits(ItemText(IDC_CLEAR_SECONDS)));
+    // The delay stays within the up-down's range whatever is typed.
+    const std::uint32_t typed = DigitsValue(KeepDigits(ItemText(IDC_CLEAR_SECONDS)));
+    Settings().ClearSeconds = std::clamp<std::uint32_t>(typed, kMinSeconds, kMaxSeconds);
     Host().ApplyClipboardTimer();
 }
 

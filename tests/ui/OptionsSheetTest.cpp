@@ -121,6 +121,12 @@ TEST_F(OptionsSheetTest, PreferencesStoreTheirBoxesAndTheDaysKeepOnlyDigits) {
         EXPECT_EQ(app_->Settings.ClearClipboard, 1u);
         SetItemText(page, IDC_CLEAR_SECONDS, "45");
         EXPECT_EQ(app_->Settings.ClearSeconds, 45u);
+        // Typed beyond the up-down's range: the nearest end of it.
+        SetItemText(page, IDC_CLEAR_SECONDS, "2");
+        EXPECT_EQ(app_->Settings.ClearSeconds, 5u);
+        SetItemText(page, IDC_CLEAR_SECONDS, "4500");
+        EXPECT_EQ(app_->Settings.ClearSeconds, 300u);
+        SetItemText(page, IDC_CLEAR_SECONDS, "45");
         Click(page, IDC_MASK_PASSWORDS);
         EXPECT_EQ(app_->Settings.Mask, 0u);
 
