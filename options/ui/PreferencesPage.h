@@ -21,6 +21,8 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    // The icon may have gone on another page meanwhile.
+    void OnSetActive() override { EnableLockOptions(); }
 
 private:
     void OnFlag(UINT id);

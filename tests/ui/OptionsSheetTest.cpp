@@ -240,6 +240,23 @@ TEST_F(OptionsSheetTest, TrayPageAppliesAtOnceAndCancelPutsEverythingBack) {
     EXPECT_EQ(StoredNumber("StartWithWindows"), 0u);
 }
 
+TEST_F(OptionsSheetTest, WithoutTheIconThereIsNoLockHotKey) {
+    SaveHotKey(app_->Storage(), HotKey{true, HOTKEYF_CONTROL | HOTKEYF_ALT, 'U'});
+    CEditorDlg& editor = Start("pw");
+    ASSERT_FALSE(RegisterHotKey(nullptr, 9, MOD_CONTROL | MOD_ALT, 'U'));
+    RunSheet(editor, IDOK, [&](HWND sheet) {
+        Click(ShowPage(sheet, kSystemTray), IDC_SHOW_TRAY_ICON);
+        // The lock options follow the icon.
+        HWND page = ShowPage(sheet, kPreferences);
+        EXPECT_FALSE(Enabled(page, IDC_LOCK_BY_HOTKEY));
+    });
+    EXPECT_FALSE(app_->TrayIconShown());
+    EXPECT_EQ(StoredNumber("SysTrayIcon"), 0u);
+    const bool free = RegisterHotKey(nullptr, 9, MOD_CONTROL | MOD_ALT, 'U') != FALSE;
+    if (free) UnregisterHotKey(nullptr, 9);
+    EXPECT_TRUE(free);
+}
+
 TEST_F(OptionsSheetTest, ColumnSettingsKeepOneColumnAndCancelBringsTheOldNameBack) {
     CEditorDlg& editor = Start();
     const ColumnList internet = app_->Settings.ColumnSets[1];
