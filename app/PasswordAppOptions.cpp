@@ -88,6 +88,7 @@ void CPasswordApp::ApplyEffects(const OptionEffects& effects) {
     if (effects.icon) ApplyTrayIcon(Settings.SysTrayIcon != 0);
     if (effects.transparency) host.ApplyTransparency();
     if (effects.skin) host.ApplySkin();
+    if (effects.columns) host.ApplyColumns();
     if (effects.clipboardTimer || effects.screenSaverTimer) tray_.UpdateTimers();
     if (effects.integration) SyncIntegration();
     if (effects.trayImages) tray_.RefreshTrayDlg();

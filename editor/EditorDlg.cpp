@@ -283,9 +283,9 @@ void CEditorDlg::OnMasterPassword() {
 void CEditorDlg::OnOptions() {
     // A cell being edited keeps what was typed before the settings change.
     CommitPendingEdits();
+    // The program refreshes the panel for what the options changed.
     host_.EditOptions(hwnd());
-    view_->SettingsChanged();
-    InvalidateRect(hwnd(), nullptr, TRUE);
+    view_->UpdateButtons();
 }
 
 void CEditorDlg::OnTipOfTheDay() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "db/FileFlows.h"
 #include "options/OptionRules.h"
 #include "platform/Win32Handles.h"
 #include "resources/resource.h"
@@ -18,11 +19,6 @@ const std::vector<FlagBox> kFlags = {
 };
 
 constexpr DWORD kCommandBytes = 520;
-
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
 
 }  // namespace
 
